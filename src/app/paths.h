@@ -1,0 +1,23 @@
+#pragma once
+// Where the program finds its lexicon and keeps the user's files.
+
+#include <QString>
+
+namespace vocalith {
+
+extern const QString kLexiconFileName;
+extern const QString kContributionsFileName;
+
+// The lexicon: the explicit path when given, else VOCALITH_LEXICON, else the program's
+// folder, else ../share/vocalith beside it. Returns the first candidate that exists, or
+// the program folder's candidate when none does (so the message names a real place).
+QString lexiconPath(const QString &explicitPath = {});
+
+// The folder for settings and contributions: the program's folder when it is writable,
+// otherwise the per-user application data folder, created when missing.
+QString dataFolder();
+
+QString contributionsPath(const QString &explicitPath = {});
+QString settingsPath();
+
+} // namespace vocalith

@@ -1,0 +1,164 @@
+#include "app/settings.h"
+
+#include "engine/numbers.h"
+
+#include <QDomDocument>
+#include <QFile>
+#include <QSaveFile>
+#include <QXmlStreamWriter>
+
+namespace vocalith {
+
+const QStringList kDefaultBrailleFonts = {"Braille",   "Code2000", "DejaVu Sans", "Free Mono",
+                                          "ghUBraille", "Komikaze", "Y.OzFont"};
+const QString kDefaultFontSize = QStringLiteral("12");
+const QString kSettingsFileName = QStringLiteral("vocalith.xml");
+
+namespace {
+
+const QString kTrue = QStringLiteral("true");
+const QString kFalse = QStringLiteral("false");
+
+bool isTrue(const QString &value) { return value.compare(kTrue, Qt::CaseInsensitive) == 0; }
+QString boolText(bool b) { return b ? kTrue : kFalse; }
+
+void applyDefaultBraille(Settings &s) {
+    s.brailleFonts = kDefaultBrailleFonts;
+    s.brailleFontName = QStringLiteral("Braille");
+}
+
+} // namespace
+
+QStringList defaultUnicodeFonts(const QStringList &installedFonts) {
+    QStringList fonts;
+    for (const QString &f : installedFonts) {
+        const QString lower = f.toLower();
+        if (lower.contains(QLatin1String("unicode")) || lower == QLatin1String("charis sil") ||
+            lower == QLatin1String("doulos sil") || lower == QLatin1String("gentium"))
+            fonts << f;
+    }
+    return fonts;
+}
+
+Settings defaultSettings(const QStringList &installedFonts) {
+    Settings s;
+    s.unicodeFonts = defaultUnicodeFonts(installedFonts);
+    s.fontName = s.unicodeFonts.value(0);
+    applyDefaultBraille(s);
+    return s;
+}
+
+bool LoadSettings(const QString &path, const QStringList &installedFonts, Settings &s) {
+    QDomDocument doc;
+    QFile file(path);
+    const bool parsed = file.open(QIODevice::ReadOnly) && doc.setContent(&file);
+    const QDomElement root = doc.documentElement();
+    if (!parsed || root.isNull()) {
+        const RenderOptions options = s.editor;
+        s = defaultSettings(installedFonts);
+        s.editor = options;
+        return false;
+    }
+
+    s.unicodeFonts.clear();
+    s.brailleFonts.clear();
+    s.accent = root.attribute(QStringLiteral("language")).compare(QLatin1String("ame"), Qt::CaseInsensitive) == 0
+                   ? Accent::AmE
+                   : Accent::BrE;
+
+    const QDomElement fonts = root.firstChildElement(QStringLiteral("unicodefonts"));
+    if (fonts.isNull()) {
+        // A file without the element still gets the installed IPA fonts.
+        s.unicodeFonts = defaultUnicodeFonts(installedFonts);
+        s.fontName = s.unicodeFonts.value(0);
+    } else {
+        const QString size = fonts.attribute(QStringLiteral("size"));
+        s.fontSize = IsNumeric(size) ? size : kDefaultFontSize;
+        if (isTrue(fonts.attribute(QStringLiteral("bold"))))
+            s.bold = true;
+        if (isTrue(fonts.attribute(QStringLiteral("italic"))))
+            s.italic = true;
+        if (isTrue(fonts.attribute(QStringLiteral("underline"))))
+            s.underline = true;
+        for (QDomElement f = fonts.firstChildElement(QStringLiteral("font")); !f.isNull();
+             f = f.nextSiblingElement(QStringLiteral("font"))) {
+            const QString name = f.attribute(QStringLiteral("name"));
+            for (const QString &installed : installedFonts) {
+                if (installed.compare(name, Qt::CaseInsensitive) == 0) {
+                    s.unicodeFonts << installed;
+                    break;
+                }
+            }
+        }
+        s.fontName = fonts.attribute(QStringLiteral("name"));
+    }
+
+    const QDomElement editor = root.firstChildElement(QStringLiteral("editor"));
+    if (!editor.isNull()) {
+        for (const RenderOptionInfo &o : kRenderOptions) {
+            const QString key = QString::fromLatin1(o.key);
+            if (editor.hasAttribute(key))
+                s.editor.*o.member = isTrue(editor.attribute(key));
+        }
+    }
+
+    const QDomElement braille = root.firstChildElement(QStringLiteral("braillefonts"));
+    if (braille.isNull() || braille.firstChildElement(QStringLiteral("font")).isNull()) {
+        applyDefaultBraille(s);
+    } else {
+        for (QDomElement f = braille.firstChildElement(QStringLiteral("font")); !f.isNull();
+             f = f.nextSiblingElement(QStringLiteral("font")))
+            s.brailleFonts << f.attribute(QStringLiteral("name"));
+        s.brailleFontName = braille.hasAttribute(QStringLiteral("name")) ? braille.attribute(QStringLiteral("name"))
+                                                                         : QStringLiteral("Braille");
+    }
+    return true;
+}
+
+QByteArray settingsDocument(const Settings &s) {
+    // Written with a stream writer: it keeps the attributes in the order given.
+    QByteArray out;
+    QXmlStreamWriter w(&out);
+    w.setAutoFormatting(true);
+    w.writeProcessingInstruction(QStringLiteral("xml"), QStringLiteral("version='1.0'"));
+    w.writeStartElement(QStringLiteral("vocalith"));
+    w.writeAttribute(QStringLiteral("language"), accentCode(s.accent));
+
+    w.writeStartElement(QStringLiteral("unicodefonts"));
+    w.writeAttribute(QStringLiteral("size"), s.fontSize);
+    w.writeAttribute(QStringLiteral("bold"), boolText(s.bold));
+    w.writeAttribute(QStringLiteral("italic"), boolText(s.italic));
+    w.writeAttribute(QStringLiteral("underline"), boolText(s.underline));
+    w.writeAttribute(QStringLiteral("name"), s.fontName);
+    for (const QString &f : s.unicodeFonts) {
+        w.writeEmptyElement(QStringLiteral("font"));
+        w.writeAttribute(QStringLiteral("name"), f);
+    }
+    w.writeEndElement();
+
+    w.writeEmptyElement(QStringLiteral("editor"));
+    for (const RenderOptionInfo &o : kRenderOptions)
+        w.writeAttribute(QString::fromLatin1(o.key), boolText(s.editor.*o.member));
+
+    w.writeStartElement(QStringLiteral("braillefonts"));
+    w.writeAttribute(QStringLiteral("name"), s.brailleFontName);
+    for (const QString &f : s.brailleFonts) {
+        w.writeEmptyElement(QStringLiteral("font"));
+        w.writeAttribute(QStringLiteral("name"), f);
+    }
+    w.writeEndElement();
+    w.writeEndElement();
+    return out;
+}
+
+bool SaveSettings(const QString &path, const Settings &settings, QString *error) {
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(settingsDocument(settings)) < 0 || !file.commit()) {
+        if (error)
+            *error = file.errorString();
+        return false;
+    }
+    return true;
+}
+
+} // namespace vocalith

@@ -1,0 +1,48 @@
+#pragma once
+// The user's remembered choices and their file, vocalith.xml.
+
+#include "engine/accent.h"
+#include "engine/render.h"
+
+#include <QByteArray>
+#include <QString>
+#include <QStringList>
+
+namespace vocalith {
+
+struct Settings {
+    Accent accent = Accent::BrE;
+    QString fontSize = QStringLiteral("12");
+    bool bold = false;
+    bool italic = false;
+    bool underline = false;
+    QString fontName;          // the text of the font box
+    QStringList unicodeFonts;  // fonts offered for the editor
+    RenderOptions editor;      // the nine display options
+    QStringList brailleFonts;  // fonts offered for Braille text
+    QString brailleFontName = QStringLiteral("Braille");
+};
+
+extern const QStringList kDefaultBrailleFonts;
+extern const QString kDefaultFontSize;
+extern const QString kSettingsFileName;
+
+// Installed fonts usable for IPA, in the system's order: names containing "unicode",
+// and Charis SIL, Doulos SIL and Gentium.
+QStringList defaultUnicodeFonts(const QStringList &installedFonts);
+
+// The state without a settings file.
+Settings defaultSettings(const QStringList &installedFonts);
+
+// Reads the file onto settings (absent attributes leave their value as it is). A missing
+// file or one that does not parse applies the defaults and returns false.
+bool LoadSettings(const QString &path, const QStringList &installedFonts, Settings &settings);
+
+// The file's content for these settings.
+QByteArray settingsDocument(const Settings &settings);
+
+// Writes the file atomically: a failed save leaves the previous file as it was.
+// Returns false with a message when the file cannot be written.
+bool SaveSettings(const QString &path, const Settings &settings, QString *error = nullptr);
+
+} // namespace vocalith

@@ -1,0 +1,11 @@
+// The desktop program.
+
+#include <QApplication>
+#include <QLabel>
+
+int main(int argc, char **argv) {
+    QApplication app(argc, argv);
+    QLabel label(QStringLiteral("Vocalith"));
+    label.show();
+    return app.exec();
+}

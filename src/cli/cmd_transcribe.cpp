@@ -1,0 +1,103 @@
+// transcribe, render and number: the transcription engine from a terminal.
+
+#include "app/settings.h"
+#include "cli/cli.h"
+#include "engine/driver.h"
+#include "engine/numbers.h"
+#include "engine/render.h"
+
+#include <QFileInfo>
+
+namespace vocalith::cli {
+namespace {
+
+const QCommandLineOption kSettingsOption(QStringLiteral("settings"), QStringLiteral("Settings file"),
+                                         QStringLiteral("FILE"));
+const QCommandLineOption kSetOption(QStringLiteral("set"), QStringLiteral("Display option"),
+                                    QStringLiteral("KEY=true|false"));
+
+// Display options: the program's defaults, or the editor element of a settings file,
+// then each --set in order.
+RenderOptions displayOptions(const QCommandLineParser &parser) {
+    Settings settings;
+    if (parser.isSet(kSettingsOption)) {
+        const QString file = parser.value(kSettingsOption);
+        if (!QFileInfo(file).isFile())
+            throw UsageError{QStringLiteral("cannot read settings file \"%1\"").arg(file)};
+        if (!LoadSettings(file, {}, settings))
+            throw UsageError{QStringLiteral("settings file \"%1\" is not a settings document").arg(file)};
+    }
+    RenderOptions options = settings.editor;
+    for (const QString &assignment : parser.values(kSetOption)) {
+        const qsizetype eq = assignment.indexOf(QLatin1Char('='));
+        const RenderOptionInfo *info = eq < 0 ? nullptr : findRenderOption(assignment.left(eq));
+        const QString value = eq < 0 ? QString() : assignment.mid(eq + 1);
+        if (!info || (value != QLatin1String("true") && value != QLatin1String("false")))
+            throw UsageError{QStringLiteral("--set takes KEY=true|false with a display option key, not \"%1\"")
+                                 .arg(assignment)};
+        options.*info->member = value == QLatin1String("true");
+    }
+    return options;
+}
+
+void printRendered(const QString &stored, const RenderOptions &options, Accent accent) {
+    if (const auto shown = RenderTranscription(stored, options, accent))
+        writeOut(fromBoxText(*shown) + QLatin1Char('\n'));
+}
+
+int transcribe(Context &context, const QStringList &args) {
+    QCommandLineParser parser;
+    const QCommandLineOption raw(QStringLiteral("raw"), QStringLiteral("Print the stored transcription"));
+    parser.addOptions({raw, kSettingsOption, kSetOption});
+    parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Text to transcribe"));
+    parseOptions(parser, QStringLiteral("transcribe"), args);
+    const RenderOptions options = displayOptions(parser);
+
+    const QString text = parser.positionalArguments().isEmpty()
+                             ? toBoxText(readStdinText())
+                             : toBoxText(parser.positionalArguments().join(QLatin1Char(' ')));
+    const auto stored = Transcribe(text, context.accent, context.lexicon());
+    if (!stored)
+        return kDone;
+    if (parser.isSet(raw)) {
+        if (!stored->isEmpty())
+            writeOut(fromBoxText(*stored) + QLatin1Char('\n'));
+    } else {
+        printRendered(*stored, options, context.accent);
+    }
+    return kDone;
+}
+
+int render(Context &context, const QStringList &args) {
+    QCommandLineParser parser;
+    parser.addOptions({kSettingsOption, kSetOption});
+    parseOptions(parser, QStringLiteral("render"), args);
+    if (!parser.positionalArguments().isEmpty())
+        throw UsageError{QStringLiteral("render reads the stored transcription from standard input")};
+    const RenderOptions options = displayOptions(parser);
+    printRendered(toBoxText(readStdinText()), options, context.accent);
+    return kDone;
+}
+
+int number(Context &context, const QStringList &args) {
+    QCommandLineParser parser;
+    const QCommandLineOption amount(QStringLiteral("amount"), QStringLiteral("Currency symbol"),
+                                    QStringLiteral("SYMBOL"));
+    parser.addOption(amount);
+    parser.addPositionalArgument(QStringLiteral("NUMBER"), QStringLiteral("The number"));
+    parseOptions(parser, QStringLiteral("number"), args);
+    if (parser.positionalArguments().size() != 1)
+        throw UsageError{QStringLiteral("number takes one NUMBER")};
+    QString currency = parser.value(amount);
+    writeOut(NumberToWords(parser.positionalArguments().front(), parser.isSet(amount), currency,
+                           accentCode(context.accent)) +
+             QLatin1Char('\n'));
+    return kDone;
+}
+
+const Registrar kTranscribe("transcribe", transcribe);
+const Registrar kRender("render", render);
+const Registrar kNumber("number", number);
+
+} // namespace
+} // namespace vocalith::cli

@@ -1,0 +1,196 @@
+#include "engine/driver.h"
+
+#include "engine/numbers.h"
+#include "engine/textchain.h"
+#include "engine/wordtranscriber.h"
+
+namespace vocalith {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+namespace {
+
+const QString kCut = QStringLiteral("#@#");
+
+// Normalisation of the input: punctuation becomes its own segment, brackets, quotes,
+// dashes and slashes become spaces, the typographic apostrophes become "'".
+constexpr Replacement kNormalise[] = {
+    {u"\t", u" "},
+    {u":", u"#@#:#@#"},
+    {u";", u"#@#;#@#"},
+    {u"?", u"#@#?#@#"},
+    {u"!", u"#@#!#@#"},
+    {u"(", u" "},
+    {u")", u" "},
+    {u"%", u" percent "},
+    {u"\"", u" "},
+    {u"\u2014", u" "},
+    {u"/", u" "},
+    {u"\u00B4", u"'"},
+    {u"\u2019", u"'"},
+    {u"\u2018", u"'"},
+    {u".", u"#@#.#@#"},
+    {u",", u"#@#,#@#"},
+    {u"\r\n", u"#@#\r\n#@#"},
+};
+
+const QString kPunctuationWords[] = {QStringLiteral(","), QStringLiteral("."), QStringLiteral(":"),
+                                     QStringLiteral(";"), QStringLiteral("!"), QStringLiteral("?")};
+
+bool isPunctuationWord(const QString &w) {
+    for (const QString &p : kPunctuationWords)
+        if (w == p)
+            return true;
+    return false;
+}
+
+// Trims spaces only (tabs are already spaces, and line breaks are segments of their own).
+QString trimSpaces(const QString &s) {
+    qsizetype b = 0, e = s.size();
+    while (b < e && s[b] == QLatin1Char(' '))
+        ++b;
+    while (e > b && s[e - 1] == QLatin1Char(' '))
+        --e;
+    return s.mid(b, e - b);
+}
+
+// Words of a segment. Runs of spaces never give empty words.
+QStringList wordsOf(const QString &segment) {
+    return trimSpaces(segment).split(QLatin1Char(' '), Qt::SkipEmptyParts);
+}
+
+bool isQuoteMark(QChar c) {
+    return c == QChar(0x2018) || c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('*') ||
+           c == QLatin1Char('/');
+}
+
+struct CurrencyPrefix {
+    QString symbol;
+    bool atEnd;
+};
+
+// A word with a currency symbol becomes words; anything else is returned unchanged.
+QString spellMoney(const QString &w) {
+    if (w.size() < 2) {
+        if (w == QLatin1String("$"))
+            return QStringLiteral("dollar");
+        if (w == QStringLiteral(u"\u20AC"))
+            return QStringLiteral("euro");
+        if (w == QStringLiteral(u"\u00A3"))
+            return QStringLiteral("pound");
+        return w;
+    }
+    QString symbol, amount;
+    const QChar first = w.front();
+    if (first == QLatin1Char('$') || first == QChar(0x20AC) || first == QChar(0x00A3)) {
+        symbol = first;
+        amount = w.mid(1);
+    } else if (w.back() == QChar(0x20AC)) {
+        symbol = w.back();
+        amount = w.chopped(1);
+    } else if (w.startsWith(QLatin1String("c$"))) {
+        symbol = QStringLiteral("c$");
+        amount = w.mid(2);
+    } else {
+        symbol = QStringLiteral("us$");
+        amount = w.mid(3);
+    }
+    if (!IsNumeric(amount))
+        return amount;
+    return NumberToWords(amount, true, symbol, QStringLiteral("BrE"));
+}
+
+bool isMoneyWord(const QString &w) {
+    return w.startsWith(QLatin1Char('$')) || w.startsWith(QLatin1String("us$")) ||
+           w.startsWith(QLatin1String("c$")) || w.startsWith(QChar(0x20AC)) || w.startsWith(QChar(0x00A3)) ||
+           w.endsWith(QChar(0x20AC));
+}
+
+QString firstPassWord(QString w, Accent accent) {
+    if (!isPunctuationWord(w)) {
+        if (IsNumeric(w) && !w.startsWith(QChar(0x20AC)) && !w.endsWith(QChar(0x20AC))) {
+            if (w.endsWith(QLatin1Char('.')))
+                w.chop(1);
+            QString noCurrency;
+            w = NumberToWords(w, false, noCurrency, accentCode(accent));
+        } else if (isMoneyWord(w)) {
+            w = spellMoney(w);
+        }
+    }
+    if (w.size() > 3 && isQuoteMark(w.front()))
+        w.remove(0, 1);
+    if (w.size() > 3 && isQuoteMark(w.back()))
+        w.chop(1);
+    return w;
+}
+
+} // namespace
+
+QStringList SegmentText(const QString &input, Accent accent) {
+    QString text = applied(trimSpaces(input).toLower(), kNormalise);
+    QString rebuilt;
+    bool firstSegment = true;
+    for (const QString &segment : text.split(kCut)) {
+        QString line;
+        for (const QString &word : wordsOf(segment)) {
+            const QString w = firstPassWord(word, accent);
+            line = line.isEmpty() ? w : line + QLatin1Char(' ') + w;
+        }
+        if (firstSegment)
+            rebuilt = line;
+        else
+            rebuilt += kCut + line;
+        firstSegment = false;
+    }
+    rebuilt.replace(QLatin1String("  "), QLatin1String(" "));
+    return rebuilt.split(kCut);
+}
+
+std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &lexicon,
+                                  const TranscribeObserver &observer) {
+    if (trimSpaces(text).isEmpty())
+        return std::nullopt;
+    const QStringList segments = SegmentText(text, accent);
+    const int n = int(segments.size());
+    if (observer.started)
+        observer.started(n);
+
+    QString result;
+    for (int i = 0; i < n; ++i) {
+        const QStringList words = wordsOf(segments[i]);
+        if (observer.stopRequested && observer.stopRequested())
+            break;
+        QString line;
+        SegmentTranscriber segment(words, accent, lexicon);
+        if (!(words.size() == 1 && words.front() == kCrLf))
+            segment.transcribeAllBackwards();
+        for (int j = 0; j < words.size(); ++j) {
+            if (words[j] == kCrLf) {
+                result += kCrLf;
+                break;
+            }
+            const QString t = segment.transcribeWord(j);
+            if (observer.word)
+                observer.word(i, n, words[j], t);
+            line = line.isEmpty() ? t : line + QLatin1Char(' ') + t;
+        }
+        if (!line.isEmpty()) {
+            // No space at the start of a line: a line break stands alone in the result.
+            if (result.isEmpty() || result.endsWith(kCrLf))
+                result += line;
+            else
+                result += QLatin1Char(' ') + line;
+        }
+        if (observer.segmentDone)
+            observer.segmentDone(i + 1);
+    }
+    result.remove(QStringLiteral("(r)"));
+    return result;
+}
+
+QString RemoveCarriageReturns(const QString &text) {
+    static constexpr Replacement kChain[] = {{u"\r\n", u" "}, {u"  ", u" "}};
+    return applied(text, kChain);
+}
+
+} // namespace vocalith

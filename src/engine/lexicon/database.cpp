@@ -1,0 +1,151 @@
+#include "engine/lexicon/database.h"
+
+#include <QAtomicInt>
+#include <QFileInfo>
+#include <QSqlError>
+#include <QSqlRecord>
+
+namespace vocalith {
+
+Recordset::Recordset(QStringList columns, QVector<QVector<QVariant>> rows)
+    : m_columns(std::move(columns)), m_rows(std::move(rows)) {}
+
+int Recordset::columnIndex(const QString &name) const {
+    for (int c = 0; c < m_columns.size(); ++c)
+        if (m_columns[c].compare(name, Qt::CaseInsensitive) == 0)
+            return c;
+    return -1;
+}
+
+QVariant Recordset::field(const QString &name) const {
+    if (eof())
+        return {};
+    const int c = columnIndex(name);
+    return c < 0 ? QVariant() : m_rows[m_pos].value(c);
+}
+
+namespace {
+QString uniqueConnectionName() {
+    static QAtomicInt counter;
+    return QStringLiteral("vocalith-%1").arg(counter.fetchAndAddOrdered(1));
+}
+} // namespace
+
+Connection::Connection(QString name, QString path) : m_name(std::move(name)), m_path(std::move(path)) {}
+
+Connection::~Connection() {
+    qDeleteAll(m_statements);
+    m_statements.clear();
+    {
+        QSqlDatabase db = QSqlDatabase::database(m_name, false);
+        if (db.isValid())
+            db.close();
+    }
+    QSqlDatabase::removeDatabase(m_name);
+}
+
+bool Connection::hasTables(QSqlDatabase &db, const QStringList &tables) {
+    const QStringList present = db.tables();
+    for (const QString &t : tables) {
+        bool found = false;
+        for (const QString &p : present)
+            found = found || p.compare(t, Qt::CaseInsensitive) == 0;
+        if (!found)
+            return false;
+    }
+    return true;
+}
+
+std::unique_ptr<Connection> Connection::openReadOnly(const QString &path, const QStringList &requiredTables) {
+    const QFileInfo info(path);
+    if (!info.isFile() || !info.isReadable())
+        return nullptr;
+    std::unique_ptr<Connection> conn(new Connection(uniqueConnectionName(), info.absoluteFilePath()));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn->m_name);
+    db.setDatabaseName(info.absoluteFilePath());
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    if (!db.open() || !hasTables(db, requiredTables))
+        return nullptr;
+    return conn;
+}
+
+std::unique_ptr<Connection> Connection::openReadWrite(const QString &path, const QStringList &createSchema,
+                                                      const QStringList &requiredTables) {
+    const QFileInfo info(path);
+    const bool exists = info.exists();
+    if (exists && !info.isFile())
+        return nullptr;
+    if (!exists && createSchema.isEmpty())
+        return nullptr;
+    std::unique_ptr<Connection> conn(new Connection(uniqueConnectionName(), info.absoluteFilePath()));
+    QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn->m_name);
+    db.setDatabaseName(info.absoluteFilePath());
+    if (!db.open())
+        return nullptr;
+    if (!exists) {
+        QSqlQuery q(db);
+        for (const QString &statement : createSchema) {
+            if (!q.exec(statement)) {
+                db.close();
+                QFile::remove(info.absoluteFilePath());
+                return nullptr;
+            }
+        }
+    }
+    // SQLite opens any file lazily; reading the table list proves it is a database.
+    if (!hasTables(db, requiredTables))
+        return nullptr;
+    return conn;
+}
+
+QSqlQuery &Connection::prepared(const QString &sql) {
+    auto it = m_statements.find(sql);
+    if (it != m_statements.end())
+        return **it;
+    auto *q = new QSqlQuery(database());
+    q->setForwardOnly(true);
+    if (!q->prepare(sql)) {
+        const QString err = q->lastError().text();
+        delete q;
+        throw DatabaseError(QStringLiteral("Cannot prepare \"%1\": %2").arg(sql, err));
+    }
+    m_statements.insert(sql, q);
+    return *q;
+}
+
+Recordset Connection::openRecordset(const QString &sql, const QVariantList &params) {
+    QSqlQuery &q = prepared(sql);
+    for (int i = 0; i < params.size(); ++i)
+        q.bindValue(i, params[i]);
+    if (!q.exec())
+        throw DatabaseError(QStringLiteral("Query failed \"%1\": %2").arg(sql, q.lastError().text()));
+    const QSqlRecord rec = q.record();
+    QStringList columns;
+    columns.reserve(rec.count());
+    for (int c = 0; c < rec.count(); ++c)
+        columns << rec.fieldName(c);
+    QVector<QVector<QVariant>> rows;
+    while (q.next()) {
+        QVector<QVariant> row(columns.size());
+        for (int c = 0; c < columns.size(); ++c)
+            row[c] = q.value(c);
+        rows.push_back(std::move(row));
+    }
+    if (q.lastError().isValid())
+        throw DatabaseError(QStringLiteral("Query failed \"%1\": %2").arg(sql, q.lastError().text()));
+    q.finish();
+    return Recordset(std::move(columns), std::move(rows));
+}
+
+int Connection::execute(const QString &sql, const QVariantList &params) {
+    QSqlQuery &q = prepared(sql);
+    for (int i = 0; i < params.size(); ++i)
+        q.bindValue(i, params[i]);
+    if (!q.exec())
+        throw DatabaseError(QStringLiteral("Statement failed \"%1\": %2").arg(sql, q.lastError().text()));
+    const int affected = q.numRowsAffected();
+    q.finish();
+    return affected;
+}
+
+} // namespace vocalith

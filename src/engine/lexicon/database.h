@@ -1,0 +1,94 @@
+#pragma once
+// Database access shared by every feature: a connection to one SQLite file, prepared
+// statements that are reused across calls, and fully read result sets with exact counts.
+
+#include <QHash>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QString>
+#include <QStringList>
+#include <QVariant>
+#include <QVector>
+#include <memory>
+#include <stdexcept>
+
+namespace vocalith {
+
+// Thrown for any failure of a statement after the connection is open. Caught at the
+// command boundary (the CLI's main, the window's command handlers).
+class DatabaseError : public std::runtime_error {
+public:
+    explicit DatabaseError(const QString &message)
+        : std::runtime_error(message.toStdString()), m_message(message) {}
+    QString message() const { return m_message; }
+
+private:
+    QString m_message;
+};
+
+// A static result set: all rows read at once, fields addressed by name without regard
+// to letter case, a cursor that moves forward.
+class Recordset {
+public:
+    Recordset() = default;
+    Recordset(QStringList columns, QVector<QVector<QVariant>> rows);
+
+    int recordCount() const { return int(m_rows.size()); }
+    bool eof() const { return m_pos >= m_rows.size(); }
+    void moveNext() { ++m_pos; }
+    void moveFirst() { m_pos = 0; }
+
+    // Field of the current row; a null QVariant for a missing column, a null value or EOF.
+    QVariant field(const QString &name) const;
+    bool isNull(const QString &name) const { return field(name).isNull(); }
+    QString text(const QString &name) const { return field(name).toString(); }
+
+    QVariant value(int row, int column) const { return m_rows.value(row).value(column); }
+    int columnIndex(const QString &name) const;
+    const QStringList &columns() const { return m_columns; }
+
+private:
+    QStringList m_columns;
+    QVector<QVector<QVariant>> m_rows;
+    qsizetype m_pos = 0;
+};
+
+class Connection {
+public:
+    ~Connection();
+    Connection(const Connection &) = delete;
+    Connection &operator=(const Connection &) = delete;
+
+    // Opens an existing database read-only. Returns nullptr when the file is missing,
+    // cannot be opened or lacks a table named in requiredTables.
+    static std::unique_ptr<Connection> openReadOnly(const QString &path,
+                                                    const QStringList &requiredTables);
+
+    // Opens a database for reading and writing. When the file does not exist and
+    // createSchema is not empty, it is created with those statements. Returns nullptr
+    // when the file can be neither opened nor created, or lacks a required table.
+    static std::unique_ptr<Connection> openReadWrite(const QString &path,
+                                                     const QStringList &createSchema,
+                                                     const QStringList &requiredTables);
+
+    // Runs a query with bound parameters; the statement is prepared once per SQL text
+    // and reused. Throws DatabaseError on failure.
+    Recordset openRecordset(const QString &sql, const QVariantList &params = {});
+
+    // Runs a statement that changes data; returns the number of rows affected.
+    int execute(const QString &sql, const QVariantList &params = {});
+
+    QString path() const { return m_path; }
+    QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
+
+private:
+    Connection(QString name, QString path);
+    QSqlQuery &prepared(const QString &sql);
+    static bool hasTables(QSqlDatabase &db, const QStringList &tables);
+
+    QString m_name;
+    QString m_path;
+    QHash<QString, QSqlQuery *> m_statements;
+};
+
+} // namespace vocalith

@@ -1,0 +1,59 @@
+#pragma once
+// Read access to the lexicon tables that word transcription needs. The lexicon is
+// read-only, so lookups are remembered: the same word is never queried twice while the
+// memo lives, and every answer equals what the query gives.
+
+#include "engine/accent.h"
+#include "engine/lexicon/database.h"
+
+#include <QHash>
+#include <unordered_map>
+#include <array>
+#include <optional>
+
+namespace vocalith {
+
+using OptText = std::optional<QString>;
+
+struct CollocationRow {
+    OptText previous, following, after, before;
+    std::array<OptText, 2> transcription; // indexed by Accent
+};
+
+enum class FunctionForm { Weak, Strong, AtBeginning, AtEnd, BeforeVowel, BeforeConsonant };
+
+struct FunctionWordRow {
+    std::array<std::array<OptText, 6>, 2> forms; // [accent][form]
+    const OptText &form(Accent a, FunctionForm f) const { return forms[int(a)][int(f)]; }
+};
+
+struct WordRow {
+    std::array<OptText, 2> transcription; // indexed by Accent
+};
+
+class Lexicon {
+public:
+    explicit Lexicon(Connection &connection) : m_db(connection) {}
+
+    // Rows of "SELECT * FROM collocations WHERE word = ?", in the order the database gives.
+    const QVector<CollocationRow> &collocations(const QString &word);
+    // First row of "SELECT * FROM functionwords WHERE word = ?", if any.
+    const std::optional<FunctionWordRow> &functionWord(const QString &word);
+    // First row of "SELECT BrE, AmE FROM words WHERE word = ?", if any.
+    const std::optional<WordRow> &word(const QString &word);
+
+    // Value of a metadata attribute; nullopt for a missing row or a null value.
+    OptText metadata(const QString &attribute);
+
+    void clearMemo();
+    Connection &connection() { return m_db; }
+
+private:
+    Connection &m_db;
+    // Node-based maps: references handed out stay valid while lookups add entries.
+    std::unordered_map<QString, QVector<CollocationRow>> m_collocations;
+    std::unordered_map<QString, std::optional<FunctionWordRow>> m_functionWords;
+    std::unordered_map<QString, std::optional<WordRow>> m_words;
+};
+
+} // namespace vocalith

@@ -1,0 +1,208 @@
+#include "engine/numbers.h"
+
+#include <QStringList>
+
+namespace vocalith {
+
+const QString kInvalidNumber = QStringLiteral("Invalid Number");
+const QString kNumberTooBig = QStringLiteral("Number too big");
+
+namespace {
+
+constexpr qint64 kTooBig = 999999999999999LL;
+
+struct NumberWords {
+    QStringList units{"zero",    "one",     "two",       "three",    "four",    "five",    "six",
+                      "seven",   "eight",   "nine",      "ten",      "eleven",  "twelve",  "thirteen",
+                      "fourteen", "fifteen", "sixteen",  "seventeen", "eighteen", "nineteen"};
+    QStringList tens{"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"};
+    QStringList scales{"", "thousand", "million", "billion", "trillion"};
+};
+
+const NumberWords &words() {
+    static const NumberWords w;
+    return w;
+}
+
+struct Currency {
+    const char16_t *symbol;
+    const char16_t *name;
+};
+constexpr Currency kCurrencies[] = {
+    {u"$", u"dollars"}, {u"us$", u"u s dollars"}, {u"c$", u"canadian dollars"}, {u"\u20AC", u"euros"},
+    {u"\u00A3", u"pounds"},
+};
+
+void append(QString &result, const QString &words) {
+    result = (result + QLatin1Char(' ') + words).trimmed();
+}
+
+// Digits of the numeric text without spaces, "$" and ","; "(x)" becomes "-x".
+QString cleaned(const QString &number) {
+    QString s = number;
+    s.remove(QLatin1Char('$')).remove(QLatin1Char(',')).remove(QLatin1Char(' '));
+    if (s.startsWith(QLatin1Char('(')) && s.endsWith(QLatin1Char(')')))
+        s = QLatin1Char('-') + s.mid(1, s.size() - 2);
+    return s;
+}
+
+// True when the integer digits (leading zeros allowed) reach the limit.
+bool reachesLimit(QStringView digits) {
+    while (digits.size() > 1 && digits.front() == QLatin1Char('0'))
+        digits = digits.mid(1);
+    if (digits.size() != 15)
+        return digits.size() > 15;
+    return digits.toLongLong() >= kTooBig;
+}
+
+QString spellInteger(qint64 n, bool british);
+
+// Spells 1..999 with "and" after the hundreds for British English.
+QString spellBelowThousand(qint64 n, bool british) {
+    const NumberWords &w = words();
+    QString result;
+    if (n > 99) {
+        append(result, w.units[int(n / 100)] + QStringLiteral(" hundred"));
+        n %= 100;
+        if (british && n > 0)
+            append(result, QStringLiteral("and"));
+    }
+    if (n > 19) {
+        append(result, w.tens[int(n / 10) - 2]);
+        n %= 10;
+        if (n > 0)
+            append(result, w.units[int(n)]);
+    } else if (n > 0) {
+        append(result, w.units[int(n)]);
+    }
+    return result;
+}
+
+QString spellInteger(qint64 n, bool british) {
+    if (n == 0)
+        return words().units[0];
+    // The scale is found with integers: floating-point logarithms misjudge numbers
+    // just below a power of 1000.
+    int g = 0;
+    qint64 power = 1;
+    while (g < 4 && n / power >= 1000) {
+        power *= 1000;
+        ++g;
+    }
+    if (g < 1)
+        return spellBelowThousand(n, british);
+    QString result;
+    const qint64 q = n / power;
+    append(result, spellInteger(q, true));
+    append(result, words().scales[g]);
+    const qint64 rest = n - q * power;
+    if (rest > 0)
+        append(result, spellInteger(rest, true));
+    return result;
+}
+
+// Cents of an amount from the digits after the point: the first two digits, with a
+// third and later digits rounding the value half to even. May return 100.
+int centsOf(const QString &decimals) {
+    QString d = decimals;
+    if (d.size() < 2)
+        return (d + QStringLiteral("00")).left(2).toInt();
+    int cents = d.left(2).toInt();
+    if (d.size() == 2)
+        return cents;
+    const QStringView rest = QStringView(d).mid(2);
+    const int first = rest.front().digitValue();
+    bool beyondHalf = false;
+    for (qsizetype k = 1; k < rest.size(); ++k)
+        beyondHalf = beyondHalf || rest[k] != QLatin1Char('0');
+    if (first > 5 || (first == 5 && (beyondHalf || cents % 2 == 1)))
+        ++cents;
+    return cents;
+}
+
+} // namespace
+
+bool IsNumeric(const QString &text) {
+    QStringView s = QStringView(text).trimmed();
+    if (s.size() >= 2 && s.front() == QLatin1Char('(') && s.back() == QLatin1Char(')'))
+        s = s.mid(1, s.size() - 2).trimmed();
+    if (!s.isEmpty() && (s.front() == QLatin1Char('-') || s.front() == QLatin1Char('+')))
+        s = s.mid(1);
+    bool digits = false, point = false;
+    for (qsizetype k = 0; k < s.size(); ++k) {
+        const QChar c = s[k];
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            digits = true;
+        } else if (c == QLatin1Char(',') && !point && digits) {
+            continue;
+        } else if (c == QLatin1Char('.') && !point) {
+            point = true;
+        } else {
+            return false;
+        }
+    }
+    return digits;
+}
+
+void FillNumberWords() { words(); }
+
+QString NumberToWords(const QString &number, bool isAmount, QString &currency, const QString &accent) {
+    FillNumberWords();
+    if (!IsNumeric(number))
+        return kInvalidNumber;
+    const QString s = cleaned(number);
+    const qsizetype dot = s.indexOf(QLatin1Char('.'));
+    QString integerPart = dot < 0 ? s : s.left(dot);
+    QString decimalPart = dot < 0 ? (isAmount ? QStringLiteral("0") : QString()) : s.mid(dot + 1);
+    if (dot >= 0 && decimalPart.isEmpty())
+        decimalPart = QStringLiteral("0");
+
+    bool negative = false;
+    if (integerPart.startsWith(QLatin1Char('-')) || integerPart.startsWith(QLatin1Char('+'))) {
+        negative = integerPart.startsWith(QLatin1Char('-'));
+        integerPart.remove(0, 1);
+    }
+    if (reachesLimit(integerPart))
+        return kNumberTooBig;
+    qint64 n = integerPart.isEmpty() ? 0 : integerPart.toLongLong();
+
+    int cents = 0;
+    if (isAmount) {
+        cents = centsOf(decimalPart);
+        if (cents == 100) { // 9.995 rounds up to the next whole unit
+            cents = 0;
+            ++n;
+            if (n >= kTooBig)
+                return kNumberTooBig;
+        }
+    }
+
+    QString result;
+    if (negative && n != 0)
+        result = QStringLiteral("negative");
+    append(result, spellInteger(n, accent == QLatin1String("BrE")));
+
+    if (!isAmount) {
+        if (!decimalPart.isEmpty()) {
+            append(result, QStringLiteral("point"));
+            for (const QChar c : decimalPart)
+                append(result, words().units[c.digitValue()]);
+        }
+        return result;
+    }
+    for (const Currency &c : kCurrencies) {
+        if (currency == QStringView(c.symbol)) {
+            currency = QString::fromUtf16(c.name);
+            break;
+        }
+    }
+    append(result, currency);
+    if (cents > 0) {
+        append(result, QStringLiteral("and"));
+        append(result, spellInteger(cents, true));
+        append(result, QStringLiteral("cents"));
+    }
+    return result;
+}
+
+} // namespace vocalith

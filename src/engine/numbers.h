@@ -1,0 +1,26 @@
+#pragma once
+// Numbers and money amounts spelled as plain lower-case English words.
+
+#include <QString>
+
+namespace vocalith {
+
+// The numeric test of the program: optional spaces around, optional parentheses around
+// the whole, an optional sign, digits with optional "," thousands separators, and an
+// optional decimal point followed by digits; at least one digit. No exponents, no hex,
+// no currency symbols.
+bool IsNumeric(const QString &text);
+
+// Makes sure the tables of number words are ready (they are built on first use).
+void FillNumberWords();
+
+// Spells a number (isAmount false) or a money amount (isAmount true). For an amount whose
+// currency symbol is known, currency is changed to the currency's name. accent "BrE" puts
+// "and" after the hundreds. Returns "Invalid Number" or "Number too big" for input it
+// cannot spell.
+QString NumberToWords(const QString &number, bool isAmount, QString &currency, const QString &accent);
+
+extern const QString kInvalidNumber;
+extern const QString kNumberTooBig;
+
+} // namespace vocalith

@@ -1,0 +1,122 @@
+#include "engine/render.h"
+
+#include "engine/textchain.h"
+
+namespace vocalith {
+
+const std::array<RenderOptionInfo, 9> kRenderOptions = {{
+    {"keepspaces", "chkKeepSpaces", "Keep spaces", &RenderOptions::keepSpaces},
+    {"removestress", "chkStress", "Remove stress", &RenderOptions::removeStress},
+    {"keeppunctuation", "chkPunctuation", "Keep important punctuation", &RenderOptions::keepPunctuation},
+    {"syllabicconsonants", "chkSyllabicConsonants", "Syllabic consonants", &RenderOptions::syllabicConsonants},
+    {"intrusiver", "chkIntrusiveR", "Intrusive /r/", &RenderOptions::intrusiveR},
+    {"showsyllables", "chkSyllables", "Show syllable boundaries", &RenderOptions::showSyllables},
+    {"removecrs", "chkRemoveCRs", "Remove CRs", &RenderOptions::removeCRs},
+    {"slash", "chkSlash", "Use '/' instead of '|'", &RenderOptions::slash},
+    {"list", "chkList", "Keep '|' before and after CR", &RenderOptions::list},
+}};
+
+const RenderOptionInfo *findRenderOption(const QString &key) {
+    for (const RenderOptionInfo &o : kRenderOptions)
+        if (key == QLatin1String(o.key))
+            return &o;
+    return nullptr;
+}
+
+namespace {
+
+const QString kCrLf = QStringLiteral("\r\n");
+
+// Punctuation shown as marks; the full stop waits as "<@>" until the syllable dots are done.
+constexpr Replacement kKeepPunctuation[] = {
+    {u" <.>", u"<@>"}, {u" <,>", u","}, {u" <;>", u";"}, {u" <:>", u":"}, {u" <?>", u"?"}, {u" <!>", u"!"},
+    {u"<.>", u"<@>"},  {u"<,>", u","},  {u"<;>", u";"},  {u"<:>", u":"},  {u"<?>", u"?"},  {u"<!>", u"!"},
+};
+
+const char16_t *const kPunctuationTokens[] = {u" <.>", u" <,>", u" <;>", u" <:>", u" <?>", u" <!>",
+                                              u"<.>",  u"<,>",  u"<;>",  u"<:>",  u"<?>",  u"<!>"};
+
+constexpr Replacement kStressMarks[] = {{u"'", u""}, {u"\u02C8", u""}, {u"\u02CC", u""}};
+
+constexpr Replacement kSyllabicConsonants[] = {{u"n\u0329", u"\u0259n"}, {u"l\u0329", u"\u0259l"}};
+
+constexpr const char16_t *kIntrusiveEndings[] = {u"\u0251\u02D0", u"\u0254\u02D0", u"\u026A\u0259", u"e\u0259",
+                                                 u"\u028A\u0259"};
+constexpr char16_t kIntrusiveVowels[] = u"aeiou\u00E6\u0251\u0252\u0254\u0259\u025C\u026A\u028A\u028C\u02D0";
+constexpr const char16_t *kStressPrefixes[] = {u"", u"'", u"\u02C8", u"\u02CC"};
+
+void replaceAll(QString &s, const QString &find, const QString &with) { s.replace(find, with); }
+
+} // namespace
+
+QString RemoveStressMarks(QString text) {
+    applyChain(text, kStressMarks);
+    return text;
+}
+
+QString AddIntrusiveR(QString text) {
+    for (const char16_t *ending : kIntrusiveEndings) {
+        const QString e = QString::fromUtf16(ending);
+        if (!text.contains(e + QLatin1Char(' ')))
+            continue;
+        for (const char16_t *v = kIntrusiveVowels; *v; ++v) {
+            for (const char16_t *prefix : kStressPrefixes) {
+                const QString tail = QString::fromUtf16(prefix) + QChar(*v);
+                text.replace(e + QLatin1Char(' ') + tail, e + QStringLiteral("r ") + tail);
+            }
+        }
+    }
+    return text;
+}
+
+std::optional<QString> RenderTranscription(const QString &stored, const RenderOptions &o, Accent accent) {
+    if (stored.isEmpty())
+        return std::nullopt;
+    QString s = stored;
+    const QString d = o.slash ? QStringLiteral("/") : QStringLiteral("|");
+
+    if (o.removeStress)
+        s = RemoveStressMarks(s);
+    if (o.intrusiveR && accent == Accent::BrE)
+        s = AddIntrusiveR(s);
+
+    if (o.punctuationEnabled() && o.keepPunctuation) {
+        applyChain(s, kKeepPunctuation);
+        if (o.removeCRs) {
+            replaceAll(s, kCrLf, QStringLiteral(" "));
+            replaceAll(s, QStringLiteral("  "), QStringLiteral(" "));
+        }
+    } else {
+        for (const char16_t *token : kPunctuationTokens)
+            replaceAll(s, QString::fromUtf16(token), QLatin1Char(' ') + d);
+        replaceAll(s, d + QLatin1Char(' ') + d, d);
+        for (int k = 0; k < 4; ++k)
+            replaceAll(s, kCrLf + kCrLf, kCrLf);
+        replaceAll(s, kCrLf, o.removeCRs ? QLatin1Char(' ') + d + QLatin1Char(' ') : QLatin1Char(' ') + d + kCrLf);
+        replaceAll(s, d + QLatin1Char(' ') + d, d);
+        s.prepend(d + QLatin1Char(' '));
+        if (!s.endsWith(d) && !s.endsWith(d + QLatin1Char(' ')))
+            s += QLatin1Char(' ') + d;
+    }
+
+    if (o.showSyllables && !o.keepSpaces) {
+        replaceAll(s, QStringLiteral(" "), QStringLiteral("."));
+        replaceAll(s, QLatin1Char('.') + d + QLatin1Char('.'), d);
+        replaceAll(s, QLatin1Char('.') + d, d);
+        replaceAll(s, d + QLatin1Char('.'), d);
+    } else if (!o.showSyllables) {
+        s.remove(QLatin1Char('.'));
+    }
+
+    if (o.list)
+        replaceAll(s, d + kCrLf, d + kCrLf + d + QLatin1Char(' '));
+    if (!o.syllabicConsonants)
+        applyChain(s, kSyllabicConsonants);
+    replaceAll(s, QStringLiteral("(r)"), QStringLiteral("r"));
+    replaceAll(s, QStringLiteral("<@>"), QStringLiteral("."));
+    if (!o.keepSpaces)
+        s.remove(QLatin1Char(' '));
+    return s;
+}
+
+} // namespace vocalith

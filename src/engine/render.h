@@ -1,0 +1,48 @@
+#pragma once
+// Rendering of a stored transcription under the nine display options.
+
+#include "engine/accent.h"
+
+#include <QString>
+#include <array>
+#include <optional>
+
+namespace vocalith {
+
+struct RenderOptions {
+    bool removeStress = false;       // chkStress
+    bool intrusiveR = true;          // chkIntrusiveR (British only)
+    bool slash = true;               // chkSlash: "/" instead of "|"
+    bool keepPunctuation = false;    // chkPunctuation (only while syllables are hidden)
+    bool removeCRs = true;           // chkRemoveCRs
+    bool showSyllables = true;       // chkSyllables
+    bool keepSpaces = true;          // chkKeepSpaces
+    bool list = true;                // chkList
+    bool syllabicConsonants = true;  // chkSyllabicConsonants
+
+    // The punctuation box is usable only while syllable dots are hidden (the dot and the
+    // full stop are the same character).
+    bool punctuationEnabled() const { return !showSyllables; }
+    bool operator==(const RenderOptions &) const = default;
+};
+
+// An option with its name in the settings file, its check box and its caption.
+struct RenderOptionInfo {
+    const char *key;
+    const char *checkBox;
+    const char *caption;
+    bool RenderOptions::*member;
+};
+
+// The nine options in the order the settings file writes them.
+extern const std::array<RenderOptionInfo, 9> kRenderOptions;
+const RenderOptionInfo *findRenderOption(const QString &key);
+
+// The text the editor shows for a stored transcription; nullopt for an empty one (the
+// editor then keeps its text).
+std::optional<QString> RenderTranscription(const QString &stored, const RenderOptions &options, Accent accent);
+
+QString RemoveStressMarks(QString text);
+QString AddIntrusiveR(QString text);
+
+} // namespace vocalith

@@ -1,0 +1,23 @@
+#pragma once
+// Ordered chains of whole-text replacements. Every chain of the program is a table of
+// these pairs applied by applyChain, so its order can be read in one place.
+
+#include <QString>
+#include <span>
+
+namespace vocalith {
+
+struct Replacement {
+    const char16_t *find;
+    const char16_t *replace;
+};
+
+// Applies each pair in order, each replacing every occurrence, left to right, case-sensitive.
+void applyChain(QString &text, std::span<const Replacement> chain);
+
+inline QString applied(QString text, std::span<const Replacement> chain) {
+    applyChain(text, chain);
+    return text;
+}
+
+} // namespace vocalith

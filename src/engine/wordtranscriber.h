@@ -1,0 +1,56 @@
+#pragma once
+// Transcription of one word in the context of its segment: collocations, the "is" rule,
+// function words, the word list, possessives, hyphenated words, linking r.
+
+#include "engine/accent.h"
+#include "engine/lexicon/lexicon.h"
+
+#include <QStringList>
+#include <QVector>
+#include <optional>
+
+namespace vocalith {
+
+// One segment's words with the transcriptions already worked out for them. A word's
+// transcription depends only on the segment, its position and the accent, so each
+// position is transcribed at most once however often neighbours ask for it.
+class SegmentTranscriber {
+public:
+    SegmentTranscriber(const QStringList &words, Accent accent, Lexicon &lexicon);
+
+    QString transcribeWord(int i);
+    // Transcribes every word from the last to the first, so that the look-ahead of each
+    // word finds its neighbour done and the call depth stays small on long segments.
+    void transcribeAllBackwards();
+    const QStringList &words() const { return m_words; }
+
+private:
+    QString compute(int i);
+    std::optional<QString> fromCollocations(int i);
+    QString isRule(int i);
+    std::optional<QString> fromFunctionWords(int i);
+    void resolveLinkingR(QString &t, int i);
+    std::optional<QString> possessive(const QString &w);
+    std::optional<QString> hyphenated(const QString &w);
+    OptText lookup(const QString &w);
+    int last() const { return int(m_words.size()) - 1; }
+
+    QStringList m_words;
+    Accent m_accent;
+    Lexicon &m_lexicon;
+    QVector<std::optional<QString>> m_done;
+    QVector<bool> m_busy;
+};
+
+// The transcription of words[i] within its segment.
+QString TranscribeWord(const QStringList &words, int i, Accent accent, Lexicon &lexicon);
+
+// Whether a transcription begins with a vowel (for the choice of a function word's form).
+bool StartsWithVowel(const QString &transcription);
+
+// The vowel a following word must start with for a linking "(r)" to be sounded.
+bool isLinkingVowel(QChar c);
+// The modifier marks skipped at the start of the next word's transcription.
+bool isLeadingModifier(QChar c);
+
+} // namespace vocalith
