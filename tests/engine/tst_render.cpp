@@ -1,0 +1,111 @@
+// Rendering of stored transcriptions under the display options.
+
+#include "engine/render.h"
+
+#include <QtTest>
+
+using namespace vocalith;
+
+namespace {
+
+// Options named by their settings keys; every other option off.
+RenderOptions only(const QStringList &keys) {
+    RenderOptions o;
+    for (const RenderOptionInfo &info : kRenderOptions)
+        o.*info.member = keys.contains(QLatin1String(info.key));
+    return o;
+}
+
+} // namespace
+
+class TestRender : public QObject {
+    Q_OBJECT
+private slots:
+    void render_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QStringList>("options");
+        QTest::addColumn<bool>("american");
+        QTest::addColumn<QString>("expected");
+
+        const QStringList punct{"keeppunctuation", "keepspaces"};
+        QTest::newRow("punctuation kept") << "ˈfɑːðə <,> ɪz" << punct << false << "ˈfɑːðə, ɪz";
+        QTest::newRow("all punctuation kept")
+            << "a <.> b <,> c <;> d <:> e <?> f <!>" << punct << false << "a. b, c; d: e? f!";
+        QTest::newRow("punctuation at line start") << "<.>\r\nb" << punct << false << ".\r\nb";
+        QTest::newRow("punctuation kept, line breaks removed")
+            << "a <.>\r\nb" << QStringList{"keeppunctuation", "keepspaces", "removecrs"} << false << "a. b";
+        QTest::newRow("punctuation kept, two line breaks stay") << "a\r\n\r\nb" << punct << false << "a\r\n\r\nb";
+        QTest::newRow("delimiters with slash")
+            << "ˈfɑːðə <,> ɪz" << QStringList{"slash", "keepspaces"} << false << "/ ˈfɑːðə / ɪz /";
+        QTest::newRow("delimiters with bar") << "ˈfɑːðə <,> ɪz" << QStringList{"keepspaces"} << false
+                                            << "| ˈfɑːðə | ɪz |";
+        QTest::newRow("final token ends with one delimiter")
+            << "a <.>" << QStringList{"slash", "keepspaces"} << false << "/ a /";
+        QTest::newRow("adjacent tokens merge") << "a <,> <.> b" << QStringList{"slash", "keepspaces"} << false
+                                               << "/ a / b /";
+        QTest::newRow("line breaks collapse when punctuation goes")
+            << "a\r\n\r\nb" << QStringList{"slash", "keepspaces"} << false << "/ a /\r\nb /";
+        QTest::newRow("list marks both ends of lines")
+            << "a\r\nb" << QStringList{"slash", "keepspaces", "list"} << false << "/ a /\r\n/ b /";
+        QTest::newRow("line breaks removed become delimiters")
+            << "a\r\nb" << QStringList{"slash", "keepspaces", "removecrs"} << false << "/ a / b /";
+        QTest::newRow("syllable dots removed") << "ˈfɑː.ðə ɪz" << QStringList{"slash", "keepspaces"} << false
+                                               << "/ ˈfɑːðə ɪz /";
+        QTest::newRow("spaces become syllable dots")
+            << "ˈfɑː.ðə ɪz <.> ə" << QStringList{"slash", "showsyllables"} << false << "/ˈfɑː.ðə.ɪz/ə/";
+        QTest::newRow("syllables disable kept punctuation")
+            << "a <.> b" << QStringList{"slash", "showsyllables", "keeppunctuation", "keepspaces"} << false
+            << "/ a / b /";
+        QTest::newRow("spaces removed") << "a b <,> c" << QStringList{"slash"} << false << "/ab/c/";
+        QTest::newRow("stress removed") << "ˈæb ˌcd 'e" << QStringList{"removestress", "keepspaces"} << false
+                                        << "| æb cd e |";
+        QTest::newRow("syllabic consonants spelled out")
+            << "ˈneɪ.ʃn̩ ˈæp.l̩" << QStringList{"keepspaces", "showsyllables"} << false << "| ˈneɪ.ʃən ˈæp.əl |";
+        QTest::newRow("syllabic consonants kept")
+            << "ˈneɪ.ʃn̩" << QStringList{"keepspaces", "showsyllables", "syllabicconsonants"} << false
+            << "| ˈneɪ.ʃn̩ |";
+        QTest::newRow("intrusive r british") << "ˈɪdɪə ɒv" << QStringList{"keepspaces", "intrusiver"} << false
+                                             << "| ˈɪdɪər ɒv |";
+        QTest::newRow("intrusive r not american") << "ˈɪdɪə ɒv" << QStringList{"keepspaces", "intrusiver"} << true
+                                                  << "| ˈɪdɪə ɒv |";
+        QTest::newRow("intrusive r before stressed vowel")
+            << "lɔː ˈænd" << QStringList{"keepspaces", "intrusiver"} << false << "| lɔːr ˈænd |";
+        QTest::newRow("no intrusive r across punctuation")
+            << "ˈɪdɪə <,> ɒv" << QStringList{"keepspaces", "intrusiver", "keeppunctuation"} << false
+            << "ˈɪdɪə, ɒv";
+        QTest::newRow("no intrusive r before consonant")
+            << "ˈɪdɪə kæt" << QStringList{"keepspaces", "intrusiver"} << false << "| ˈɪdɪə kæt |";
+        QTest::newRow("linking mark becomes r") << "fɔː(r) ɪt" << QStringList{"keepspaces"} << false
+                                                << "| fɔːr ɪt |";
+        QTest::newRow("unknown word") << "<blorf> kæt" << QStringList{"keepspaces"} << false
+                                      << "| <blorf> kæt |";
+    }
+    void render() {
+        QFETCH(QString, stored);
+        QFETCH(QStringList, options);
+        QFETCH(bool, american);
+        QFETCH(QString, expected);
+        const auto shown = RenderTranscription(stored, only(options), american ? Accent::AmE : Accent::BrE);
+        QVERIFY(shown);
+        QCOMPARE(*shown, expected);
+    }
+
+    void emptyLeavesTheBoxAlone() { QVERIFY(!RenderTranscription(QString(), RenderOptions{}, Accent::BrE)); }
+
+    void defaultsOfTheProgram() {
+        // Keep spaces, syllabic consonants, intrusive r, syllables, remove CRs, list and slash on.
+        const auto shown = RenderTranscription(QStringLiteral("aɪˈdɪə ɪz <.>\r\nə"), RenderOptions{}, Accent::BrE);
+        QCOMPARE(*shown, QStringLiteral("/ aɪˈdɪər ɪz / ə /"));
+    }
+
+    void optionTableIsComplete() {
+        QStringList keys;
+        for (const RenderOptionInfo &o : kRenderOptions)
+            keys << QLatin1String(o.key);
+        QCOMPARE(keys, (QStringList{"keepspaces", "removestress", "keeppunctuation", "syllabicconsonants",
+                                    "intrusiver", "showsyllables", "removecrs", "slash", "list"}));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestRender)
+#include "tst_render.moc"

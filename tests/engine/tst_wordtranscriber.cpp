@@ -1,0 +1,175 @@
+// Word transcription in context: every lookup rule, linking r and vowel tests.
+
+#include "engine/wordtranscriber.h"
+#include "testsupport.h"
+
+using namespace vocalith;
+
+class TestWordTranscriber : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Connection> m_db;
+    std::unique_ptr<Lexicon> m_lexicon;
+
+private slots:
+    void initTestCase() {
+        m_db = test::openFixture(QStringLiteral("engine"));
+        QVERIFY(m_db);
+        m_lexicon = std::make_unique<Lexicon>(*m_db);
+    }
+
+    void transcribeWord_data() {
+        QTest::addColumn<QString>("segment"); // words separated by single spaces
+        QTest::addColumn<int>("index");
+        QTest::addColumn<bool>("american");
+        QTest::addColumn<QString>("expected");
+
+        // word list, unknown words, affricates
+        QTest::newRow("plain word") << "cat" << 0 << false << "kæt";
+        QTest::newRow("american column") << "dog" << 0 << true << "dɑːɡ";
+        QTest::newRow("unknown") << "blorf" << 0 << false << "<blorf>";
+        QTest::newRow("empty word") << "" << 0 << false << "<>";
+        QTest::newRow("affricate ligatures split") << "church" << 0 << false << "tʃɜːtʃ";
+        QTest::newRow("dzh ligature split") << "judge" << 0 << false << "dʒʌdʒ";
+        QTest::newRow("apostrophe in word") << "o'clock" << 0 << false << "əˈklɒk";
+        QTest::newRow("null column is unknown") << "colour" << 0 << true << "<colour>";
+        QTest::newRow("punctuation is unknown") << "," << 0 << false << "<,>";
+
+        // collocations
+        QTest::newRow("previous word") << "have read" << 1 << false << "red";
+        QTest::newRow("previous word absent") << "cat read" << 1 << false << "<read>";
+        QTest::newRow("previous and following") << "the wind blows" << 1 << false << "wɪnd";
+        QTest::newRow("previous and following, first word") << "wind blows" << 0 << false << "<wind>";
+        QTest::newRow("previous and following, last word") << "the wind" << 1 << false << "<wind>";
+        QTest::newRow("following word") << "used to" << 0 << false << "juːst";
+        QTest::newRow("following words, spaces folded") << "going to be" << 0 << false << "ˈɡəʊ.ɪŋ.tə";
+        QTest::newRow("following words, too short") << "going to" << 0 << false << "<going>";
+        QTest::newRow("after within six") << "lead a b c d e pencil" << 0 << false << "led";
+        QTest::newRow("after beyond six") << "lead a b c d e f pencil" << 0 << false << "<lead>";
+        QTest::newRow("after is the word itself") << "close the door" << 0 << false << "kləʊs";
+        QTest::newRow("after never matches last word") << "the close" << 1 << false << "<close>";
+        QTest::newRow("before within six") << "eye a b c d e tear cat" << 6 << false << "tɪə";
+        QTest::newRow("before, second row") << "paper tear" << 1 << false << "teə(r)";
+        QTest::newRow("before beyond six") << "eye a b c d e f tear" << 7 << false << "<tear>";
+        QTest::newRow("value equal to word goes on") << "live concert music" << 0 << false << "laɪv";
+        QTest::newRow("value equal to word kept") << "live music" << 0 << false << "live";
+        QTest::newRow("row without context never matches") << "row" << 0 << false << "<row>";
+        QTest::newRow("collocation linking r before vowel") << "at four egg" << 1 << false << "fɔːr";
+        QTest::newRow("collocation linking r before consonant") << "at four cat" << 1 << false << "fɔː";
+
+        // "is"
+        QTest::newRow("is first") << "is cat" << 0 << false << "ɪz";
+        QTest::newRow("is last") << "cat is" << 1 << false << "ɪz";
+        QTest::newRow("is after t") << "cat is good" << 1 << false << "s";
+        QTest::newRow("is after sh") << "bush is good" << 1 << false << "ɪz";
+        QTest::newRow("is after ligature dzh") << "judge is good" << 1 << false << "ɪz";
+        QTest::newRow("is after vowel") << "day is good" << 1 << false << "z";
+        QTest::newRow("is after unknown") << "blorf is good" << 1 << false << "z";
+
+        // function words
+        QTest::newRow("fw at beginning") << "fw cat" << 0 << false << "B";
+        QTest::newRow("fw before vowel") << "cat fw apple" << 1 << false << "V";
+        QTest::newRow("fw before stressed vowel") << "cat fw only" << 1 << false << "V";
+        QTest::newRow("fw before consonant") << "cat fw dog" << 1 << false << "C";
+        QTest::newRow("fw before unknown") << "cat fw blorf" << 1 << false << "C";
+        QTest::newRow("fw at end") << "cat fw" << 1 << false << "E";
+        QTest::newRow("fw alone") << "fw" << 0 << false << "B";
+        QTest::newRow("fw american") << "cat fw dog" << 1 << true << "aC";
+        QTest::newRow("fwtwo weak without vowel form") << "cat fwtwo apple" << 1 << false << "W2";
+        QTest::newRow("fwtwo first, no beginning form") << "fwtwo cat" << 0 << false << "W2";
+        QTest::newRow("fwtwo alone is strong") << "fwtwo" << 0 << false << "S2";
+        QTest::newRow("fw chooses form before is") << "cat fw is" << 1 << false << "V";
+        QTest::newRow("the before vowel") << "the idea" << 0 << false << "ði";
+        QTest::newRow("function word linking r") << "for egg" << 0 << false << "fər";
+        QTest::newRow("function word r dropped") << "for cat" << 0 << false << "fə";
+        QTest::newRow("function word r kept at end") << "cat for" << 1 << false << "fɔː(r)";
+        QTest::newRow("american keeps r") << "for cat" << 0 << true << "fər";
+
+        // the "is" rule and function words calling each other
+        QTest::newRow("there is") << "there is a" << 0 << false << "ðeə";
+        QTest::newRow("there is: is") << "there is a" << 1 << false << "z";
+        QTest::newRow("that is so") << "that is good" << 1 << false << "s";
+        QTest::newRow("he is here") << "he is good" << 1 << false << "z";
+        QTest::newRow("american r before is") << "there is a" << 0 << true << "ðer";
+
+        // linking r of words
+        QTest::newRow("r before vowel") << "father ant" << 0 << false << "ˈfɑː.ðə";
+        QTest::newRow("r before e") << "father egg" << 0 << false << "ˈfɑː.ðər";
+        QTest::newRow("r before stressed vowel") << "father only" << 0 << false << "ˈfɑː.ðər";
+        QTest::newRow("r before stressed ae") << "father apple" << 0 << false << "ˈfɑː.ðə";
+        QTest::newRow("r before consonant") << "father dog" << 0 << false << "ˈfɑː.ðə";
+        QTest::newRow("r before unknown") << "father blorf" << 0 << false << "ˈfɑː.ðə";
+        QTest::newRow("r before is, british") << "father is good" << 0 << false << "ˈfɑː.ðə";
+        QTest::newRow("r stays at end") << "the father" << 1 << false << "ˈfɑː.ðə(r)";
+        QTest::newRow("r before function word at end") << "father of" << 0 << false << "ˈfɑː.ðər";
+        QTest::newRow("r before function word vowel") << "father of cat" << 0 << false << "ˈfɑː.ðər";
+
+        // possessives and hyphens
+        QTest::newRow("possessive after t") << "cat's" << 0 << false << "kæts";
+        QTest::newRow("possessive after s") << "boss's" << 0 << false << "bɒsɪz";
+        QTest::newRow("possessive affricate") << "judge's" << 0 << false << "dʒʌdʒɪz";
+        QTest::newRow("possessive after vowel") << "day's" << 0 << false << "deɪz";
+        QTest::newRow("short 's is not possessive") << "'s" << 0 << false << "<'s>";
+        QTest::newRow("hyphen parts") << "well-known" << 0 << false << "wel nəʊn";
+        QTest::newRow("hyphen whole word first") << "ice-cream" << 0 << false << "ˈaɪs.kriːm";
+        QTest::newRow("hyphen part missing") << "well-blorf" << 0 << false << "wel";
+        QTest::newRow("hyphen all parts missing") << "blorf-zork" << 0 << false << "<blorf-zork>";
+        QTest::newRow("hyphen keeps r mark") << "car-sofa" << 0 << false << "kɑː(r) ˈsəʊ.fə";
+    }
+
+    void transcribeWord() {
+        QFETCH(QString, segment);
+        QFETCH(int, index);
+        QFETCH(bool, american);
+        QFETCH(QString, expected);
+        const QStringList words = segment.split(QLatin1Char(' '));
+        QCOMPARE(TranscribeWord(words, index, american ? Accent::AmE : Accent::BrE, *m_lexicon), expected);
+    }
+
+    void longTranscriptionIsCut() {
+        const QString t = TranscribeWord({QStringLiteral("longword")}, 0, Accent::BrE, *m_lexicon);
+        QCOMPARE(t.size(), 255);
+        QVERIFY(t.startsWith(QStringLiteral("ˈaaa")));
+    }
+
+    // The same segment transcribed in any order gives the same words.
+    void orderDoesNotMatter() {
+        const QStringList words = QStringLiteral("there is a father of the idea for the cat's day").split(' ');
+        SegmentTranscriber forwards(words, Accent::BrE, *m_lexicon);
+        SegmentTranscriber backwards(words, Accent::BrE, *m_lexicon);
+        backwards.transcribeAllBackwards();
+        for (int i = 0; i < words.size(); ++i)
+            QCOMPARE(backwards.transcribeWord(i), forwards.transcribeWord(i));
+    }
+
+    // A long chain of words that each look at the next one must not exhaust the stack.
+    void longChainOfLookAheads() {
+        QStringList words;
+        for (int i = 0; i < 200000; ++i)
+            words << QStringLiteral("father");
+        SegmentTranscriber segment(words, Accent::BrE, *m_lexicon);
+        segment.transcribeAllBackwards();
+        QCOMPARE(segment.transcribeWord(0), QStringLiteral("ˈfɑː.ðə"));
+    }
+
+    void startsWithVowel_data() {
+        QTest::addColumn<QString>("transcription");
+        QTest::addColumn<bool>("expected");
+        QTest::newRow("empty") << "" << false;
+        QTest::newRow("consonant") << "kæt" << false;
+        QTest::newRow("schwa after secondary stress") << "ˌəbaʊt" << true;
+        QTest::newRow("length mark") << "ːə" << true;
+        QTest::newRow("a") << "a" << true;
+        QTest::newRow("ae") << "æt" << true;
+        QTest::newRow("primary then consonant") << "ˈkæt" << false;
+        QTest::newRow("only one stress mark dropped") << "ˈˈə" << false;
+        QTest::newRow("unknown word") << "<blorf>" << false;
+    }
+    void startsWithVowel() {
+        QFETCH(QString, transcription);
+        QFETCH(bool, expected);
+        QCOMPARE(StartsWithVowel(transcription), expected);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestWordTranscriber)
+#include "tst_wordtranscriber.moc"
