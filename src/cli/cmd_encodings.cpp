@@ -1,0 +1,67 @@
+// export and import: standard input through one of the converters, byte for byte.
+
+#include "cli/cli.h"
+#include "encodings/braille.h"
+#include "encodings/htmlreferences.h"
+#include "encodings/stringexpression.h"
+#include "encodings/xsampa.h"
+
+#include <array>
+
+namespace vocalith::cli {
+namespace {
+
+using Converter = QString (*)(QString);
+
+struct Notation {
+    const char *name;
+    Converter exportFn;
+    Converter importFn;
+};
+
+constexpr std::array<Notation, 5> kNotations = {{
+    {"xsampa", Text2SAMPA, SAMPA2Unicode},
+    {"html", Text2HTML, HTML2Text},
+    {"hex", Text2HexHTML, HexHTML2Text},
+    {"braille", Text2Braille, Braille2Unicode},
+    {"vb", Text2StringExpression, VB2Unicode},
+}};
+
+const char kNotationNames[] = "xsampa|html|hex|braille|vb";
+
+const Notation &notationOption(const QString &command, const QString &option, const QStringList &args) {
+    QCommandLineParser parser;
+    const QCommandLineOption notation(option, QStringLiteral("Notation"), QStringLiteral("NAME"));
+    parser.addOption(notation);
+    parseOptions(parser, command, args);
+    if (!parser.positionalArguments().isEmpty())
+        throw UsageError{QStringLiteral("%1 reads its text from standard input").arg(command)};
+    if (!parser.isSet(notation))
+        throw UsageError{QStringLiteral("%1 needs --%2 %3").arg(command, option, QLatin1String(kNotationNames))};
+    const QString name = parser.value(notation);
+    for (const Notation &n : kNotations)
+        if (name == QLatin1String(n.name))
+            return n;
+    throw UsageError{
+        QStringLiteral("--%1 takes %2, not \"%3\"").arg(option, QLatin1String(kNotationNames), name)};
+}
+
+// No line-break handling: the converters see exactly the decoded bytes of standard input.
+int convert(Converter fn) {
+    writeOut(fn(readStdinText()));
+    return kDone;
+}
+
+int exportCommand(Context &, const QStringList &args) {
+    return convert(notationOption(QStringLiteral("export"), QStringLiteral("to"), args).exportFn);
+}
+
+int importCommand(Context &, const QStringList &args) {
+    return convert(notationOption(QStringLiteral("import"), QStringLiteral("from"), args).importFn);
+}
+
+const Registrar kExport("export", exportCommand);
+const Registrar kImport("import", importCommand);
+
+} // namespace
+} // namespace vocalith::cli

@@ -1,0 +1,81 @@
+#include "encodings/compiledchain.h"
+
+namespace vocalith {
+
+CompiledChain::CompiledChain(std::span<const Replacement> chain) : m_chain(chain) {
+    for (const Replacement &r : chain)
+        m_rules.push_back({QStringView(r.find), QStringView(r.replace)});
+    for (size_t i = 0; i < m_rules.size(); ++i) {
+        const Rule &rule = m_rules[i];
+        if (rule.find.isEmpty() || rule.replace.isEmpty())
+            m_singlePass = false;
+        for (size_t j = i + 1; j < m_rules.size() && m_singlePass; ++j)
+            for (const QChar c : rule.replace)
+                if (m_rules[j].find.contains(c))
+                    m_singlePass = false;
+        if (!rule.find.isEmpty())
+            m_byFirst[rule.find.front().unicode()].push_back(int(i));
+    }
+}
+
+QString CompiledChain::apply(QString text) const {
+    if (!m_singlePass) {
+        applyChain(text, m_chain);
+        return text;
+    }
+    return applySinglePass(text);
+}
+
+QString CompiledChain::applySinglePass(const QString &text) const {
+    const qsizetype n = text.size();
+    const QStringView view(text);
+    // Every occurrence of every key in the text, by rule, in text order.
+    std::vector<std::vector<qsizetype>> occurrences(m_rules.size());
+    bool any = false;
+    for (qsizetype p = 0; p < n; ++p) {
+        const auto it = m_byFirst.find(view[p].unicode());
+        if (it == m_byFirst.end())
+            continue;
+        for (const int r : it->second)
+            if (view.mid(p).startsWith(m_rules[size_t(r)].find)) {
+                occurrences[size_t(r)].push_back(p);
+                any = true;
+            }
+    }
+    if (!any)
+        return text;
+    // Rule by rule, the leftmost non-overlapping occurrences that no earlier rule has taken.
+    std::vector<bool> taken(size_t(n), false);
+    std::vector<int> ruleAt(size_t(n), -1);
+    for (size_t r = 0; r < m_rules.size(); ++r) {
+        const qsizetype length = m_rules[r].find.size();
+        qsizetype end = 0;
+        for (const qsizetype p : occurrences[r]) {
+            if (p < end)
+                continue;
+            bool free = true;
+            for (qsizetype k = p; k < p + length && free; ++k)
+                free = !taken[size_t(k)];
+            if (!free)
+                continue;
+            for (qsizetype k = p; k < p + length; ++k)
+                taken[size_t(k)] = true;
+            ruleAt[size_t(p)] = int(r);
+            end = p + length;
+        }
+    }
+    QString out;
+    out.reserve(n);
+    for (qsizetype p = 0; p < n;) {
+        const int r = ruleAt[size_t(p)];
+        if (r < 0) {
+            out += view[p++];
+        } else {
+            out += m_rules[size_t(r)].replace;
+            p += m_rules[size_t(r)].find.size();
+        }
+    }
+    return out;
+}
+
+} // namespace vocalith
