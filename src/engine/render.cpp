@@ -45,8 +45,6 @@ constexpr const char16_t *kIntrusiveEndings[] = {u"\u0251\u02D0", u"\u0254\u02D0
 constexpr char16_t kIntrusiveVowels[] = u"aeiou\u00E6\u0251\u0252\u0254\u0259\u025C\u026A\u028A\u028C\u02D0";
 constexpr const char16_t *kStressPrefixes[] = {u"", u"'", u"\u02C8", u"\u02CC"};
 
-void replaceAll(QString &s, const QString &find, const QString &with) { s.replace(find, with); }
-
 } // namespace
 
 QString RemoveStressMarks(QString text) {
@@ -55,18 +53,45 @@ QString RemoveStressMarks(QString text) {
 }
 
 QString AddIntrusiveR(QString text) {
-    for (const char16_t *ending : kIntrusiveEndings) {
-        const QString e = QString::fromUtf16(ending);
-        if (!text.contains(e + QLatin1Char(' ')))
+    // Inserting r after an ending neither creates nor removes another match, and at most
+    // one ending can stand before a given space, so one scan over the spaces gives the
+    // same text as replacing each ending, vowel and stress prefix in turn.
+    auto isEnding = [&](qsizetype space) {
+        if (space < 2)
+            return false;
+        const QStringView before = QStringView(text).mid(space - 2, 2);
+        for (const char16_t *e : kIntrusiveEndings)
+            if (before == QStringView(e))
+                return true;
+        return false;
+    };
+    auto isVowel = [](QChar c) { return std::u16string_view(kIntrusiveVowels).find(char16_t(c.unicode())) != std::u16string_view::npos; };
+    auto isPrefix = [](QChar c) {
+        for (const char16_t *p : kStressPrefixes)
+            if (p[0] != 0 && c == QChar(p[0]))
+                return true;
+        return false;
+    };
+    QString out;
+    qsizetype from = 0;
+    for (qsizetype k = text.indexOf(QLatin1Char(' ')); k >= 0; k = text.indexOf(QLatin1Char(' '), k + 1)) {
+        if (k + 1 >= text.size() || !isEnding(k))
             continue;
-        for (const char16_t *v = kIntrusiveVowels; *v; ++v) {
-            for (const char16_t *prefix : kStressPrefixes) {
-                const QString tail = QString::fromUtf16(prefix) + QChar(*v);
-                text.replace(e + QLatin1Char(' ') + tail, e + QStringLiteral("r ") + tail);
-            }
-        }
+        QChar next = text.at(k + 1);
+        if (isPrefix(next) && k + 2 < text.size())
+            next = text.at(k + 2);
+        else if (isPrefix(next))
+            continue;
+        if (!isVowel(next))
+            continue;
+        out.append(QStringView(text).mid(from, k - from));
+        out.append(QLatin1Char('r'));
+        from = k;
     }
-    return text;
+    if (from == 0)
+        return text;
+    out.append(QStringView(text).mid(from));
+    return out;
 }
 
 std::optional<QString> RenderTranscription(const QString &stored, const RenderOptions &o, Accent accent) {

@@ -12,6 +12,10 @@ struct Replacement {
     const char16_t *replace;
 };
 
+// Replaces every occurrence of find, left to right, in one pass (like QString::replace,
+// but with a scan that stays fast for the one-character keys the chains are full of).
+void replaceAll(QString &text, QStringView find, QStringView replace);
+
 // Applies each pair in order, each replacing every occurrence, left to right, case-sensitive.
 void applyChain(QString &text, std::span<const Replacement> chain);
 

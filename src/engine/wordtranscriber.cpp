@@ -13,12 +13,12 @@ constexpr int kCollocationWindow = 6;
 
 bool oneOf(QChar c, std::u16string_view set) { return set.find(char16_t(c.unicode())) != std::u16string_view::npos; }
 
-// Number of words of a collocation's neighbour text, as counted at single spaces.
-QStringList neighbourWords(const QString &text) {
+// Number of words of a collocation's neighbour text, counted at single spaces once
+// double spaces are halved and the ends trimmed.
+int neighbourCount(const QString &text) {
     QString t = text;
     t.replace(QLatin1String("  "), QLatin1String(" "));
-    t = t.trimmed();
-    return t.split(QLatin1Char(' '));
+    return int(t.trimmed().count(QLatin1Char(' '))) + 1;
 }
 
 } // namespace
@@ -79,13 +79,11 @@ std::optional<QString> SegmentTranscriber::fromCollocations(int i) {
         if (r.previous && r.following) {
             match = i >= 1 && i < last() && m_words[i - 1] == *r.previous && m_words[i + 1] == *r.following;
         } else if (r.previous) {
-            const QStringList p = neighbourWords(*r.previous);
-            const int n = int(p.size());
-            match = i - n >= 0 && m_words.mid(i - n, n) == p;
+            const int n = neighbourCount(*r.previous);
+            match = i - n >= 0 && m_words.mid(i - n, n).join(QLatin1Char(' ')) == *r.previous;
         } else if (r.following) {
-            const QStringList f = neighbourWords(*r.following);
-            const int n = int(f.size());
-            match = i + n <= last() && m_words.mid(i + 1, n) == f;
+            const int n = neighbourCount(*r.following);
+            match = i + n <= last() && m_words.mid(i + 1, n).join(QLatin1Char(' ')) == *r.following;
         } else if (r.after) {
             windowRule = true;
             if (i < last()) {
