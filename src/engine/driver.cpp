@@ -127,23 +127,25 @@ QString firstPassWord(QString w, Accent accent) {
 } // namespace
 
 QStringList SegmentText(const QString &input, Accent accent) {
-    QString text = applied(trimSpaces(input).toLower(), kNormalise);
-    QString rebuilt;
-    bool firstSegment = true;
-    for (const QString &segment : text.split(kCut)) {
+    const QString text = applied(trimSpaces(input).toLower(), kNormalise);
+    // Each segment's words rebuilt with numbers, amounts and quotes dealt with. A word can
+    // come out empty (a currency symbol without an amount), which leaves a double space;
+    // no double space can reach across a cut, so halving them per segment is the same as
+    // halving them in the joined text.
+    QStringList segments = text.split(kCut);
+    for (QString &segment : segments) {
         QString line;
         for (const QString &word : wordsOf(segment)) {
             const QString w = firstPassWord(word, accent);
-            line = line.isEmpty() ? w : line + QLatin1Char(' ') + w;
+            if (line.isEmpty())
+                line = w;
+            else
+                line += QLatin1Char(' ') + w;
         }
-        if (firstSegment)
-            rebuilt = line;
-        else
-            rebuilt += kCut + line;
-        firstSegment = false;
+        replaceAll(line, u"  ", u" ");
+        segment = std::move(line);
     }
-    rebuilt.replace(QLatin1String("  "), QLatin1String(" "));
-    return rebuilt.split(kCut);
+    return segments;
 }
 
 std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &lexicon,
