@@ -12,4 +12,8 @@ inline const QString kContributionsNotAvailable =
 inline const QString kContributionsImpossible =
     QStringLiteral("Impossible to make contributions. The database does not exists.");
 
+inline const QString kFontSizeNotNumber = QStringLiteral("The font size must be a number");
+inline const QString kSettingsNotSaved = QStringLiteral("The settings could not be saved: %1");
+inline const QString kDatabaseError = QStringLiteral("Database error: %1");
+
 } // namespace vocalith::messages

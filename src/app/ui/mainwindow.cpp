@@ -1,0 +1,690 @@
+#include "app/ui/mainwindow.h"
+
+#include "app/about.h"
+#include "app/fontsize.h"
+#include "app/messages.h"
+#include "app/texts.h"
+#include "app/ui/aboutdialog.h"
+#include "app/ui/messagebox.h"
+#include "app/ui/picturebutton.h"
+#include "contributions/ui/contributionpanel.h"
+#include "editor/addtext.h"
+#include "editor/ipachart.h"
+#include "editor/ui/ipachartdialog.h"
+#include "editor/ui/keyboardwidget.h"
+#include "editor/ui/textbox.h"
+#include "engine/driver.h"
+#include "engine/lexicon/schema.h"
+#include "engine/numbers.h"
+#include "engine/render.h"
+#include "rhymes/ui/rhymespanel.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QProgressBar>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollArea>
+#include <QShortcut>
+#include <QVBoxLayout>
+
+namespace vocalith {
+
+namespace {
+
+// Sizes of the arrangement, in twips (1440 to the inch).
+constexpr int kMinContentWidth = 14400;
+constexpr int kMinContentHeight = 8000;
+constexpr int kMinPhoneticsWidth = 8160;
+
+int twipsToPixels(int twips, int dpi) { return twips * dpi / 1440; }
+
+QFrame *makeFrame(const QString &name) {
+    auto *f = new QFrame;
+    f->setObjectName(name);
+    f->setFrameShape(QFrame::StyledPanel);
+    return f;
+}
+
+QLabel *makeLabel(const QString &name, const QString &text) {
+    auto *l = new QLabel(text);
+    l->setObjectName(name);
+    return l;
+}
+
+// Hidden widgets of the status band keep their place, so nothing moves during a run.
+void keepPlaceWhenHidden(QWidget *w) {
+    QSizePolicy p = w->sizePolicy();
+    p.setRetainSizeWhenHidden(true);
+    w->setSizePolicy(p);
+}
+
+} // namespace
+
+MainWindow::MainWindow(StartupPaths paths, MessageBoxes &messages, QStringList installedFonts, QWidget *parent)
+    : QWidget(parent), m_paths(std::move(paths)), m_messages(messages), m_installedFonts(std::move(installedFonts)) {
+    setObjectName(QStringLiteral("frmMain"));
+    setAttribute(Qt::WA_DeleteOnClose, false);
+    buildControls();
+}
+
+MainWindow::~MainWindow() = default;
+
+// ---------------------------------------------------------------- controls
+
+void MainWindow::buildControls() {
+    m_shortcuts = new ShortcutFilter(this);
+
+    auto *content = new QWidget;
+    m_content = content;
+    content->setObjectName(QStringLiteral("content"));
+    const int dpiX = logicalDpiX();
+
+    auto *rows = new QVBoxLayout(content);
+    rows->addWidget(buildTopBar());
+
+    auto *work = new QHBoxLayout;
+    auto *inputSide = new QVBoxLayout;
+    fraText = buildTextFrame();
+    fraRhymes = new RhymesPanel;
+    fraHelpMe = new ContributionPanel;
+    fraLanguage = buildLanguageFrame();
+    for (QWidget *w : {static_cast<QWidget *>(fraText), static_cast<QWidget *>(fraRhymes),
+                       static_cast<QWidget *>(fraHelpMe), static_cast<QWidget *>(fraLanguage)})
+        inputSide->addWidget(w);
+    fraPhonetics = buildPhoneticsFrame();
+    // Never narrower than the least width, nor than its controls need.
+    static_cast<QBoxLayout *>(fraPhonetics->layout())->addStrut(twipsToPixels(kMinPhoneticsWidth, dpiX));
+    work->addLayout(inputSide, 2);
+    work->addWidget(fraPhonetics, 3);
+    rows->addLayout(work, 1);
+    rows->addWidget(buildStatusBand());
+
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("scrollArea"));
+    scroll->setWidgetResizable(true);
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidget(content);
+    auto *outer = new QVBoxLayout(this);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->addWidget(scroll);
+
+    m_shortcuts->attach(txtText);
+    m_shortcuts->attach(fraHelpMe->britishField());
+    m_shortcuts->attach(fraHelpMe->americanField());
+    connect(fraHelpMe, &ContributionPanel::editorTextRequested, this,
+            [this](QLineEdit *field) { field->setText(boxText(txtText)); });
+
+    auto *f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
+    f5->setContext(Qt::WindowShortcut);
+    connect(f5, &QShortcut::activated, this, &MainWindow::transcribe);
+
+    applyPanelState();
+    applyAccentLook();
+    updateMinimumContentSize();
+}
+
+void MainWindow::updateMinimumContentSize() {
+    // A window smaller than the minimum is laid out as if it had that size (it scrolls);
+    // so is one too small for what the controls need.
+    m_content->layout()->activate();
+    const QSize least(twipsToPixels(kMinContentWidth, logicalDpiX()), twipsToPixels(kMinContentHeight, logicalDpiY()));
+    m_content->setMinimumSize(least.expandedTo(m_content->layout()->minimumSize()));
+}
+
+QWidget *MainWindow::buildTopBar() {
+    auto *bar = new QWidget;
+    auto *row = new QHBoxLayout(bar);
+    row->setContentsMargins(0, 0, 0, 0);
+    picTranscription = new PictureButton(QStringLiteral("picTranscription"), texts::kTranscriptionPanel);
+    picRhymes = new PictureButton(QStringLiteral("picRhymes"), texts::kRhymesPanel);
+    picUpdate = new PictureButton(QStringLiteral("picUpdate"), texts::kUpdatePanel);
+    picLanguage = new PictureButton(QStringLiteral("picLanguage"), QString());
+    lblBrE = new ClickLabel(QStringLiteral("lblBrE"), texts::kBrE);
+    lblAme = new ClickLabel(QStringLiteral("lblAme"), texts::kAmE);
+    auto *accentCaptions = new QHBoxLayout(picLanguage);
+    accentCaptions->setContentsMargins(8, 0, 8, 0);
+    accentCaptions->addWidget(lblBrE);
+    accentCaptions->addWidget(makeLabel(QStringLiteral("lblAccentSeparator"), QStringLiteral("/")));
+    accentCaptions->addWidget(lblAme);
+    picLanguage->setMinimumWidth(100);
+    for (PictureButton *b : {picTranscription, picRhymes, picUpdate, picLanguage}) {
+        b->setMinimumHeight(30);
+        row->addWidget(b);
+    }
+    connect(picTranscription, &QToolButton::clicked, this, [this] { showPanel(Panel::Transcription); });
+    connect(picRhymes, &QToolButton::clicked, this, [this] { showPanel(Panel::Rhymes); });
+    connect(picUpdate, &QToolButton::clicked, this, [this] { showPanel(Panel::Update); });
+    connect(picLanguage, &QToolButton::clicked, this, [this] { showPanel(Panel::Language); });
+    connect(lblBrE, &ClickLabel::clicked, this, [this] {
+        optBrE->setChecked(true);
+        chooseAccent(Accent::BrE);
+    });
+    connect(lblAme, &ClickLabel::clicked, this, [this] {
+        optAmE->setChecked(true);
+        chooseAccent(Accent::AmE);
+    });
+
+    row->addStretch(1);
+    lblWebSite = makeLabel(QStringLiteral("lblWebSite"), texts::kWebSite);
+    lblWebSite->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    row->addWidget(lblWebSite);
+    picAbout = new PictureButton(QStringLiteral("picAbout"), texts::kAbout);
+    picExit = new PictureButton(QStringLiteral("picExit"), texts::kExit);
+    row->addWidget(picAbout);
+    row->addWidget(picExit);
+    connect(picAbout, &QToolButton::clicked, this, &MainWindow::openAbout);
+    connect(picExit, &QToolButton::clicked, this, &QWidget::close);
+    return bar;
+}
+
+QFrame *MainWindow::buildTextFrame() {
+    QFrame *frame = makeFrame(QStringLiteral("fraText"));
+    auto *layout = new QVBoxLayout(frame);
+    txtWords = new QPlainTextEdit;
+    txtWords->setObjectName(QStringLiteral("txtWords"));
+    layout->addWidget(txtWords, 1);
+
+    auto *commands = new QHBoxLayout;
+    picClear = new PictureButton(QStringLiteral("picClear"), texts::kClearText);
+    picRemoveCRLF = new PictureButton(QStringLiteral("picRemoveCRLF"), texts::kRemoveCR, texts::kRemoveCRTip);
+    picGo = new PictureButton(QStringLiteral("picGo"), texts::kTranscribe, texts::kTranscribeTip);
+    QFont bold = picGo->font();
+    bold.setBold(true);
+    picGo->setFont(bold);
+    picGo->setMinimumHeight(30);
+    lblF5 = makeLabel(QStringLiteral("lblF5"), texts::kF5);
+    commands->addWidget(picClear);
+    commands->addWidget(picRemoveCRLF);
+    commands->addStretch(1);
+    commands->addWidget(picGo);
+    commands->addWidget(lblF5);
+    layout->addLayout(commands);
+    connect(picClear, &QToolButton::clicked, txtWords, &QPlainTextEdit::clear);
+    connect(picRemoveCRLF, &QToolButton::clicked, this, &MainWindow::removeCarriageReturns);
+    connect(picGo, &QToolButton::clicked, this, &MainWindow::transcribe);
+
+    fraFont = makeFrame(QStringLiteral("fraFont"));
+    auto *fonts = new QHBoxLayout(fraFont);
+    cmbFont = new QComboBox;
+    cmbFont->setObjectName(QStringLiteral("cmbFont"));
+    cmbFont->setMinimumContentsLength(12);
+    cmbFont->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    cmbFontSize = new QComboBox;
+    cmbFontSize->setObjectName(QStringLiteral("cmbFontSize"));
+    cmbFontSize->setEditable(true);
+    cmbFontSize->setInsertPolicy(QComboBox::NoInsert);
+    cmbFontSize->addItems(texts::kFontSizes);
+    cmbFontSize->setMinimumContentsLength(3);
+    picNegrita = new PictureButton(QStringLiteral("picNegrita"), texts::kBold);
+    picItalic = new PictureButton(QStringLiteral("picItalic"), texts::kItalic);
+    picUnderline = new PictureButton(QStringLiteral("picUnderline"), texts::kUnderline);
+    QFont face = picNegrita->font();
+    face.setBold(true);
+    picNegrita->setFont(face);
+    face.setBold(false);
+    face.setItalic(true);
+    picItalic->setFont(face);
+    face.setItalic(false);
+    face.setUnderline(true);
+    picUnderline->setFont(face);
+    fonts->addWidget(cmbFont, 1);
+    fonts->addWidget(cmbFontSize);
+    for (PictureButton *b : {picNegrita, picItalic, picUnderline}) {
+        b->setTag(QStringLiteral("0"));
+        b->setPicture(texts::kPictureOff);
+        b->setFixedWidth(28);
+        fonts->addWidget(b);
+        connect(b, &QToolButton::clicked, this, [this, b] { toggleStyle(b); });
+    }
+    layout->addWidget(fraFont);
+
+    connect(cmbFont, &QComboBox::currentIndexChanged, this, [this] {
+        if (!m_loading)
+            applyFont();
+    });
+    connect(cmbFontSize, &QComboBox::textActivated, this, &MainWindow::fontSizeEdited);
+    connect(cmbFontSize->lineEdit(), &QLineEdit::editingFinished, this, &MainWindow::fontSizeEdited);
+    return frame;
+}
+
+QFrame *MainWindow::buildPhoneticsFrame() {
+    QFrame *frame = makeFrame(QStringLiteral("fraPhonetics"));
+    auto *layout = new QVBoxLayout(frame);
+
+    auto *commands = new QHBoxLayout;
+    picClearPhonetics = new PictureButton(QStringLiteral("picClearPhonetics"), texts::kClearText);
+    commands->addWidget(picClearPhonetics);
+    commands->addStretch(1);
+    // Statistics, import and export come in a later version.
+    for (const auto &[name, caption] : {std::pair{"picStatistics", texts::kStatistics},
+                                        std::pair{"picZentab", texts::kZentab},
+                                        std::pair{"picImport", texts::kImport},
+                                        std::pair{"picExport", texts::kExport}}) {
+        auto *b = new PictureButton(QString::fromLatin1(name), caption);
+        b->setEnabled(false);
+        commands->addWidget(b);
+    }
+    layout->addLayout(commands);
+    connect(picClearPhonetics, &QToolButton::clicked, this, [this] { setEditorText(QString()); });
+
+    txtText = new QPlainTextEdit;
+    txtText->setObjectName(QStringLiteral("txtText"));
+    layout->addWidget(txtText, 1);
+    connect(txtText, &QPlainTextEdit::textChanged, this, &MainWindow::editorChanged);
+
+    lblTextoAyuda = makeLabel(QStringLiteral("lblTextoAyuda"), texts::kEditorHint);
+    lblTextoAyuda->setWordWrap(true);
+    layout->addWidget(lblTextoAyuda);
+
+    // Three columns of three, in this order down each column.
+    static const char *const kColumns[3][3] = {{"chkKeepSpaces", "chkStress", "chkPunctuation"},
+                                                {"chkSyllabicConsonants", "chkIntrusiveR", "chkSyllables"},
+                                                {"chkRemoveCRs", "chkList", "chkSlash"}};
+    auto *options = new QGridLayout;
+    QHash<QString, QCheckBox *> boxes;
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 3; ++r) {
+            const QString name = QString::fromLatin1(kColumns[c][r]);
+            auto *box = new QCheckBox;
+            box->setObjectName(name);
+            box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+            boxes.insert(name, box);
+            options->addWidget(box, r, c);
+        }
+    RenderOptions designStates;
+    for (const RenderOptionInfo &o : kRenderOptions) {
+        QCheckBox *box = boxes.value(QString::fromLatin1(o.checkBox));
+        box->setText(QString::fromLatin1(o.caption));
+        box->setChecked(designStates.*o.member);
+        m_optionBoxes << box;
+        connect(box, &QCheckBox::clicked, this, [this, box] { optionClicked(box); });
+    }
+    chkKeepSpaces = boxes.value(QStringLiteral("chkKeepSpaces"));
+    chkPunctuation = boxes.value(QStringLiteral("chkPunctuation"));
+    chkSyllables = boxes.value(QStringLiteral("chkSyllables"));
+    chkIntrusiveR = boxes.value(QStringLiteral("chkIntrusiveR"));
+    chkStress = boxes.value(QStringLiteral("chkStress"));
+    chkPunctuation->setEnabled(designStates.punctuationEnabled());
+    layout->addLayout(options);
+
+    m_keyboard = new KeyboardWidget;
+    layout->addWidget(m_keyboard);
+    connect(m_keyboard, &KeyboardWidget::insertRequested, this, &MainWindow::addToEditor);
+    connect(m_keyboard, &KeyboardWidget::chartRequested, this, &MainWindow::openChart);
+    return frame;
+}
+
+QFrame *MainWindow::buildLanguageFrame() {
+    QFrame *frame = makeFrame(QStringLiteral("fraLanguage"));
+    auto *layout = new QVBoxLayout(frame);
+    optBrE = new QRadioButton(texts::kBritishEnglish);
+    optBrE->setObjectName(QStringLiteral("optBrE"));
+    optAmE = new QRadioButton(texts::kAmericanEnglish);
+    optAmE->setObjectName(QStringLiteral("optAmE"));
+    optBrE->setChecked(true);
+    layout->addWidget(optBrE);
+    layout->addWidget(optAmE);
+    layout->addStretch(1);
+    connect(optBrE, &QRadioButton::clicked, this, [this] { chooseAccent(Accent::BrE); });
+    connect(optAmE, &QRadioButton::clicked, this, [this] { chooseAccent(Accent::AmE); });
+    return frame;
+}
+
+QWidget *MainWindow::buildStatusBand() {
+    auto *band = new QWidget;
+    auto *row = new QHBoxLayout(band);
+    row->setContentsMargins(0, 0, 0, 0);
+    lblStatus = makeLabel(QStringLiteral("lblStatus"), QString());
+    lblStatus->setMinimumWidth(200);
+    pgbTranscription = new QProgressBar;
+    pgbTranscription->setObjectName(QStringLiteral("pgbTranscription"));
+    picStop = new PictureButton(QStringLiteral("picStop"), texts::kStop);
+    connect(picStop, &QToolButton::clicked, this, &MainWindow::requestStop);
+    row->addWidget(lblStatus, 1);
+    row->addWidget(pgbTranscription, 2);
+    row->addWidget(picStop);
+    for (QWidget *w : {static_cast<QWidget *>(lblStatus), static_cast<QWidget *>(pgbTranscription),
+                       static_cast<QWidget *>(picStop)}) {
+        keepPlaceWhenHidden(w);
+        w->hide();
+    }
+    return band;
+}
+
+// ---------------------------------------------------------------- start-up and shutdown
+
+bool MainWindow::startUp() {
+    m_loading = true;
+    LoadSettings(m_paths.settings, m_installedFonts, m_settings);
+    applySettings(m_settings);
+    m_loading = false;
+    setWindowTitle(texts::mainWindowCaption());
+
+    m_lexiconDb = Connection::openReadOnly(m_paths.lexicon, schema::lexiconRequiredTables());
+    if (!m_lexiconDb) {
+        m_messages.show(this, MessageKind::Critical, messages::kLexiconNotAvailable);
+        return false;
+    }
+    m_lexicon = std::make_unique<Lexicon>(*m_lexiconDb);
+
+    m_contributionsDb = Connection::openReadWrite(m_paths.contributions, schema::contributionTables(),
+                                                  schema::contributionRequiredTables());
+    if (!m_contributionsDb) {
+        m_messages.show(this, MessageKind::Critical, messages::kContributionsNotAvailable);
+        fraHelpMe->notice()->setText(messages::kContributionsImpossible);
+        QPalette p = fraHelpMe->notice()->palette();
+        p.setColor(QPalette::WindowText, QColor::fromRgb(QRgb(texts::kWarning)));
+        fraHelpMe->notice()->setPalette(p);
+        fraHelpMe->setEnabled(false);
+    }
+
+    m_keyboard->setSymbolButtons(m_recent);
+    FillNumberWords();
+    try {
+        if (const OptText mail = m_lexicon->metadata(QStringLiteral("email")))
+            fraHelpMe->mail()->setText(*mail);
+    } catch (const DatabaseError &e) {
+        showDatabaseError(e);
+    }
+    if (fraHelpMe->isEnabled())
+        fraHelpMe->fill(*m_contributionsDb);
+    applyFont();
+    return true;
+}
+
+void MainWindow::closeEvent(QCloseEvent *event) {
+    if (m_running) {
+        // The run ends at the next segment; the window closes then.
+        m_stopRequested = true;
+        m_closeAfterRun = true;
+        event->ignore();
+        return;
+    }
+    saveSettings();
+    if (m_chart)
+        m_chart->close();
+    if (m_about)
+        m_about->close();
+    event->accept();
+}
+
+// ---------------------------------------------------------------- settings
+
+Settings MainWindow::currentSettings() const {
+    Settings s = m_settings;
+    s.accent = accent();
+    s.fontSize = cmbFontSize->currentText();
+    s.bold = tagIsOn(picNegrita->tag());
+    s.italic = tagIsOn(picItalic->tag());
+    s.underline = tagIsOn(picUnderline->tag());
+    s.fontName = cmbFont->currentText();
+    s.editor = renderOptions();
+    return s;
+}
+
+void MainWindow::applySettings(const Settings &s) {
+    (s.accent == Accent::AmE ? optAmE : optBrE)->setChecked(true);
+    applyAccentLook();
+    cmbFontSize->setCurrentText(s.fontSize);
+    m_appliedFontSize = s.fontSize;
+    const std::pair<PictureButton *, bool> styles[] = {{picNegrita, s.bold}, {picItalic, s.italic}, {picUnderline, s.underline}};
+    for (const auto &[button, on] : styles) {
+        button->setTag(on ? QStringLiteral("1") : QStringLiteral("0"));
+        button->setPicture(on ? texts::kPictureOn : texts::kPictureOff);
+    }
+    cmbFont->clear();
+    cmbFont->addItems(s.unicodeFonts);
+    cmbFont->setCurrentIndex(cmbFont->findText(s.fontName, Qt::MatchFixedString));
+    for (int i = 0; i < int(kRenderOptions.size()); ++i)
+        m_optionBoxes[i]->setChecked(s.editor.*kRenderOptions[size_t(i)].member);
+    chkPunctuation->setEnabled(s.editor.punctuationEnabled());
+}
+
+void MainWindow::saveSettings() {
+    QString error;
+    if (SaveSettings(m_paths.settings, currentSettings(), &error) || m_saveFailureShown)
+        return;
+    // Shown once per run: the previous file is still there, untouched.
+    m_saveFailureShown = true;
+    m_messages.show(this, MessageKind::Information, messages::kSettingsNotSaved.arg(error));
+}
+
+// ---------------------------------------------------------------- panels and accent
+
+void MainWindow::showPanel(Panel panel) {
+    if (!switchPanel(m_panels, panel))
+        return;
+    applyPanelState();
+    if (panel == Panel::Rhymes)
+        fraRhymes->focusEntry();
+}
+
+void MainWindow::applyPanelState() {
+    const std::pair<QWidget *, PanelFrame> frames[] = {{fraText, PanelFrame::Text},
+                                                       {fraPhonetics, PanelFrame::Phonetics},
+                                                       {fraHelpMe, PanelFrame::HelpMe},
+                                                       {fraRhymes, PanelFrame::Rhymes},
+                                                       {fraLanguage, PanelFrame::Language}};
+    for (const auto &[frame, which] : frames)
+        frame->setVisible(m_panels.frameVisible(which));
+    const std::pair<PictureButton *, PanelCaption> captions[] = {{picTranscription, PanelCaption::Transcription},
+                                                                 {picRhymes, PanelCaption::Rhymes},
+                                                                 {picUpdate, PanelCaption::Update}};
+    for (const auto &[button, which] : captions)
+        button->setCaptionColour(m_panels.captionActive(which) ? texts::kActiveCaption : texts::kInactiveCaption);
+    const PictureButton *buttons[] = {picTranscription, picRhymes, picUpdate, picLanguage};
+    for (size_t p = 0; p < 4; ++p)
+        const_cast<PictureButton *>(buttons[p])->setTag(m_panels.tags[p]);
+}
+
+Accent MainWindow::accent() const { return optAmE->isChecked() ? Accent::AmE : Accent::BrE; }
+
+void MainWindow::applyAccentLook() {
+    const bool american = accent() == Accent::AmE;
+    lblBrE->setCaptionColour(american ? texts::kInactiveCaption : texts::kActiveCaption);
+    lblAme->setCaptionColour(american ? texts::kActiveCaption : texts::kInactiveCaption);
+    chkIntrusiveR->setEnabled(!american);
+}
+
+void MainWindow::chooseAccent(Accent) {
+    applyAccentLook();
+    saveSettings();
+    if (!fraRhymes->isHidden())
+        fraRhymes->refresh();
+}
+
+// ---------------------------------------------------------------- fonts
+
+void MainWindow::applyFont() {
+    QFont f = txtText->font();
+    if (cmbFont->currentIndex() >= 0) {
+        f.setFamily(cmbFont->currentText());
+        m_keyboard->setFaceFamily(cmbFont->currentText());
+    }
+    f.setBold(tagIsOn(picNegrita->tag()));
+    f.setItalic(tagIsOn(picItalic->tag()));
+    f.setUnderline(tagIsOn(picUnderline->tag()));
+    if (const auto size = ParseFontSize(cmbFontSize->currentText()))
+        f.setPointSizeF(*size);
+    txtText->setFont(f);
+    txtWords->setFont(f);
+    updateMinimumContentSize();
+    saveSettings();
+}
+
+void MainWindow::fontSizeEdited() {
+    const QString text = cmbFontSize->currentText();
+    if (text == m_appliedFontSize)
+        return;
+    if (!ParseFontSize(text)) {
+        cmbFontSize->setCurrentText(m_appliedFontSize);
+        m_messages.show(this, MessageKind::Plain, messages::kFontSizeNotNumber);
+        return;
+    }
+    m_appliedFontSize = text;
+    applyFont();
+}
+
+void MainWindow::toggleStyle(PictureButton *button) {
+    const bool on = !tagIsOn(button->tag());
+    button->setTag(on ? QStringLiteral("1") : QStringLiteral("0"));
+    button->setPicture(on ? texts::kPictureOn : texts::kPictureOff);
+    applyFont();
+}
+
+// ---------------------------------------------------------------- transcription and editor
+
+RenderOptions MainWindow::renderOptions() const {
+    RenderOptions o;
+    for (int i = 0; i < int(kRenderOptions.size()); ++i)
+        o.*kRenderOptions[size_t(i)].member = m_optionBoxes[i]->isChecked();
+    return o;
+}
+
+void MainWindow::renderEditor() {
+    if (const auto shown = RenderTranscription(m_stored, renderOptions(), accent()))
+        setEditorText(*shown);
+}
+
+void MainWindow::optionClicked(QCheckBox *box) {
+    if (box == chkSyllables)
+        chkPunctuation->setEnabled(!chkSyllables->isChecked());
+    renderEditor();
+    saveSettings();
+}
+
+void MainWindow::setEditorText(const QString &text) {
+    m_rendering = true;
+    setBoxText(txtText, text);
+    m_rendering = false;
+}
+
+void MainWindow::editorChanged() {
+    const QString text = boxText(txtText);
+    QApplication::clipboard()->setText(programToBoxText(text));
+    if (m_rendering)
+        return;
+    // An edit by the user: the display options now render the edited text, and spaces
+    // already removed cannot come back.
+    m_stored = text;
+    if (!chkKeepSpaces->isChecked())
+        chkKeepSpaces->setEnabled(false);
+}
+
+void MainWindow::addToEditor(const QString &text) { AddTextToBox(txtText, text); }
+
+void MainWindow::setRunning(bool running) {
+    m_running = running;
+    picGo->setEnabled(!running);
+    if (running) {
+        QApplication::setOverrideCursor(Qt::WaitCursor);
+        lblStatus->setText(QString());
+        lblStatus->show();
+        m_stopRequested = false;
+    } else {
+        lblStatus->hide();
+        QApplication::restoreOverrideCursor();
+        pgbTranscription->setValue(0);
+        pgbTranscription->hide();
+        picStop->hide();
+    }
+}
+
+void MainWindow::transcribe() {
+    if (m_running || !m_lexicon)
+        return;
+    const QString text = boxText(txtWords);
+    setRunning(true);
+
+    TranscribeObserver observer;
+    observer.started = [this](int count) {
+        lblStatus->setText(texts::statusStarted(count));
+        pgbTranscription->setRange(0, count);
+        pgbTranscription->setValue(0);
+        pgbTranscription->show();
+        picStop->show();
+    };
+    observer.word = [this](int segment, int count, const QString &word, const QString &transcription) {
+        lblStatus->setText(texts::statusWord(segment, count, word, transcription));
+        QApplication::processEvents();
+    };
+    observer.segmentDone = [this](int done) { pgbTranscription->setValue(done); };
+    observer.stopRequested = [this] { return m_stopRequested; };
+
+    std::optional<QString> result;
+    try {
+        result = Transcribe(text, accent(), *m_lexicon, observer);
+    } catch (const DatabaseError &e) {
+        setRunning(false);
+        showDatabaseError(e);
+        return;
+    }
+    if (result) {
+        m_stored = *result;
+        renderEditor();
+        chkKeepSpaces->setEnabled(true);
+        chkStress->setEnabled(true);
+        txtWords->setFocus();
+    }
+    setRunning(false);
+    if (m_closeAfterRun)
+        close();
+}
+
+void MainWindow::removeCarriageReturns() { setBoxText(txtWords, RemoveCarriageReturns(boxText(txtWords))); }
+
+// ---------------------------------------------------------------- chart and About
+
+void MainWindow::openChart() {
+    if (!m_chart) {
+        m_chart = new IpaChartDialog(cmbFont->currentText(), this);
+        connect(m_chart, &IpaChartDialog::symbolPicked, this, &MainWindow::chartSymbolPicked);
+    }
+    // Beside the button that opens it, kept on the screen.
+    const QWidget *button = m_keyboard->findChild<QWidget *>(QStringLiteral("picAddIPASymbol"));
+    QPoint at = button->mapToGlobal(QPoint(button->width() + 10, -m_chart->sizeHint().height() / 2));
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize size = m_chart->sizeHint();
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+    }
+    m_chart->move(at);
+    m_chart->open();
+}
+
+void MainWindow::chartSymbolPicked(int index) {
+    const QString symbol = SymbolList().value(index);
+    AddTextToBox(txtText, symbol);
+    if (m_recent.pick(symbol, DescriptionList().value(index)))
+        m_keyboard->setSymbolButtons(m_recent);
+}
+
+void MainWindow::openAbout() {
+    if (!m_about) {
+        try {
+            // Read once per run: a later opening shows the same window again.
+            const AboutTexts texts = ReadAboutTexts(*m_lexicon);
+            m_about = new AboutDialog(texts, ReadContributors(*m_lexiconDb), this);
+        } catch (const DatabaseError &e) {
+            showDatabaseError(e);
+            return;
+        }
+    }
+    m_about->open();
+}
+
+void MainWindow::showDatabaseError(const DatabaseError &error) {
+    m_messages.show(this, MessageKind::Critical, messages::kDatabaseError.arg(error.message()));
+}
+
+} // namespace vocalith
