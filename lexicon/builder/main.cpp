@@ -1,30 +1,85 @@
 // vocalith-lexicon: builds a lexicon database from its sources.
 
+#include "generate.h"
 #include "tsvlexicon.h"
 
 #include <QCommandLineParser>
 #include <QCoreApplication>
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <cstdio>
 
 int main(int argc, char **argv) {
+    using namespace vocalith::lexicon;
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral("Builds the Vocalith lexicon database."));
+    parser.setApplicationDescription(QStringLiteral(
+        "Builds the Vocalith lexicon database. With --cmudict the words table is generated from "
+        "CMUdict, espeak-ng and the word lists, and corrections.tsv of the sources overrides it; "
+        "without it the words table is the sources' words.tsv."));
     parser.addHelpOption();
     const QCommandLineOption sources(QStringLiteral("sources"), QStringLiteral("Folder of the TSV sources."),
                                      QStringLiteral("DIR"));
     const QCommandLineOption out(QStringLiteral("out"), QStringLiteral("The database file to write."),
                                  QStringLiteral("FILE"));
-    parser.addOptions({sources, out});
+    const QCommandLineOption cmudict(QStringLiteral("cmudict"),
+                                     QStringLiteral("CMUdict file; given more than once, the first that exists."),
+                                     QStringLiteral("FILE"));
+    const QCommandLineOption wordlist(QStringLiteral("wordlist"), QStringLiteral("A word list (repeatable)."),
+                                      QStringLiteral("FILE"));
+    const QCommandLineOption noStressCheck(QStringLiteral("no-stress-check"),
+                                           QStringLiteral("Keep espeak-ng's British stress as it is."));
+    const QCommandLineOption noCorrections(QStringLiteral("no-corrections"),
+                                           QStringLiteral("Leave corrections.tsv out (to measure the rules alone)."));
+    parser.addOptions({sources, out, cmudict, wordlist, noStressCheck, noCorrections});
     parser.process(app);
     if (!parser.isSet(sources) || !parser.isSet(out)) {
         std::fprintf(stderr, "vocalith-lexicon: --sources DIR and --out FILE are required\n");
         return 2;
     }
     QString error;
-    if (!vocalith::lexicon::buildLexicon(parser.value(sources), parser.value(out), &error)) {
+    if (!parser.isSet(cmudict)) {
+        if (!buildLexicon(parser.value(sources), parser.value(out), &error)) {
+            std::fprintf(stderr, "vocalith-lexicon: %s\n", qPrintable(error));
+            return 1;
+        }
+        return 0;
+    }
+
+    QElapsedTimer timer;
+    timer.start();
+    GeneratorInputs inputs;
+    for (const QString &candidate : parser.values(cmudict))
+        if (QFileInfo::exists(candidate)) {
+            inputs.cmudict = candidate;
+            break;
+        }
+    if (inputs.cmudict.isEmpty()) {
+        std::fprintf(stderr, "vocalith-lexicon: no CMUdict file found\n");
+        return 1;
+    }
+    inputs.wordLists = parser.values(wordlist);
+    if (!parser.isSet(noCorrections))
+        inputs.corrections = QDir(parser.value(sources)).filePath(QStringLiteral("corrections.tsv"));
+    inputs.crossCheckStress = !parser.isSet(noStressCheck);
+    inputs.functionWords = QDir(parser.value(sources)).filePath(QStringLiteral("functionwords.tsv"));
+    Table words;
+    GeneratorReport report;
+    if (!generateWords(inputs, words, report, &error)) {
         std::fprintf(stderr, "vocalith-lexicon: %s\n", qPrintable(error));
         return 1;
     }
+    const int checked = report.corrected + report.added;
+    if (!buildLexicon(parser.value(sources), parser.value(out), &error, &words,
+                      {{QStringLiteral("dbwordschecked"), QString::number(checked)}})) {
+        std::fprintf(stderr, "vocalith-lexicon: %s\n", qPrintable(error));
+        return 1;
+    }
+    std::printf("vocalith-lexicon: %lld words (%d American from CMUdict %s, %d from espeak-ng only), "
+                "%d corrected, %d added by hand, %d unreadable; %.1f s\n",
+                static_cast<long long>(words.rows.size()), report.fromCmudict,
+                qPrintable(QFileInfo(inputs.cmudict).fileName()), report.fromEspeakOnly, report.corrected,
+                report.added, report.unreadable, timer.elapsed() / 1000.0);
     return 0;
 }

@@ -163,17 +163,22 @@ bool insertTable(QSqlDatabase &db, const Table &table, QString *error) {
 
 } // namespace
 
-bool buildLexicon(const QString &sourceFolder, const QString &outputPath, QString *error) {
+bool buildLexicon(const QString &sourceFolder, const QString &outputPath, QString *error, const Table *words,
+                  const QVector<QPair<QString, QString>> &metadataDefaults) {
     const QDir dir(sourceFolder);
     QVector<Table> tables;
     bool haveWords2 = false;
     for (const QString &name : kTables) {
         const QString path = dir.filePath(name + QStringLiteral(".tsv"));
-        if (!QFileInfo::exists(path))
-            continue;
         Table t;
-        if (!readTsv(path, name, t, error))
-            return false;
+        if (words && name == QLatin1String("words")) {
+            t = *words;
+        } else {
+            if (!QFileInfo::exists(path))
+                continue;
+            if (!readTsv(path, name, t, error))
+                return false;
+        }
         if (name == QLatin1String("words"))
             deriveRhymeColumns(t);
         haveWords2 = haveWords2 || name == QLatin1String("words2");
@@ -197,6 +202,13 @@ bool buildLexicon(const QString &sourceFolder, const QString &outputPath, QStrin
         if (!haveCount)
             t.rows.push_back({QStringLiteral("dbwords"), QString::number(wordCount)});
         haveCount = true;
+        for (const auto &[attribute, value] : metadataDefaults) {
+            bool present = false;
+            for (const auto &row : t.rows)
+                present = present || row.value(0).toString() == attribute;
+            if (!present)
+                t.rows.push_back({attribute, value});
+        }
     }
 
     const QString temp = outputPath + QStringLiteral(".building");

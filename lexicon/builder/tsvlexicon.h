@@ -5,6 +5,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVariant>
+#include <QPair>
 #include <QVector>
 
 namespace vocalith::lexicon {
@@ -28,6 +29,10 @@ QString soundForm(const QString &transcription);
 // Builds the lexicon file from the folder's TSV files. Missing BrE2/AmE2 and a missing
 // words2.tsv are derived from words; a missing "dbwords" metadata row is the word count.
 // Writes to a temporary file and renames it, so a failed build leaves the old file.
-bool buildLexicon(const QString &sourceFolder, const QString &outputPath, QString *error);
+// When words is given, it is the words table and the folder's words.tsv is not read;
+// metadataDefaults are added for attributes the folder's metadata.tsv does not set.
+bool buildLexicon(const QString &sourceFolder, const QString &outputPath, QString *error,
+                  const Table *words = nullptr,
+                  const QVector<QPair<QString, QString>> &metadataDefaults = {});
 
 } // namespace vocalith::lexicon

@@ -1,0 +1,628 @@
+#include "phonology.h"
+
+#include <QHash>
+#include <QSet>
+#include <algorithm>
+#include <span>
+
+namespace vocalith::lexicon {
+
+namespace {
+
+const QChar kPrimary(0x02C8);
+const QChar kSecondary(0x02CC);
+const QChar kSyllabicMark(0x0329);
+const QString kLinkingR = QStringLiteral("(r)");
+
+struct Symbol {
+    const char *source;
+    const char16_t *target;
+    bool vowel;
+};
+
+// CMUdict's ARPAbet without stress digits. AH, ER, IY and UW depend on stress and context
+// and are handled in phonesFromArpabet.
+constexpr Symbol kArpabet[] = {
+    {"AA", u"ɑː", true}, {"AE", u"æ", true},  {"AO", u"ɔː", true}, {"AW", u"aʊ", true},
+    {"AY", u"aɪ", true}, {"EH", u"e", true},  {"EY", u"eɪ", true}, {"IH", u"ɪ", true},
+    {"OW", u"oʊ", true}, {"OY", u"ɔɪ", true}, {"UH", u"ʊ", true},
+    {"B", u"b", false},  {"CH", u"tʃ", false}, {"D", u"d", false},  {"DH", u"ð", false},
+    {"F", u"f", false},  {"G", u"ɡ", false},  {"HH", u"h", false}, {"JH", u"dʒ", false},
+    {"K", u"k", false},  {"L", u"l", false},  {"M", u"m", false},  {"N", u"n", false},
+    {"NG", u"ŋ", false}, {"P", u"p", false},  {"R", u"r", false},  {"S", u"s", false},
+    {"SH", u"ʃ", false}, {"T", u"t", false},  {"TH", u"θ", false}, {"V", u"v", false},
+    {"W", u"w", false},  {"Y", u"j", false},  {"Z", u"z", false},  {"ZH", u"ʒ", false},
+};
+
+// espeak-ng's English phoneme names, the same for both voices. "@L" is ə + l (the syllabic
+// rule decides later); "@-" is a schwa espeak itself marks as elidable and is dropped.
+constexpr Symbol kEspeakCommon[] = {
+    {"a#", u"ə", true}, {"@", u"ə", true},  {"@2", u"ə", true}, {"@5", u"ə", true},
+    {"I", u"ɪ", true},  {"I2", u"ɪ", true}, {"I#", u"ɪ", true}, {"i", u"i", true},
+    {"i:", u"iː", true}, {"E", u"e", true}, {"e", u"e", true},  {"eI", u"eɪ", true},
+    {"aI", u"aɪ", true}, {"aU", u"aʊ", true}, {"OI", u"ɔɪ", true}, {"V", u"ʌ", true},
+    {"U", u"ʊ", true},  {"u:", u"uː", true}, {"u", u"u", true}, {"O:", u"ɔː", true},
+    {"O", u"ɔː", true}, {"O2", u"ɔː", true}, {"A:", u"ɑː", true},
+    {"b", u"b", false}, {"d", u"d", false}, {"f", u"f", false}, {"g", u"ɡ", false},
+    {"h", u"h", false}, {"j", u"j", false}, {"k", u"k", false}, {"l", u"l", false},
+    {"m", u"m", false}, {"n", u"n", false}, {"N", u"ŋ", false}, {"p", u"p", false},
+    {"r", u"r", false}, {"r-", u"r", false}, {"s", u"s", false}, {"S", u"ʃ", false},
+    {"t", u"t", false}, {"t#", u"t", false}, {"t2", u"t", false}, {"?", u"t", false},
+    {"T", u"θ", false}, {"D", u"ð", false}, {"v", u"v", false}, {"w", u"w", false},
+    {"z", u"z", false}, {"Z", u"ʒ", false}, {"tS", u"tʃ", false}, {"dZ", u"dʒ", false},
+    {"x", u"k", false}, {"n-", u"n", false}, {"l/", u"l", false},
+};
+
+constexpr Symbol kEspeakRP[] = {
+    {"a", u"æ", true},   {"aa", u"ɑː", true}, {"0", u"ɒ", true},  {"3", u"ə", true},
+    {"3:", u"ɜː", true}, {"oU", u"əʊ", true}, {"A@", u"ɑː", true}, {"O@", u"ɔː", true},
+    {"o@", u"ɔː", true}, {"e@", u"eə", true}, {"i@", u"ɪə", true}, {"i@3", u"ɪə", true},
+    {"U@", u"ʊə", true}, {"aI@", u"aɪə", true}, {"aI3", u"aɪə", true}, {"aU@", u"aʊə", true},
+    {"A~", u"ɒ", true},  {"O~", u"ɒ", true},
+};
+
+constexpr Symbol kEspeakUS[] = {
+    {"a", u"æ", true},    {"aa", u"æ", true},   {"0", u"ɑː", true},  {"3", u"ər", true},
+    {"3:", u"ɜːr", true}, {"oU", u"oʊ", true},  {"A@", u"ɑːr", true}, {"O@", u"ɔːr", true},
+    {"o@", u"ɔːr", true}, {"e@", u"er", true},  {"i@", u"ɪr", true},  {"i@3", u"ɪr", true},
+    {"U@", u"ʊr", true},  {"aI@", u"aɪər", true}, {"aI3", u"aɪər", true}, {"aU@", u"aʊər", true},
+    {"A~", u"ɑː", true},  {"O~", u"ɔː", true},
+};
+
+const Symbol *findSymbol(QStringView name, std::initializer_list<std::span<const Symbol>> tables) {
+    for (auto table : tables)
+        for (const Symbol &s : table)
+            if (name == QLatin1String(s.source))
+                return &s;
+    return nullptr;
+}
+
+Phone phone(const char16_t *sym, bool vowel, Stress stress = Stress::None) {
+    return Phone{QString::fromUtf16(sym), vowel, stress};
+}
+
+QStringList texts(std::initializer_list<const char16_t *> items) {
+    QStringList l;
+    for (const char16_t *x : items)
+        l << QString::fromUtf16(x);
+    return l;
+}
+
+bool isVowelAt(const Pron &p, int i) { return i >= 0 && i < p.size() && p[i].vowel; }
+
+int primaryIndex(const Pron &p) {
+    for (int i = 0; i < p.size(); ++i)
+        if (p[i].stress == Stress::Primary)
+            return i;
+    return -1;
+}
+
+QVector<int> nuclei(const Pron &p) {
+    QVector<int> n;
+    for (int i = 0; i < p.size(); ++i)
+        if (p[i].vowel)
+            n << i;
+    return n;
+}
+
+bool oneOf(const QString &s, std::initializer_list<const char16_t *> set) {
+    for (const char16_t *x : set)
+        if (s == QStringView(x))
+            return true;
+    return false;
+}
+
+bool isTriphthong(const QString &s) {
+    return s.size() >= 3 && (s.endsWith(QStringLiteral("ə")) || s.endsWith(QStringLiteral("ər"))) &&
+           (s.startsWith(QStringLiteral("aɪ")) || s.startsWith(QStringLiteral("aʊ")) ||
+            s.startsWith(QStringLiteral("eɪ")) || s.startsWith(QStringLiteral("əʊ")) ||
+            s.startsWith(QStringLiteral("ɔɪ")));
+}
+
+bool isWeakVowel(const QString &s) { return oneOf(s, {u"ə", u"ɪ", u"i", u"u"}); }
+bool isShortCheckedVowel(const QString &s) { return oneOf(s, {u"ɪ", u"e", u"æ", u"ʌ", u"ɒ", u"ʊ"}); }
+
+// Single-consonant onsets are all consonants but ŋ; these are the clusters.
+const QSet<QString> &onsetClusters() {
+    static const QSet<QString> set = [] {
+        QSet<QString> s;
+        for (const char16_t *c : {u"p", u"b", u"k", u"ɡ", u"f"}) {
+            s << QString::fromUtf16(c) + QStringLiteral("l") << QString::fromUtf16(c) + QStringLiteral("r");
+        }
+        for (const char16_t *c : {u"t", u"d", u"θ", u"ʃ"})
+            s << QString::fromUtf16(c) + QStringLiteral("r");
+        for (const char16_t *c : {u"p", u"b", u"t", u"d", u"k", u"ɡ", u"f", u"v", u"θ", u"s", u"z",
+                                  u"m", u"n", u"h", u"l"})
+            s << QString::fromUtf16(c) + QStringLiteral("j");
+        for (const char16_t *c : {u"t", u"d", u"k", u"ɡ", u"s", u"θ", u"ʃ"})
+            s << QString::fromUtf16(c) + QStringLiteral("w");
+        for (const char16_t *c : {u"p", u"t", u"k", u"m", u"n", u"l", u"f", u"w"})
+            s << QStringLiteral("s") + QString::fromUtf16(c);
+        for (const char16_t *c : {u"spl", u"spr", u"str", u"skr", u"skw", u"spj", u"stj", u"skj", u"skl"})
+            s << QString::fromUtf16(c);
+        return s;
+    }();
+    return set;
+}
+
+} // namespace
+
+bool isLegalOnset(const QStringList &consonants) {
+    if (consonants.isEmpty())
+        return true;
+    if (consonants.size() == 1)
+        return consonants.front() != QStringLiteral("ŋ");
+    return onsetClusters().contains(consonants.join(QString()));
+}
+
+Pron parseNotation(const QString &text, bool rhotic) {
+    // Longest symbols first, so that "aɪə" is one nucleus and "tʃ" one consonant.
+    static const QStringList rhotics = texts({u"aɪər", u"aʊər", u"ɑːr", u"ɔːr", u"ɜːr", u"ər", u"ɪr", u"er", u"ʊr"});
+    static const QStringList vowels = texts({
+        u"aɪə", u"aʊə", u"eɪə", u"əʊə", u"ɔɪə", u"iː", u"ɑː", u"ɔː", u"uː", u"ɜː", u"eɪ", u"aɪ",
+        u"ɔɪ", u"aʊ", u"əʊ", u"oʊ", u"ɪə", u"eə", u"ʊə", u"n̩", u"l̩", u"m̩", u"i", u"ɪ", u"e",
+        u"æ", u"ʌ", u"ɒ", u"ʊ", u"u", u"ə", u"ɑ", u"ɔ", u"ɜ", u"a", u"o"});
+    static const QStringList consonants = texts({u"tʃ", u"dʒ"});
+    Pron p;
+    Stress pending = Stress::None;
+    const QString t = QString(text).remove(kLinkingR);
+    auto take = [&](const QStringList &symbols, bool vowel, int &i) {
+        for (const QString &v : symbols)
+            if (QStringView(t).mid(i).startsWith(v)) {
+                p << Phone{v, vowel, vowel ? pending : Stress::None};
+                if (vowel)
+                    pending = Stress::None;
+                i += v.size();
+                return true;
+            }
+        return false;
+    };
+    for (int i = 0; i < t.size();) {
+        const QChar c = t[i];
+        if (c == kPrimary || c == kSecondary) {
+            pending = c == kPrimary ? Stress::Primary : Stress::Secondary;
+            ++i;
+        } else if (c == QLatin1Char('.') || c == QLatin1Char(' ')) {
+            ++i;
+        } else if (!(rhotic && take(rhotics, true, i)) && !take(vowels, true, i) && !take(consonants, false, i)) {
+            p << Phone{QString(c), false, Stress::None};
+            ++i;
+        }
+    }
+    return p;
+}
+
+bool phonesFromArpabet(const QString &arpabet, Pron &out) {
+    out.clear();
+    const QStringList tokens = arpabet.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    for (int k = 0; k < tokens.size(); ++k) {
+        QString t = tokens[k];
+        Stress stress = Stress::None;
+        int digit = -1;
+        if (!t.isEmpty() && t.back().isDigit()) {
+            digit = t.back().digitValue();
+            t.chop(1);
+            stress = digit == 1 ? Stress::Primary : digit == 2 ? Stress::Secondary : Stress::None;
+        }
+        const bool nextIsVowel = k + 1 < tokens.size() && tokens[k + 1].back().isDigit();
+        if (t == QLatin1String("AH")) {
+            out << phone(digit == 0 ? u"ə" : u"ʌ", true, stress);
+        } else if (t == QLatin1String("ER")) {
+            if (digit == 0 && nextIsVowel) {
+                out << phone(u"ə", true) << phone(u"r", false);
+            } else {
+                out << phone(digit == 0 ? u"ər" : u"ɜːr", true, stress);
+            }
+        } else if (t == QLatin1String("IY")) {
+            out << phone(digit == 0 ? u"i" : u"iː", true, stress);
+        } else if (t == QLatin1String("UW")) {
+            out << phone(digit == 0 && nextIsVowel ? u"u" : u"uː", true, stress);
+        } else if (const Symbol *s = findSymbol(t, {kArpabet})) {
+            if (s->vowel != (digit >= 0))
+                return false;
+            out << phone(s->target, s->vowel, stress);
+        } else {
+            return false;
+        }
+    }
+    return !out.isEmpty();
+}
+
+void fuseAmericanRhotics(Pron &p) {
+    static const QHash<QString, QString> fused = [] {
+        const QStringList from = texts({u"ɑː", u"ɔː", u"oʊ", u"ɪ", u"iː", u"e", u"eɪ", u"ʊ", u"uː"});
+        const QStringList to = texts({u"ɑːr", u"ɔːr", u"ɔːr", u"ɪr", u"ɪr", u"er", u"er", u"ʊr", u"ʊr"});
+        QHash<QString, QString> h;
+        for (int i = 0; i < from.size(); ++i)
+            h.insert(from[i], to[i]);
+        return h;
+    }();
+    for (int i = 0; i + 1 < p.size(); ++i) {
+        if (!p[i].vowel || p[i + 1].sym != QLatin1String("r") || !fused.contains(p[i].sym))
+            continue;
+        // The r begins a stressed syllable (irregular, arise): it stays an onset.
+        if (isVowelAt(p, i + 2) && p[i + 2].stress != Stress::None)
+            continue;
+        // An unstressed ɪ/e before r + vowel is a weak prefix vowel (erect, direct): keep.
+        if (isVowelAt(p, i + 2) && p[i].stress == Stress::None && p[i].sym != QStringLiteral("ɑː") &&
+            p[i].sym != QStringLiteral("ɔː") && nuclei(p).front() == i)
+            continue;
+        p[i].sym = fused.value(p[i].sym);
+        p.remove(i + 1);
+    }
+}
+
+void applyAmericanWeakVowels(const QString &word, Pron &p) {
+    const int n = p.size();
+    auto weakToI = [&](int i) {
+        if (i >= 0 && i < n && p[i].vowel && p[i].stress == Stress::None &&
+            (p[i].sym == QStringLiteral("ə") || p[i].sym == QLatin1String("i")))
+            p[i].sym = QStringLiteral("ɪ");
+    };
+    auto symAt = [&](int i) { return i >= 0 && i < n ? p[i].sym : QString(); };
+    // Suffixes, judged by spelling and the final phones.
+    if (word.endsWith(QLatin1String("ed")) && n >= 3 && symAt(n - 1) == QLatin1String("d") &&
+        oneOf(symAt(n - 3), {u"t", u"d"}))
+        weakToI(n - 2);
+    else if (word.endsWith(QLatin1String("ed")) && n >= 3 && symAt(n - 1) == QLatin1String("d") &&
+             word.size() > 4 && symAt(n - 2) == QStringLiteral("ə") && oneOf(symAt(n - 3), {u"k", u"ɡ"}))
+        weakToI(n - 2); // naked, wicked, rugged
+    if (word.endsWith(QLatin1String("es")) && n >= 3 && symAt(n - 1) == QLatin1String("z") &&
+        oneOf(symAt(n - 3), {u"s", u"z", u"ʃ", u"ʒ", u"tʃ", u"dʒ"}))
+        weakToI(n - 2);
+    if ((word.endsWith(QLatin1String("ist")) && n >= 3 && symAt(n - 2) == QLatin1String("s") &&
+         symAt(n - 1) == QLatin1String("t")))
+        weakToI(n - 3);
+    if ((word.endsWith(QLatin1String("ists")) && n >= 4 && symAt(n - 3) == QLatin1String("s")))
+        weakToI(n - 4);
+    for (const char *suffix : {"age", "ages", "aged"}) {
+        if (!word.endsWith(QLatin1String(suffix)))
+            continue;
+        for (int i = n - 1; i >= 1; --i)
+            if (p[i].sym == QStringLiteral("dʒ")) {
+                weakToI(i - 1);
+                break;
+            }
+    }
+    // Prefixes before the stress.
+    const int primary = primaryIndex(p);
+    static const char *const prefixes[] = {"pre", "re", "de", "be", "e"};
+    for (const char *prefix : prefixes) {
+        if (!word.startsWith(QLatin1String(prefix)))
+            continue;
+        const QString pre = QLatin1String(prefix);
+        int v = -1;
+        for (int i = 0; i < n; ++i)
+            if (p[i].vowel) {
+                v = i;
+                break;
+            }
+        if (v < 0 || primary <= v)
+            break;
+        // The vowel must be the prefix's own: its consonants come before it.
+        const int consonantsBefore = v;
+        if (consonantsBefore != pre.size() - 1)
+            break;
+        if (!(p[v].sym == QLatin1String("i") && isVowelAt(p, v + 1))) // react keeps i
+            weakToI(v);
+        break;
+    }
+}
+
+void dropPretonicWeakSecondary(Pron &p) {
+    const int primary = primaryIndex(p);
+    if (primary < 0)
+        return;
+    int previous = -1;
+    for (int i = primary - 1; i >= 0; --i)
+        if (p[i].vowel) {
+            previous = i;
+            break;
+        }
+    if (previous < 0 || p[previous].stress != Stress::Secondary)
+        return;
+    // Only the first nucleus, a short weak-prone vowel (be-, de-, re-, e-, in- …).
+    for (int i = 0; i < previous; ++i)
+        if (p[i].vowel)
+            return;
+    if (oneOf(p[previous].sym, {u"ɪ", u"ə", u"i"}))
+        p[previous].stress = Stress::None;
+}
+
+bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
+    out.clear();
+    const auto own = voice == EspeakVoice::RP ? std::span<const Symbol>(kEspeakRP) : std::span<const Symbol>(kEspeakUS);
+    QString text = mnemonics;
+    text.replace(QLatin1Char(' '), QLatin1Char('_'));
+    Stress pending = Stress::None;
+    for (QString t : text.split(QLatin1Char('_'), Qt::SkipEmptyParts)) {
+        while (!t.isEmpty() && QStringLiteral("',%=").contains(t.front())) {
+            if (t.front() == QLatin1Char('\''))
+                pending = Stress::Primary;
+            else if (t.front() == QLatin1Char(',') && pending == Stress::None)
+                pending = Stress::Secondary;
+            t.remove(0, 1);
+        }
+        if (t.isEmpty() || t == QLatin1String(";") || t == QLatin1String("|") || t == QLatin1String("||"))
+            continue;
+        t.remove(QLatin1Char(';'));
+        if (t == QLatin1String("@-"))
+            continue;
+        if (t == QLatin1String("@L")) {
+            out << phone(u"ə", true, pending) << phone(u"l", false);
+            pending = Stress::None;
+            continue;
+        }
+        const Symbol *s = findSymbol(t, {own, kEspeakCommon});
+        if (!s)
+            return false;
+        Phone ph = phone(s->target, s->vowel, s->vowel ? pending : Stress::None);
+        if (s->vowel)
+            pending = Stress::None;
+        // An American rhotic nucleus already holds the r that espeak writes after it.
+        if (!s->vowel && ph.sym == QLatin1String("r") && !out.isEmpty() && out.back().vowel &&
+            out.back().sym.endsWith(QLatin1Char('r')))
+            continue;
+        out << ph;
+    }
+    // A final linking r of espeak is written by the linking-r mark instead.
+    if (voice == EspeakVoice::RP && out.size() > 1 && out.back().sym == QLatin1String("r") &&
+        out[out.size() - 2].vowel)
+        out.removeLast();
+    return !out.isEmpty();
+}
+
+void mergeTriphthongs(Pron &p) {
+    for (int i = 0; i + 1 < p.size(); ++i) {
+        if (!p[i].vowel || !p[i + 1].vowel || p[i + 1].stress != Stress::None)
+            continue;
+        const QString &a = p[i].sym;
+        const QString &b = p[i + 1].sym;
+        const bool british = b == QStringLiteral("ə") && oneOf(a, {u"aɪ", u"aʊ", u"eɪ", u"əʊ", u"ɔɪ"});
+        const bool american = b == QStringLiteral("ər") && oneOf(a, {u"aɪ", u"aʊ"});
+        if (!british && !american)
+            continue;
+        p[i].sym += b;
+        p.remove(i + 1);
+    }
+}
+
+void applySyllabicConsonants(Pron &p) {
+    auto isConsonantAt = [&](int i) { return i >= 0 && i < p.size() && !p[i].vowel; };
+    auto onlyConsonantsAfter = [&](int i) {
+        for (int k = i; k < p.size(); ++k)
+            if (p[k].vowel)
+                return false;
+        return true;
+    };
+    for (int i = 1; i + 1 < p.size(); ++i) {
+        if (p[i].sym != QStringLiteral("ə") || p[i].stress != Stress::None || !isConsonantAt(i - 1))
+            continue;
+        const QString &before = p[i - 1].sym;
+        const QString &next = p[i + 1].sym;
+        if (!onlyConsonantsAfter(i + 2))
+            continue;
+        if (next == QLatin1String("l")) {
+            if (oneOf(before, {u"r", u"l", u"j", u"w"}))
+                continue;
+            // national: n after a consonant is itself the end of a cluster; keep ə.
+            if (oneOf(before, {u"n", u"m"}) && isConsonantAt(i - 2))
+                continue;
+            p[i] = Phone{QStringLiteral("l̩"), true, Stress::None};
+            p.remove(i + 1);
+        } else if (next == QLatin1String("n")) {
+            if (!oneOf(before, {u"t", u"d", u"s", u"z", u"ʃ", u"ʒ", u"f", u"v", u"θ", u"ð"}))
+                continue;
+            const bool sibilantSuffix = oneOf(before, {u"ʃ", u"ʒ"});
+            const bool afterStress = isVowelAt(p, i - 2) && p[i - 2].stress != Stress::None;
+            if (!sibilantSuffix && !afterStress)
+                continue;
+            p[i] = Phone{QStringLiteral("n̩"), true, Stress::None};
+            p.remove(i + 1);
+        }
+    }
+}
+
+void reduceAryEnding(const QString &word, Pron &p) {
+    if (!(word.endsWith(QLatin1String("ary")) || word.endsWith(QLatin1String("ory")) ||
+          word.endsWith(QLatin1String("ery"))))
+        return;
+    const int n = p.size();
+    if (n < 4 || p[n - 1].sym != QLatin1String("i") || p[n - 2].sym != QLatin1String("r") || !p[n - 3].vowel)
+        return;
+    // Only after the stressed syllable: primary stress must lie earlier than the vowel.
+    const int primary = primaryIndex(p);
+    if (primary < 0 || primary >= n - 3)
+        return;
+    Phone &v = p[n - 3];
+    if (oneOf(v.sym, {u"e", u"eə", u"ɔː", u"ɒ", u"æ"})) {
+        v.sym = QStringLiteral("ə");
+        v.stress = Stress::None;
+    }
+}
+
+bool isBathStem(const QString &word) {
+    // Words espeak's RP voice gives with æ that British dictionaries write with ɑː.
+    static const QSet<QString> stems = {
+        QStringLiteral("lather"), QStringLiteral("rafter"), QStringLiteral("rafters"),
+        QStringLiteral("distaff"), QStringLiteral("chaff"), QStringLiteral("chaffs"),
+        QStringLiteral("slander"), QStringLiteral("slanders"), QStringLiteral("blanch"),
+        QStringLiteral("raspberry"), QStringLiteral("vast"), QStringLiteral("vastly"),
+    };
+    return stems.contains(word);
+}
+
+void applyBathVowel(const QString &word, Pron &p) {
+    if (!isBathStem(word))
+        return;
+    const int primary = primaryIndex(p);
+    const int v = primary >= 0 ? primary : (nuclei(p).isEmpty() ? -1 : nuclei(p).front());
+    if (v >= 0 && p[v].sym == QStringLiteral("æ"))
+        p[v].sym = QStringLiteral("ɑː");
+}
+
+bool transferPrimaryStress(Pron &british, const Pron &american) {
+    const QVector<int> bn = nuclei(british);
+    const QVector<int> an = nuclei(american);
+    if (bn.size() != an.size() || bn.size() < 2)
+        return false;
+    int bp = -1, ap = -1;
+    for (int k = 0; k < bn.size(); ++k) {
+        if (british[bn[k]].stress == Stress::Primary)
+            bp = k;
+        if (american[an[k]].stress == Stress::Primary)
+            ap = k;
+    }
+    if (bp < 0 || ap < 0 || bp == ap)
+        return false;
+    if (american[an[bp]].stress != Stress::None)
+        return false; // CMUdict stresses espeak's syllable too: a real difference of accents
+    Phone &target = british[bn[ap]];
+    if (isWeakVowel(target.sym) || target.sym.contains(kSyllabicMark))
+        return false;
+    british[bn[bp]].stress = Stress::None;
+    target.stress = Stress::Primary;
+    return true;
+}
+
+void applyDictionaryStress(Pron &p) {
+    const QVector<int> n = nuclei(p);
+    if (n.isEmpty())
+        return;
+    // One primary stress: the last of several (outside AW1 T S AY1 D); a word with only
+    // secondary stress has its first secondary as primary (upon).
+    int primary = -1;
+    for (int i : n)
+        if (p[i].stress == Stress::Primary) {
+            if (primary >= 0)
+                p[primary].stress = Stress::Secondary;
+            primary = i;
+        }
+    if (primary < 0)
+        for (int i : n)
+            if (p[i].stress == Stress::Secondary) {
+                p[i].stress = Stress::Primary;
+                primary = i;
+                break;
+            }
+    // A triphthong counts as two syllables, as dictionaries stress it (ˈfaɪə, ˈaʊə).
+    if (n.size() == 1 && !isTriphthong(p[n.front()].sym)) {
+        p[n.front()].stress = Stress::None;
+        return;
+    }
+    for (int i : n)
+        if (primary >= 0 && i > primary && p[i].stress == Stress::Secondary)
+            p[i].stress = Stress::None;
+}
+
+void weakenUnstressedLongVowels(Pron &p) {
+    for (int i = 0; i < p.size(); ++i) {
+        if (!p[i].vowel || p[i].stress != Stress::None)
+            continue;
+        const bool last = i + 1 == p.size();
+        const bool beforeVowel = isVowelAt(p, i + 1);
+        const bool openSyllable = i + 2 < p.size() && !p[i + 1].vowel && isVowelAt(p, i + 2);
+        if (p[i].sym == QStringLiteral("iː") && (last || beforeVowel))
+            p[i].sym = QStringLiteral("i");
+        else if (p[i].sym == QStringLiteral("uː") && (beforeVowel || openSyllable))
+            p[i].sym = QStringLiteral("u");
+    }
+}
+
+void splitUnstressedIa(Pron &p) {
+    for (int i = 1; i < p.size(); ++i) {
+        if (p[i].sym != QStringLiteral("ɪə") || p[i].stress != Stress::None || p[i - 1].vowel)
+            continue;
+        p[i].sym = QStringLiteral("i");
+        p.insert(i + 1, Phone{QStringLiteral("ə"), true, Stress::None});
+    }
+}
+
+void reduceWeakSuffixes(const QString &word, Pron &p) {
+    const int n = p.size();
+    auto reduceAt = [&](int i) {
+        if (i >= 0 && i < n && p[i].sym == QStringLiteral("ɪ") && p[i].stress == Stress::None)
+            p[i].sym = QStringLiteral("ə");
+    };
+    // -ity, -ities: ɪ t i (z)
+    if ((word.endsWith(QLatin1String("ity")) || word.endsWith(QLatin1String("ities"))) && n >= 3) {
+        const int end = word.endsWith(QLatin1String("ities")) && p.back().sym == QStringLiteral("z") ? n - 1 : n;
+        if (end >= 3 && p[end - 1].sym == QStringLiteral("i") && p[end - 2].sym == QStringLiteral("t"))
+            reduceAt(end - 3);
+    }
+    // -ible, -ibly, -ibility: the ɪ before b
+    for (const char *suffix : {"ible", "ibles", "ibly", "ibility", "ibilities"}) {
+        if (!word.endsWith(QLatin1String(suffix)))
+            continue;
+        const int letters = int(qstrlen(suffix));
+        Q_UNUSED(letters);
+        for (int i = n - 1; i >= 1; --i)
+            if (p[i].sym == QStringLiteral("b")) {
+                reduceAt(i - 1);
+                break;
+            }
+        break;
+    }
+}
+
+QVector<int> syllableStarts(const Pron &p) {
+    QVector<int> starts;
+    const QVector<int> n = nuclei(p);
+    if (n.isEmpty())
+        return {0};
+    starts << 0;
+    for (int k = 1; k < n.size(); ++k) {
+        const int a = n[k - 1], b = n[k];
+        // Consonants a+1 … b-1: the onset is the longest legal tail.
+        int start = b;
+        while (start - 1 > a) {
+            QStringList cluster;
+            for (int j = start - 1; j < b; ++j)
+                cluster << p[j].sym;
+            if (!isLegalOnset(cluster))
+                break;
+            --start;
+        }
+        // A stressed short vowel cannot end a syllable: it keeps one consonant.
+        if (start == a + 1 && start < b && p[a].stress != Stress::None && isShortCheckedVowel(p[a].sym))
+            ++start;
+        starts << start;
+    }
+    return starts;
+}
+
+QString renderPron(const Pron &p) {
+    const QVector<int> starts = syllableStarts(p);
+    QString out;
+    for (int s = 0; s < starts.size(); ++s) {
+        const int from = starts[s];
+        const int to = s + 1 < starts.size() ? starts[s + 1] : p.size();
+        Stress stress = Stress::None;
+        for (int i = from; i < to; ++i)
+            if (p[i].vowel)
+                stress = p[i].stress;
+        if (stress == Stress::Primary)
+            out += kPrimary;
+        else if (stress == Stress::Secondary)
+            out += kSecondary;
+        else if (s > 0)
+            out += QLatin1Char('.');
+        for (int i = from; i < to; ++i)
+            out += p[i].sym;
+    }
+    return out;
+}
+
+QString withLinkingR(const QString &word, const QString &british) {
+    if (british.isEmpty() || british.endsWith(kLinkingR))
+        return british;
+    const QString w = word.toLower();
+    if (!(w.endsWith(QLatin1Char('r')) || w.endsWith(QLatin1String("re"))))
+        return british;
+    const QChar last = british.back();
+    if (last != QChar(0x0259) && last != QChar(0x02D0)) // ə or a long vowel
+        return british;
+    return british + kLinkingR;
+}
+
+} // namespace vocalith::lexicon

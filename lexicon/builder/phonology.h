@@ -1,0 +1,101 @@
+#pragma once
+// Turning source pronunciations into the lexicon's notation.
+//
+// A pronunciation is worked on as a list of phones already written in the target symbols
+// (ɑː, tʃ, n̩ …). Every rule below is one function over that list, so each can be tested
+// alone: CMUdict's ARPAbet becomes American English, espeak-ng's phoneme mnemonics become
+// British (RP) or American English, and a shared last step divides the syllables and
+// writes the stress marks at the syllable starts.
+
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace vocalith::lexicon {
+
+enum class Stress { None, Primary, Secondary };
+
+struct Phone {
+    QString sym;
+    bool vowel = false; // a syllable nucleus: vowels, diphthongs, rhotic vowels, n̩ and l̩
+    Stress stress = Stress::None;
+    bool operator==(const Phone &) const = default;
+};
+using Pron = QVector<Phone>;
+
+// Builds a pronunciation from notation text such as "ˈneɪ.ʃn̩" (dots are ignored, a stress
+// mark stresses the next nucleus). With rhotic, vowel + r is one nucleus (American ˈver.i).
+Pron parseNotation(const QString &text, bool rhotic = false);
+
+// --- American English from CMUdict ---------------------------------------------------
+
+// ARPAbet ("N EY1 SH AH0 N") to phones: AH0 is ə, AH1/AH2 ʌ, ER1 ɜːr, ER0 ər (ə + r before a
+// vowel), IY0 the happY vowel i, UW0 before a vowel u. Unknown symbols make it fail.
+bool phonesFromArpabet(const QString &arpabet, Pron &out);
+// Vowel + r where the r does not begin a stressed syllable becomes one rhotic nucleus:
+// ɑːr ɔːr ɪr er ʊr (very → ver.i, sorry → sɑːr.i, but irregular keeps ɪ.r).
+void fuseAmericanRhotics(Pron &p);
+// CMUdict writes ə where dictionaries write ɪ: -ed after t/d, -es after sibilants, -ist,
+// -age, and the prefixes re-, de-, be-, pre-, e- before the stress (there also i → ɪ).
+void applyAmericanWeakVowels(const QString &word, Pron &p);
+// CMUdict's secondary stress on a weak prefix right before the primary (decide D IH2 S AY1 D)
+// is not written by dictionaries.
+void dropPretonicWeakSecondary(Pron &p);
+
+// --- espeak-ng -------------------------------------------------------------------------
+
+enum class EspeakVoice { RP, US };
+// espeak-ng's ASCII phoneme names separated by "_" (stress as ' or , before the vowel) to
+// phones in the notation of the accent. Unknown names make it fail.
+bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out);
+
+// --- British English rules -------------------------------------------------------------
+
+// Diphthong + unstressed ə is one nucleus, a triphthong (fire faɪə, player pleɪə, hour aʊə);
+// in American English aɪ/aʊ + ər likewise (faɪər).
+void mergeTriphthongs(Pron &p);
+// Unstressed ə + l after a consonant (not r l j w) at the end of the word or before
+// consonants becomes l̩ (ˈlɪt.l̩, ˈpiː.pl̩, ˈbjuː.tɪ.fl̩); ə + n becomes n̩ after t d s z f v θ ð
+// when the syllable before is stressed, and after ʃ ʒ always (ˈneɪ.ʃn̩, ˈsev.n̩, ˈstjuː.dn̩t).
+void applySyllabicConsonants(Pron &p);
+// -ary/-ory/-ery after the stressed syllable: a full vowel that espeak may give there (ˌeri)
+// is reduced to ə as British dictionaries write it (ˈdɪk.ʃə.nə.ri).
+void reduceAryEnding(const QString &word, Pron &p);
+// CURE words keep ʊə (espeak's RP voice says ɔː for them, dictionaries write ʊə); the
+// BATH set is a word list on top of espeak's own (espeak already marks most).
+bool isBathStem(const QString &word);
+void applyBathVowel(const QString &word, Pron &p);
+
+// espeak's unstressed ɪə of -ia, -ious, -ium is i + ə in dictionaries (ˈeə.ri.ə).
+void splitUnstressedIa(Pron &p);
+// -ity and -ible/-ibly/-ibility have ə where espeak says ɪ (səˈkjʊə.rə.ti, ˈpɒs.ə.bl̩).
+void reduceWeakSuffixes(const QString &word, Pron &p);
+
+// Cross-check with CMUdict: when espeak put the primary stress on a vowel that CMUdict
+// leaves unstressed, both have the same number of nuclei and CMUdict's stressed nucleus is a
+// full vowel in the British form, the primary stress moves there.
+bool transferPrimaryStress(Pron &british, const Pron &american);
+
+// --- both accents -------------------------------------------------------------------
+
+// Stress as learners' dictionaries mark it: none on a word of one syllable, and no
+// secondary stress after the primary (ˈfəʊ.tə.ɡrɑːf, ˈdɪk.ʃə.ner.i). A triphthong counts
+// as two syllables (ˈfaɪə, ˈpaʊə).
+void applyDictionaryStress(Pron &p);
+// Unstressed iː is the weak i at the end of a word or before a vowel (ˈkʌm.pə.ni, kriˈeɪt);
+// unstressed uː is u before a vowel or ending an open syllable (ˌsɪtʃ.uˈeɪ.ʃn̩, ˌedʒ.uˈkeɪ.ʃn̩).
+void weakenUnstressedLongVowels(Pron &p);
+
+// --- syllables and text -----------------------------------------------------------------
+
+// Index of the first phone of every syllable: maximal onset among English onsets, except
+// that a stressed short vowel (ɪ e æ ʌ ɒ ʊ) keeps one consonant as its coda (ˈsɪt.i).
+QVector<int> syllableStarts(const Pron &p);
+bool isLegalOnset(const QStringList &consonants);
+// Syllables joined by ".", ˈ or ˌ at the start of a stressed syllable (no dot before it).
+QString renderPron(const Pron &p);
+// The British linking-r mark: a word spelt with final r or re whose pronunciation ends in a
+// vowel gets "(r)" (car kɑː(r), fire faɪə(r)).
+QString withLinkingR(const QString &word, const QString &british);
+
+} // namespace vocalith::lexicon
