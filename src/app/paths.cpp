@@ -1,9 +1,12 @@
 #include "app/paths.h"
 
+#include "app/settings.h"
+
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QStandardPaths>
+#include <QTemporaryFile>
 
 namespace vocalith {
 
@@ -13,9 +16,12 @@ const QString kContributionsFileName = QStringLiteral("ContributionDB.sqlite");
 namespace {
 QString programFolder() { return QCoreApplication::applicationDirPath(); }
 
+// Tries to create a file there: permission bits alone do not tell about read-only mounts.
 bool isWritableFolder(const QString &folder) {
-    const QFileInfo info(folder);
-    return info.isDir() && info.isWritable();
+    if (!QFileInfo(folder).isDir())
+        return false;
+    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vocalith-XXXXXX")));
+    return probe.open();
 }
 } // namespace
 
@@ -34,12 +40,15 @@ QString lexiconPath(const QString &explicitPath) {
     return beside;
 }
 
+QString chooseDataFolder(const QString &programFolder, const QString &userFolder) {
+    if (isWritableFolder(programFolder))
+        return programFolder;
+    QDir().mkpath(userFolder);
+    return userFolder;
+}
+
 QString dataFolder() {
-    if (isWritableFolder(programFolder()))
-        return programFolder();
-    const QString folder = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-    QDir().mkpath(folder);
-    return folder;
+    return chooseDataFolder(programFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
 }
 
 QString contributionsPath(const QString &explicitPath) {
@@ -48,6 +57,6 @@ QString contributionsPath(const QString &explicitPath) {
     return QDir(dataFolder()).filePath(kContributionsFileName);
 }
 
-QString settingsPath() { return QDir(dataFolder()).filePath(QStringLiteral("vocalith.xml")); }
+QString settingsPath() { return QDir(dataFolder()).filePath(kSettingsFileName); }
 
 } // namespace vocalith

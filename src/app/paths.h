@@ -16,6 +16,9 @@ QString lexiconPath(const QString &explicitPath = {});
 // The folder for settings and contributions: the program's folder when it is writable,
 // otherwise the per-user application data folder, created when missing.
 QString dataFolder();
+// The rule of dataFolder for given folders: programFolder when files can be written
+// there, otherwise userFolder (created when missing).
+QString chooseDataFolder(const QString &programFolder, const QString &userFolder);
 
 QString contributionsPath(const QString &explicitPath = {});
 QString settingsPath();

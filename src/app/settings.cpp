@@ -116,11 +116,12 @@ bool LoadSettings(const QString &path, const QStringList &installedFonts, Settin
 }
 
 QByteArray settingsDocument(const Settings &s) {
-    // Written with a stream writer: it keeps the attributes in the order given.
+    // Written with a stream writer: it keeps the attributes in the order given. The
+    // declaration is written by hand: the writer would put a line break before it, and a
+    // declaration that is not at the very start makes the file unreadable.
     QByteArray out;
     QXmlStreamWriter w(&out);
     w.setAutoFormatting(true);
-    w.writeProcessingInstruction(QStringLiteral("xml"), QStringLiteral("version='1.0'"));
     w.writeStartElement(QStringLiteral("vocalith"));
     w.writeAttribute(QStringLiteral("language"), accentCode(s.accent));
 
@@ -148,7 +149,7 @@ QByteArray settingsDocument(const Settings &s) {
     }
     w.writeEndElement();
     w.writeEndElement();
-    return out;
+    return QByteArrayLiteral("<?xml version='1.0'?>\n") + out.trimmed() + '\n';
 }
 
 bool SaveSettings(const QString &path, const Settings &settings, QString *error) {
