@@ -516,6 +516,8 @@ void applyDictionaryStress(Pron &p) {
 }
 
 void weakenUnstressedLongVowels(Pron &p) {
+    if (nuclei(p).size() < 2)
+        return; // a word of one syllable keeps its full vowel (three θriː)
     for (int i = 0; i < p.size(); ++i) {
         if (!p[i].vowel || p[i].stress != Stress::None)
             continue;
@@ -526,10 +528,14 @@ void weakenUnstressedLongVowels(Pron &p) {
             p[i].sym = QStringLiteral("i");
         else if (p[i].sym == QStringLiteral("uː") && (beforeVowel || openSyllable))
             p[i].sym = QStringLiteral("u");
+        else if (p[i].sym == QStringLiteral("ɪ") && beforeVowel && i > 0)
+            p[i].sym = QStringLiteral("i"); // period ˈpɪə.ri.əd
     }
 }
 
 void splitUnstressedIa(Pron &p) {
+    if (nuclei(p).size() < 2)
+        return; // near nɪə
     for (int i = 1; i < p.size(); ++i) {
         if (p[i].sym != QStringLiteral("ɪə") || p[i].stress != Stress::None || p[i - 1].vowel)
             continue;

@@ -83,7 +83,8 @@ bool transferPrimaryStress(Pron &british, const Pron &american);
 // as two syllables (ˈfaɪə, ˈpaʊə).
 void applyDictionaryStress(Pron &p);
 // Unstressed iː is the weak i at the end of a word or before a vowel (ˈkʌm.pə.ni, kriˈeɪt);
-// unstressed uː is u before a vowel or ending an open syllable (ˌsɪtʃ.uˈeɪ.ʃn̩, ˌedʒ.uˈkeɪ.ʃn̩).
+// unstressed uː is u before a vowel or ending an open syllable (ˌsɪtʃ.uˈeɪ.ʃn̩, ˌedʒ.uˈkeɪ.ʃn̩);
+// unstressed ɪ before a vowel is i (ˈpɪə.ri.əd). Words of one syllable are left alone.
 void weakenUnstressedLongVowels(Pron &p);
 
 // --- syllables and text -----------------------------------------------------------------
