@@ -31,6 +31,7 @@ QString americanFromArpabet(const QString &word, const QString &arpabet) {
         return {};
     dropPretonicWeakSecondary(p);
     applyDictionaryStress(p);
+    removeGlideW(word, p);
     fuseAmericanRhotics(p);
     applyAmericanWeakVowels(word, p);
     weakenUnstressedLongVowels(p);
@@ -63,6 +64,8 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     applyBathVowel(word, p);
     reduceAryEnding(word, p);
     reduceWeakSuffixes(word, p);
+    reduceWeakPrefixes(word, p);
+    applyWeakEndings(word, p);
     splitUnstressedIa(p);
     weakenUnstressedLongVowels(p);
     mergeTriphthongs(p);

@@ -275,7 +275,15 @@ void applyAmericanWeakVowels(const QString &word, Pron &p) {
         weakToI(n - 3);
     if ((word.endsWith(QLatin1String("ists")) && n >= 4 && symAt(n - 3) == QLatin1String("s")))
         weakToI(n - 4);
-    for (const char *suffix : {"age", "ages", "aged"}) {
+    for (const char *suffix : {"ice", "ices", "ace", "aces"}) {
+        if (word.endsWith(QLatin1String(suffix)) && word.size() > 5) {
+            const int s = p.back().sym == QStringLiteral("z") ? n - 3 : n - 1;
+            if (s >= 1 && oneOf(symAt(s), {u"s"}))
+                weakToI(s - 1);
+            break;
+        }
+    }
+    for (const char *suffix : {"age", "ages", "aged", "ledge", "ledged"}) {
         if (!word.endsWith(QLatin1String(suffix)))
             continue;
         for (int i = n - 1; i >= 1; --i)
@@ -306,6 +314,20 @@ void applyAmericanWeakVowels(const QString &word, Pron &p) {
         if (!(p[v].sym == QLatin1String("i") && isVowelAt(p, v + 1))) // react keeps i
             weakToI(v);
         break;
+    }
+}
+
+void removeGlideW(const QString &word, Pron &p) {
+    if (word.contains(QLatin1Char('w')))
+        return;
+    for (int i = 1; i + 1 < p.size(); ++i) {
+        if (p[i].sym != QStringLiteral("w") || !p[i - 1].vowel || !p[i + 1].vowel ||
+            p[i - 1].stress != Stress::None || p[i + 1].stress != Stress::None)
+            continue;
+        if (!oneOf(p[i - 1].sym, {u"ə", u"u", u"uː", u"ʊ"}))
+            continue;
+        p[i - 1].sym = QStringLiteral("u");
+        p.remove(i);
     }
 }
 
@@ -439,6 +461,41 @@ void reduceAryEnding(const QString &word, Pron &p) {
         v.sym = QStringLiteral("ə");
         v.stress = Stress::None;
     }
+}
+
+void reduceWeakPrefixes(const QString &word, Pron &p) {
+    const QVector<int> n = nuclei(p);
+    const int primary = primaryIndex(p);
+    if (n.size() < 2 || primary < 0 || n.front() >= primary || p[n.front()].stress != Stress::None)
+        return;
+    const int v = n.front();
+    Phone &first = p[v];
+    const bool nasalPrefix = word.startsWith(QLatin1String("in")) || word.startsWith(QLatin1String("un")) ||
+                             word.startsWith(QLatin1String("con")) || word.startsWith(QLatin1String("en"));
+    if (nasalPrefix && v + 2 < p.size() && p[v + 1].sym == QStringLiteral("ŋ") &&
+        oneOf(p[v + 2].sym, {u"k", u"ɡ"}))
+        p[v + 1].sym = QStringLiteral("n");
+    if (first.sym == QStringLiteral("e") && v == 0 &&
+        (word.startsWith(QLatin1String("en")) || word.startsWith(QLatin1String("em")) ||
+         word.startsWith(QLatin1String("ex"))))
+        first.sym = QStringLiteral("ɪ");
+    else if (first.sym == QStringLiteral("ɒ") && word.startsWith(QLatin1Char('o')) && v == 0)
+        first.sym = QStringLiteral("ə");
+}
+
+void applyWeakEndings(const QString &word, Pron &p) {
+    const int n = p.size();
+    if (n >= 3 && (word.endsWith(QLatin1String("ies")) || word.endsWith(QLatin1String("ied"))) &&
+        oneOf(p[n - 1].sym, {u"z", u"d"}) && p[n - 2].sym == QStringLiteral("ɪ") &&
+        p[n - 2].stress == Stress::None && !p[n - 3].vowel)
+        p[n - 2].sym = QStringLiteral("i");
+    if (word.endsWith(QLatin1String("iness")) && n >= 5 && p[n - 4].sym == QStringLiteral("ɪ") &&
+        p[n - 3].sym == QStringLiteral("n"))
+        p[n - 4].sym = QStringLiteral("i");
+    for (int i = 1; i + 1 < n; ++i)
+        if (p[i].sym == QStringLiteral("ʊ") && p[i].stress == Stress::None && p[i - 1].sym == QStringLiteral("j") &&
+            p[i + 1].sym == QStringLiteral("l"))
+            p[i].sym = QStringLiteral("ə");
 }
 
 bool isBathStem(const QString &word) {

@@ -36,8 +36,12 @@ bool phonesFromArpabet(const QString &arpabet, Pron &out);
 // ɑːr ɔːr ɪr er ʊr (very → ver.i, sorry → sɑːr.i, but irregular keeps ɪ.r).
 void fuseAmericanRhotics(Pron &p);
 // CMUdict writes ə where dictionaries write ɪ: -ed after t/d, -es after sibilants, -ist,
-// -age, and the prefixes re-, de-, be-, pre-, e- before the stress (there also i → ɪ).
+// -age, -ice, -ace, -ledge, and the prefixes re-, de-, be-, pre-, e- before the stress (there
+// also i → ɪ).
 void applyAmericanWeakVowels(const QString &word, Pron &p);
+// CMUdict's glide between u and a following vowel (actual AE1 K CH AH0 W AH0 L) is not
+// written by dictionaries: ˈæk.tʃu.əl. Words spelt with w keep their w.
+void removeGlideW(const QString &word, Pron &p);
 // CMUdict's secondary stress on a weak prefix right before the primary (decide D IH2 S AY1 D)
 // is not written by dictionaries.
 void dropPretonicWeakSecondary(Pron &p);
@@ -70,6 +74,14 @@ void applyBathVowel(const QString &word, Pron &p);
 void splitUnstressedIa(Pron &p);
 // -ity and -ible/-ibly/-ibility have ə where espeak says ɪ (səˈkjʊə.rə.ti, ˈpɒs.ə.bl̩).
 void reduceWeakSuffixes(const QString &word, Pron &p);
+
+// Weak first syllables espeak gives with full vowels: unstressed in-/un-/con- before k ɡ keep
+// n (ɪnˈkluː.dɪŋ, not ɪŋ), en-/em-/ex- have ɪ (ɪnˈtaɪə), an unstressed ɒ before the
+// stress is ə (əbˈteɪn).
+void reduceWeakPrefixes(const QString &word, Pron &p);
+// -ies, -ied and -iness keep the happY vowel (ˈkɒp.iz); unstressed jʊ before l is jə
+// (pəˈtɪk.jə.lə).
+void applyWeakEndings(const QString &word, Pron &p);
 
 // Cross-check with CMUdict: when espeak put the primary stress on a vowel that CMUdict
 // leaves unstressed, both have the same number of nuclei and CMUdict's stressed nucleus is a
