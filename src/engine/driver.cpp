@@ -152,6 +152,8 @@ std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &l
                                   const TranscribeObserver &observer) {
     if (trimSpaces(text).isEmpty())
         return std::nullopt;
+    // Lookups are remembered for the length of one run.
+    lexicon.clearMemo();
     const QStringList segments = SegmentText(text, accent);
     const int n = int(segments.size());
     if (observer.started)
