@@ -47,10 +47,12 @@ ClickLabel::ClickLabel(const QString &name, const QString &text, QWidget *parent
 void ClickLabel::setCaptionColour(unsigned rgb) { setForeground(this, rgb); }
 unsigned ClickLabel::captionColour() const { return foreground(this, QPalette::WindowText); }
 
+void ClickLabel::mousePressEvent(QMouseEvent *event) { event->accept(); }
+
 void ClickLabel::mouseReleaseEvent(QMouseEvent *event) {
+    event->accept();
     if (event->button() == Qt::LeftButton && rect().contains(event->position().toPoint()))
         emit clicked();
-    QLabel::mouseReleaseEvent(event);
 }
 
 } // namespace vocalith

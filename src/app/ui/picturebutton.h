@@ -42,6 +42,8 @@ signals:
     void clicked();
 
 protected:
+    // The label takes its clicks: the button under it does not see them.
+    void mousePressEvent(QMouseEvent *event) override;
     void mouseReleaseEvent(QMouseEvent *event) override;
 };
 
