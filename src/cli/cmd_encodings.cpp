@@ -6,6 +6,7 @@
 #include "encodings/stringexpression.h"
 #include "encodings/xsampa.h"
 
+#include <QStringDecoder>
 #include <array>
 
 namespace vocalith::cli {
@@ -46,9 +47,16 @@ const Notation &notationOption(const QString &command, const QString &option, co
         QStringLiteral("--%1 takes %2, not \"%3\"").arg(option, QLatin1String(kNotationNames), name)};
 }
 
+// Standard input as UTF-8 with nothing dropped: a leading byte order mark stays (as U+FEFF),
+// invalid bytes and a sequence cut off at the end become U+FFFD.
+QString readStdinExactly() {
+    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    return decoder.decode(readStdin());
+}
+
 // No line-break handling: the converters see exactly the decoded bytes of standard input.
 int convert(Converter fn) {
-    writeOut(fn(readStdinText()));
+    writeOut(fn(readStdinExactly()));
     return kDone;
 }
 

@@ -44,15 +44,13 @@ QString CompiledChain::applySinglePass(const QString &text) const {
     }
     if (!any)
         return text;
-    // Rule by rule, the leftmost non-overlapping occurrences that no earlier rule has taken.
+    // Rule by rule, from the left, the occurrences whose units are still free: neither taken
+    // by an earlier rule nor by an earlier occurrence of the same key.
     std::vector<bool> taken(size_t(n), false);
     std::vector<int> ruleAt(size_t(n), -1);
     for (size_t r = 0; r < m_rules.size(); ++r) {
         const qsizetype length = m_rules[r].find.size();
-        qsizetype end = 0;
         for (const qsizetype p : occurrences[r]) {
-            if (p < end)
-                continue;
             bool free = true;
             for (qsizetype k = p; k < p + length && free; ++k)
                 free = !taken[size_t(k)];
@@ -61,7 +59,6 @@ QString CompiledChain::applySinglePass(const QString &text) const {
             for (qsizetype k = p; k < p + length; ++k)
                 taken[size_t(k)] = true;
             ruleAt[size_t(p)] = int(r);
-            end = p + length;
         }
     }
     QString out;

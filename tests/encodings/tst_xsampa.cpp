@@ -1,0 +1,243 @@
+// X-SAMPA: every export rule, every tone code both ways, and the import rules in order.
+
+#include "encodings/reference.h"
+#include "encodings/xsampa.h"
+
+#include <QtTest>
+#include <span>
+
+using namespace vocalith;
+using namespace vocalith::test;
+using namespace Qt::StringLiterals;
+
+namespace {
+
+struct Pair {
+    const char16_t *from;
+    const char16_t *to;
+};
+
+// Export: one symbol to its code.
+const Pair kExport[] = {
+    {u"\u00AD", u"-"}, {u"\u00E6", u"{"}, {u"\u00E7", u"C"}, {u"\u00F0", u"D"}, {u"\u00F8", u"2"},
+    {u"\u0127", u"X\\"}, {u"\u014B", u"N"}, {u"\u0153", u"9"}, {u"\u01C0", u"|\\"}, {u"\u01C1", u"|\\|\\"},
+    {u"\u01C2", u"=\\"}, {u"\u01C3", u"!\\"}, {u"\u0250", u"6"}, {u"\u0251", u"A"}, {u"\u0252", u"Q"},
+    {u"\u0253", u"b_<"}, {u"\u0254", u"O"}, {u"\u0255", u"s\\"}, {u"\u0256", u"d`"}, {u"\u0257", u"d_<"},
+    {u"\u0258", u"@\\"}, {u"\u0259", u"@"}, {u"\u025A", u"@`"}, {u"\u025B", u"E"}, {u"\u025C", u"3"},
+    {u"\u025D", u"3`"}, {u"\u025E", u"3\\"}, {u"\u025F", u"J\\"}, {u"\u0260", u"g_<"}, {u"\u0261", u"g"},
+    {u"\u0262", u"G\\"}, {u"\u0263", u"G"}, {u"\u0264", u"7"}, {u"\u0265", u"H"}, {u"\u0266", u"h\\"},
+    {u"\u0267", u"x\\"}, {u"\u0268", u"1"}, {u"\u026A", u"I"}, {u"\u026B", u"5"}, {u"\u026C", u"K"},
+    {u"\u026D", u"l`"}, {u"\u026E", u"K\\"}, {u"\u026F", u"M"}, {u"\u0270", u"M\\"}, {u"\u0271", u"F"},
+    {u"\u0272", u"J"}, {u"\u0273", u"n`"}, {u"\u0274", u"N\\"}, {u"\u0275", u"8"}, {u"\u0276", u"&"},
+    {u"\u0278", u"p\\"}, {u"\u0279", u"r\\"}, {u"\u027A", u"l\\"}, {u"\u027B", u"r\\`"}, {u"\u027D", u"r`"},
+    {u"\u027E", u"4"}, {u"\u0280", u"R\\"}, {u"\u0281", u"R"}, {u"\u0282", u"s`"}, {u"\u0283", u"S"},
+    {u"\u0284", u"J\\_<"}, {u"\u0288", u"t`"}, {u"\u0289", u"}"}, {u"\u028A", u"U"}, {u"\u028B", u"P"},
+    {u"\u028C", u"V"}, {u"\u028D", u"W"}, {u"\u028E", u"L"}, {u"\u028F", u"Y"}, {u"\u0290", u"z`"},
+    {u"\u0291", u"z\\"}, {u"\u0292", u"Z"}, {u"\u0294", u"?"}, {u"\u0295", u"?\\"}, {u"\u0298", u"O\\"},
+    {u"\u0299", u"B\\"}, {u"\u029B", u"G\\_<"}, {u"\u029C", u"H\\"}, {u"\u029D", u"j\\"}, {u"\u029F", u"L\\"},
+    {u"\u02A1", u">\\"}, {u"\u02A2", u"<\\"}, {u"\u02A4", u"dZ"}, {u"\u02A7", u"tS"}, {u"\u02B0", u"_h"},
+    {u"\u02B2", u"_j"}, {u"\u02B7", u"_w"}, {u"\u02BC", u"_>"}, {u"\u02C8", u"\""}, {u"\u02CC", u"%"},
+    {u"\u02D0", u":"}, {u"\u02D1", u":\\"}, {u"\u02DE", u"`"}, {u"\u02E0", u"_G"}, {u"\u02E4", u"_?\\"},
+    {u"\u02E5", u"<T>"}, {u"\u02E6", u"<H>"}, {u"\u02E7", u"<M>"}, {u"\u02E8", u"<L>"}, {u"\u02E9", u"<B>"},
+    {u"\u0300", u"_L"}, {u"\u0301", u"_H"}, {u"\u0302", u"_H_L"}, {u"\u0303", u"~"}, {u"\u0304", u"_M"},
+    {u"\u0306", u"_X"}, {u"\u0308", u"_\""}, {u"\u030A", u"_0"}, {u"\u030B", u"_T"}, {u"\u030C", u"_L_H"},
+    {u"\u030F", u"_B"}, {u"\u0318", u"_A"}, {u"\u0319", u"_q"}, {u"\u031A", u"_}"}, {u"\u031C", u"_c"},
+    {u"\u031D", u"_r"}, {u"\u031E", u"_o"}, {u"\u031F", u"_+"}, {u"\u0320", u"_-"}, {u"\u0324", u"_t"},
+    {u"\u0325", u"_0"}, {u"\u0329", u"="}, {u"\u032A", u"_d"}, {u"\u032C", u"_v"}, {u"\u032F", u"_^"},
+    {u"\u0330", u"_k"}, {u"\u0334", u"_e"}, {u"\u0339", u"_O"}, {u"\u033A", u"_a"}, {u"\u033B", u"_m"},
+    {u"\u033C", u"_N"}, {u"\u033D", u"_x"}, {u"\u035C", u"-\\"}, {u"\u0361", u"_"}, {u"\u03B2", u"B"},
+    {u"\u03B8", u"T"}, {u"\u03C7", u"X"}, {u"\u1DC4", u"_H_T"}, {u"\u1DC5", u"_B_L"}, {u"\u1DC6", u"_L_B"},
+    {u"\u1DC7", u"_T_H"}, {u"\u1DC8", u"_R_F"}, {u"\u1DC9", u"_F_R"}, {u"\u207F", u"_n"}, {u"\u2191", u"^"},
+    {u"\u2193", u"!"}, {u"\u2197", u"<R>"}, {u"\u2198", u"<F>"},
+};
+
+// Import, in rule order: the contour and long codes, [tone codes], then the rest.
+const Pair kImportHead[] = {
+    {u"_L_H_L", u"\u1DC8"}, {u"_R_F", u"\u1DC8"}, {u"_/_\\", u"\u1DC8"}, {u"_H_L_H", u"\u1DC9"},
+    {u"_F_R", u"\u1DC9"}, {u"_\\_/", u"\u1DC9"}, {u"|\\|\\", u"\u01C1"}, {u"G\\_<", u"\u029B"},
+    {u"J\\_<", u"\u0284"}, {u"_L_H", u"\u030C"}, {u"_H_L", u"\u0302"}, {u"_T_H", u"\u1DC7"},
+    {u"_B_L", u"\u1DC5"}, {u"_H_T", u"\u1DC4"}, {u"_L_B", u"\u1DC6"},
+};
+const Pair kImportTail[] = {
+    {u"<!>", u"\u2193"}, {u"<^>", u"\u2191"}, {u"</>", u"\u2197"}, {u"<\\>", u"\u2198"}, {u"<B>", u"\u02E9"},
+    {u"<F>", u"\u2198"}, {u"<H>", u"\u02E6"}, {u"<L>", u"\u02E8"}, {u"<M>", u"\u02E7"}, {u"<R>", u"\u2197"},
+    {u"<T>", u"\u02E5"}, {u"b_<", u"\u0253"}, {u"d_<", u"\u0257"}, {u"g_<", u"\u0260"}, {u"r\\`", u"\u027B"},
+    {u"\\|\\", u"\u01C1"}, {u"_?\\", u"\u02E4"}, {u"-\\", u"\u035C"}, {u"_0", u"\u0325"}, {u"_\"", u"\u0308"},
+    {u"_=", u"\u0329"}, {u"_-", u"\u0320"}, {u"_+", u"\u031F"}, {u"_}", u"\u031A"}, {u"_^", u"\u032F"},
+    {u"_>", u"\u02BC"}, {u"_/", u"\u030C"}, {u"_\\", u"\u0302"}, {u"_a", u"\u033A"}, {u"_A", u"\u0318"},
+    {u"_B", u"\u030F"}, {u"_c", u"\u031C"}, {u"_d", u"\u032A"}, {u"_e", u"\u0334"}, {u"_F", u"\u0302"},
+    {u"_G", u"\u02E0"}, {u"_h", u"\u02B0"}, {u"_H", u"\u0301"}, {u"_j", u"\u02B2"}, {u"_k", u"\u0330"},
+    {u"_l", u"\u02E1"}, {u"_L", u"\u0300"}, {u"_m", u"\u033B"}, {u"_M", u"\u0304"}, {u"_n", u"\u207F"},
+    {u"_N", u"\u033C"}, {u"_o", u"\u031E"}, {u"_O", u"\u0339"}, {u"_q", u"\u0319"}, {u"_R", u"\u030C"},
+    {u"_r", u"\u031D"}, {u"_t", u"\u0324"}, {u"_T", u"\u030B"}, {u"_v", u"\u032C"}, {u"_w", u"\u02B7"},
+    {u"_x", u"\u033D"}, {u"_X", u"\u0306"}, {u"@`", u"\u025A"}, {u"3`", u"\u025D"}, {u"d`", u"\u0256"},
+    {u"l`", u"\u026D"}, {u"l~", u"\u026B"}, {u"n`", u"\u0273"}, {u"r`", u"\u027D"}, {u"s`", u"\u0282"},
+    {u"t`", u"\u0288"}, {u"z`", u"\u0290"}, {u"@\\", u"\u0258"}, {u">\\", u"\u02A1"}, {u"?\\", u"\u0295"},
+    {u"<\\", u"\u02A2"}, {u"=\\", u"\u01C2"}, {u":\\", u"\u02D1"}, {u"!\\", u"\u01C3"}, {u"|\\", u"\u01C0"},
+    {u"3\\", u"\u025E"}, {u"B\\", u"\u0299"}, {u"G\\", u"\u0262"}, {u"h\\", u"\u0266"}, {u"H\\", u"\u029C"},
+    {u"I\\", u"\u026A\u0336"}, {u"j\\", u"\u029D"}, {u"J\\", u"\u025F"}, {u"K\\", u"\u026E"},
+    {u"L\\", u"\u029F"}, {u"l\\", u"\u027A"}, {u"M\\", u"\u0270"}, {u"N\\", u"\u0274"}, {u"O\\", u"\u0298"},
+    {u"p\\", u"\u0278"}, {u"r\\", u"\u0279"}, {u"R\\", u"\u0280"}, {u"s\\", u"\u0255"},
+    {u"U\\", u"\u028A\u0336"}, {u"v\\", u"\u028B"}, {u"x\\", u"\u0267"}, {u"X\\", u"\u0127"},
+    {u"z\\", u"\u0291"}, {u"dZ", u"d\u0292"}, {u"tS", u"t\u0283"}, {u"||", u"\u01C1"}, {u"\"", u"\u02C8"},
+    {u"=", u"\u0329"}, {u"`", u"\u02DE"}, {u"'", u"\u02B2"}, {u"{", u"\u00E6"}, {u"}", u"\u0289"},
+    {u"?", u"\u0294"}, {u"\\", u"\u01C0"}, {u"%", u"\u02CC"}, {u":", u"\u02D0"}, {u"~", u"\u0303"},
+    {u"_", u"\u0361"}, {u"-", u"\u00AD"}, {u"^", u"\u2191"}, {u"!", u"\u2193"}, {u"|", u"\u01C0"},
+    {u"&", u"\u0276"}, {u"@", u"\u0259"}, {u"1", u"\u0268"}, {u"2", u"\u00F8"}, {u"3", u"\u025C"},
+    {u"4", u"\u027E"}, {u"5", u"\u026B"}, {u"6", u"\u0250"}, {u"7", u"\u0264"}, {u"8", u"\u0275"},
+    {u"9", u"\u0153"}, {u"A", u"\u0251"}, {u"B", u"\u03B2"}, {u"C", u"\u00E7"}, {u"D", u"\u00F0"},
+    {u"E", u"\u025B"}, {u"F", u"\u0271"}, {u"g", u"\u0261"}, {u"G", u"\u0263"}, {u"H", u"\u0265"},
+    {u"I", u"\u026A"}, {u"J", u"\u0272"}, {u"K", u"\u026C"}, {u"L", u"\u028E"}, {u"M", u"\u026F"},
+    {u"N", u"\u014B"}, {u"O", u"\u0254"}, {u"P", u"\u028B"}, {u"Q", u"\u0252"}, {u"R", u"\u0281"},
+    {u"S", u"\u0283"}, {u"T", u"\u03B8"}, {u"U", u"\u028A"}, {u"V", u"\u028C"}, {u"W", u"\u028D"},
+    {u"X", u"\u03C7"}, {u"Y", u"\u028F"}, {u"Z", u"\u0292"},
+};
+
+const QString kToneNames = u"BLMHT"_s;
+const QString kToneLetters = u"\u02E9\u02E8\u02E7\u02E6\u02E5"_s;
+
+// Tone letter runs of `length` and their codes, in tone-code order.
+Rules toneCodes(int length) {
+    Rules codes{{QString(), QString()}};
+    for (int k = 0; k < length; ++k) {
+        Rules longer;
+        for (const auto &[letters, names] : codes)
+            for (int t = 0; t < 5; ++t)
+                longer << std::pair{letters + kToneLetters[t], names + kToneNames[t]};
+        codes = longer;
+    }
+    for (auto &[letters, names] : codes)
+        names = u"<"_s + names + u">"_s;
+    return codes;
+}
+
+Rules toRules(std::span<const Pair> pairs) {
+    Rules r;
+    for (const Pair &p : pairs)
+        r << std::pair{QString::fromUtf16(p.from), QString::fromUtf16(p.to)};
+    return r;
+}
+
+Rules exportRules() {
+    return toneCodes(3) + toneCodes(2) + Rules{{u"ɪ\u0336"_s, u"I\\"_s}, {u"ʊ\u0336"_s, u"U\\"_s}} + toRules(kExport);
+}
+
+Rules importRules() {
+    Rules toneRules;
+    for (const auto &[letters, code] : toneCodes(3) + toneCodes(2))
+        toneRules << std::pair{code, letters};
+    return toRules(kImportHead) + toneRules + toRules(kImportTail);
+}
+
+} // namespace
+
+class TestXSampa : public QObject {
+    Q_OBJECT
+
+private slots:
+    void exportRule_data() {
+        QTest::addColumn<QString>("ipa");
+        QTest::addColumn<QString>("code");
+        for (const auto &[ipa, code] : toRules(kExport))
+            QTest::addRow("U+%04X", ipa[0].unicode()) << ipa << code;
+    }
+    void exportRule() {
+        QFETCH(QString, ipa);
+        QFETCH(QString, code);
+        QCOMPARE(Text2SAMPA(u"a"_s + ipa + u"0"_s), u"a"_s + code + u"0"_s);
+    }
+
+    void toneCode_data() {
+        QTest::addColumn<QString>("letters");
+        QTest::addColumn<QString>("code");
+        for (int length = 1; length <= 3; ++length)
+            for (const auto &[letters, code] : toneCodes(length))
+                QTest::newRow(qPrintable(code)) << letters << code;
+    }
+    void toneCode() {
+        QFETCH(QString, letters);
+        QFETCH(QString, code);
+        QCOMPARE(Text2SAMPA(letters), code);
+        QCOMPARE(SAMPA2Unicode(code), letters);
+    }
+
+    void importRule_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("ipa");
+        for (const auto &[code, ipa] : toRules(kImportHead) + toRules(kImportTail))
+            QTest::newRow(qPrintable(code)) << code << ipa;
+    }
+    void importRule() {
+        QFETCH(QString, code);
+        QFETCH(QString, ipa);
+        QCOMPARE(SAMPA2Unicode(u" "_s + code + u" "_s), u" "_s + ipa + u" "_s);
+    }
+
+    void examples_data() {
+        QTest::addColumn<QString>("ipa");
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("back");
+        QTest::newRow("think") << u"ˈθɪŋk"_s << u"\"TINk"_s << u"ˈθɪŋk"_s;
+        QTest::newRow("affricates") << u"tʃ ʧ dʒ ʤ"_s << u"tS tS dZ dZ"_s << u"tʃ tʃ dʒ dʒ"_s;
+        QTest::newRow("four low tones") << u"˩˩˩˩"_s << u"<BBB><B>"_s << u"˩˩˩˩"_s;
+        // The three-letter rules run in tone order, not from the left of the run.
+        QTest::newRow("high then three low") << u"˥˩˩˩"_s << u"<T><BBB>"_s << u"˥˩˩˩"_s;
+        QTest::newRow("five tones") << u"˧˥˩˩˩"_s << u"<MT><BBB>"_s << u"˧˥˩˩˩"_s;
+        QTest::newRow("rings") << u"n\u0325 n\u030A"_s << u"n_0 n_0"_s << u"n\u0325 n\u0325"_s;
+        QTest::newRow("circumflex and caron") << u"a\u0302a\u030C"_s << u"a_H_La_L_H"_s << u"a\u0302a\u030C"_s;
+        // Caron followed by grave exports as the code of the contour tone.
+        QTest::newRow("caron grave") << u"a\u030C\u0300"_s << u"a_L_H_L"_s << u"a\u1DC8"_s;
+        QTest::newRow("barred vowels") << u"ɪ\u0336 ʊ\u0336 ɪ"_s << u"I\\ U\\ I"_s << u"ɪ\u0336 ʊ\u0336 ɪ"_s;
+        QTest::newRow("not exported") << u"ʱʴ→\u0336"_s << u"ʱʴ→\u0336"_s << u"ʱʴ→\u0336"_s;
+        QTest::newRow("ascii in ipa") << u"-':!g"_s << u"-':!g"_s << u"\u00ADʲː↓ɡ"_s;
+        QTest::newRow("untouched") << u"abc 0.,\r\n"_s << u"abc 0.,\r\n"_s << u"abc 0.,\r\n"_s;
+        QTest::newRow("empty") << QString() << QString() << QString();
+    }
+    void examples() {
+        QFETCH(QString, ipa);
+        QFETCH(QString, code);
+        QFETCH(QString, back);
+        QCOMPARE(Text2SAMPA(ipa), code);
+        QCOMPARE(SAMPA2Unicode(code), back);
+    }
+
+    void imports_data() {
+        QTest::addColumn<QString>("code");
+        QTest::addColumn<QString>("ipa");
+        QTest::newRow("alternative circumflex") << u"_F _\\"_s << u"\u0302 \u0302"_s;
+        QTest::newRow("alternative caron") << u"_R _/"_s << u"\u030C \u030C"_s;
+        QTest::newRow("implosive-like letters") << u"G\\_< J\\_<"_s << u"ʛ ʄ"_s;
+        QTest::newRow("aspiration before click") << u"_h\\"_s << u"ʰǀ"_s;
+        QTest::newRow("clicks") << u"|\\|\\ \\|\\ || |\\ |"_s << u"ǁ ǁ ǁ ǀ ǀ"_s;
+        QTest::newRow("retroflex approximant") << u"r\\` r\\ r`"_s << u"ɻ ɹ ɽ"_s;
+        QTest::newRow("arrows") << u"<!><^></><\\><F><R>"_s << u"↓↑↗↘↘↗"_s;
+        QTest::newRow("tone arrow before pharyngeal") << u"<\\> <\\"_s << u"↘ ʢ"_s;
+    }
+    void imports() {
+        QFETCH(QString, code);
+        QFETCH(QString, ipa);
+        QCOMPARE(SAMPA2Unicode(code), ipa);
+    }
+
+    // Both directions must equal the rules run one after another.
+    void sameAsRuleByRule() {
+        QStringList ipa{u"a"_s, u" "_s, u"\u0336"_s, u"ɪ"_s, u"ʊ"_s, u"\U0001F600"_s};
+        for (const QChar t : kToneLetters)
+            ipa << QString(t) << QString(t) + t;
+        for (const auto &[symbol, code] : toRules(kExport))
+            ipa << symbol;
+        for (const QString &text : randomTexts(ipa, 3000))
+            QCOMPARE(Text2SAMPA(text), byRules(text, exportRules()));
+        QStringList codes{u"a"_s, u"d"_s, u"t"_s, u" "_s, u"\\"_s, u"_"_s, u"<"_s, u">"_s, u"`"_s, u"|"_s};
+        for (const auto &[code, symbol] : importRules())
+            codes << code;
+        QStringList keys;
+        for (const auto &[code, symbol] : importRules())
+            keys << code;
+        for (const QString &text : overlaps(keys) + randomTexts(codes, 3000, 8))
+            QCOMPARE(SAMPA2Unicode(text), byRules(text, importRules()));
+    }
+};
+
+QTEST_APPLESS_MAIN(TestXSampa)
+#include "tst_xsampa.moc"
