@@ -57,6 +57,7 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     Pron p;
     if (!phonesFromEspeak(mnemonics, EspeakVoice::RP, p))
         return {};
+    dropNonPrevocalicR(p);
     Pron american;
     if (crossCheckStress && !arpabet.isEmpty() && phonesFromArpabet(arpabet, american))
         transferPrimaryStress(p, american);

@@ -50,7 +50,8 @@ constexpr Symbol kEspeakCommon[] = {
     {"t", u"t", false}, {"t#", u"t", false}, {"t2", u"t", false}, {"?", u"t", false},
     {"T", u"θ", false}, {"D", u"ð", false}, {"v", u"v", false}, {"w", u"w", false},
     {"z", u"z", false}, {"Z", u"ʒ", false}, {"tS", u"tʃ", false}, {"dZ", u"dʒ", false},
-    {"x", u"k", false}, {"n-", u"n", false}, {"l/", u"l", false},
+    {"x", u"k", false}, {"n-", u"n", false}, {"l/", u"l", false}, {"l#", u"l", false},
+    {"r/", u"r", false}, {"z/", u"z", false}, {"w#", u"w", false}, {"C", u"k", false},
 };
 
 constexpr Symbol kEspeakRP[] = {
@@ -58,7 +59,7 @@ constexpr Symbol kEspeakRP[] = {
     {"3:", u"ɜː", true}, {"oU", u"əʊ", true}, {"A@", u"ɑː", true}, {"O@", u"ɔː", true},
     {"o@", u"ɔː", true}, {"e@", u"eə", true}, {"i@", u"ɪə", true}, {"i@3", u"ɪə", true},
     {"U@", u"ʊə", true}, {"aI@", u"aɪə", true}, {"aI3", u"aɪə", true}, {"aU@", u"aʊə", true},
-    {"A~", u"ɒ", true},  {"O~", u"ɒ", true},
+    {"A~", u"ɒ", true},  {"O~", u"ɒ", true}, {"3:r", u"ɜː", true}, {"e", u"e", true},
 };
 
 constexpr Symbol kEspeakUS[] = {
@@ -66,7 +67,7 @@ constexpr Symbol kEspeakUS[] = {
     {"3:", u"ɜːr", true}, {"oU", u"oʊ", true},  {"A@", u"ɑːr", true}, {"O@", u"ɔːr", true},
     {"o@", u"ɔːr", true}, {"e@", u"er", true},  {"i@", u"ɪr", true},  {"i@3", u"ɪr", true},
     {"U@", u"ʊr", true},  {"aI@", u"aɪər", true}, {"aI3", u"aɪər", true}, {"aU@", u"aʊər", true},
-    {"A~", u"ɑː", true},  {"O~", u"ɔː", true},
+    {"A~", u"ɑː", true},  {"O~", u"ɔː", true}, {"3:r", u"ɜːr", true},
 };
 
 const Symbol *findSymbol(QStringView name, std::initializer_list<std::span<const Symbol>> tables) {
@@ -392,6 +393,12 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
         out[out.size() - 2].vowel)
         out.removeLast();
     return !out.isEmpty();
+}
+
+void dropNonPrevocalicR(Pron &p) {
+    for (int i = 1; i < p.size(); ++i)
+        if (p[i].sym == QStringLiteral("r") && p[i - 1].vowel && !isVowelAt(p, i + 1))
+            p.remove(i--);
 }
 
 void mergeTriphthongs(Pron &p) {

@@ -55,6 +55,9 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out);
 
 // --- British English rules -------------------------------------------------------------
 
+// RP is non-rhotic: an r that no vowel follows is not pronounced (espeak sometimes keeps
+// one before a consonant, kɜːrɡ…); a final one becomes the linking mark later.
+void dropNonPrevocalicR(Pron &p);
 // Diphthong + unstressed ə is one nucleus, a triphthong (fire faɪə, player pleɪə, hour aʊə);
 // in American English aɪ/aʊ + ər likewise (faɪər).
 void mergeTriphthongs(Pron &p);

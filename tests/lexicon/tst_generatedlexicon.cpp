@@ -1,0 +1,217 @@
+// The generated lexicon VocalithDB.sqlite: accuracy on the hand-checked reference, the
+// shape of every table, and the transcriber and rhyme columns working on the real data.
+
+#include "engine/wordtranscriber.h"
+#include "testsupport.h"
+#include "tsvlexicon.h"
+
+#include <QFile>
+#include <QSqlDatabase>
+#include <QSqlQuery>
+#include <QTextStream>
+
+using namespace vocalith;
+
+namespace {
+
+// Exact-match accuracy reached on tests/lexicon/reference.tsv; the test fails below these.
+constexpr double kMinBritishAccuracy = 0.99;
+constexpr double kMinAmericanAccuracy = 0.99;
+constexpr int kMinCollocations = 80;
+constexpr int kMinWords = 140000;
+
+const QString kConnection = QStringLiteral("generated-lexicon");
+
+} // namespace
+
+class TestGeneratedLexicon : public QObject {
+    Q_OBJECT
+    std::unique_ptr<Connection> m_db;
+    std::unique_ptr<Lexicon> m_lexicon;
+
+    QSqlDatabase sql() { return QSqlDatabase::database(kConnection); }
+
+    QVariant scalar(const QString &statement) {
+        QSqlQuery q(sql());
+        if (!q.exec(statement) || !q.next())
+            return {};
+        return q.value(0);
+    }
+
+    QString transcribe(const QString &segment, int i, Accent accent) {
+        return TranscribeWord(segment.split(QLatin1Char(' ')), i, accent, *m_lexicon);
+    }
+
+private slots:
+    void initTestCase() {
+        const QString path = test::binPath(QStringLiteral("VocalithDB.sqlite"));
+        QVERIFY2(QFile::exists(path), qPrintable(path));
+        QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), kConnection);
+        db.setDatabaseName(path);
+        db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+        QVERIFY(db.open());
+        m_db = Connection::openReadOnly(path, schema::lexiconRequiredTables());
+        QVERIFY(m_db);
+        m_lexicon = std::make_unique<Lexicon>(*m_db);
+    }
+
+    void cleanupTestCase() {
+        m_lexicon.reset();
+        m_db.reset();
+        QSqlDatabase::database(kConnection).close();
+        QSqlDatabase::removeDatabase(kConnection);
+    }
+
+    void accuracyOnReference() {
+        QFile file(QDir(qEnvironmentVariable("VOCALITH_SOURCE")).filePath(QStringLiteral("tests/lexicon/reference.tsv")));
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        QTextStream in(&file);
+        in.setEncoding(QStringConverter::Utf8);
+        QSqlQuery q(sql());
+        QVERIFY(q.prepare(QStringLiteral("SELECT BrE, AmE FROM words WHERE word = ?")));
+        int total = 0, british = 0, american = 0;
+        QStringList misses;
+        while (!in.atEnd()) {
+            const QString line = in.readLine();
+            if (line.isEmpty() || line.startsWith(QLatin1Char('#')) || line.startsWith(QLatin1String("word\t")))
+                continue;
+            const QStringList cells = line.split(QLatin1Char('\t'));
+            QCOMPARE(cells.size(), 3);
+            ++total;
+            q.bindValue(0, cells[0]);
+            QVERIFY(q.exec());
+            const bool found = q.next();
+            const QString bre = found ? q.value(0).toString() : QString();
+            const QString ame = found ? q.value(1).toString() : QString();
+            if (bre == cells[1])
+                ++british;
+            else
+                misses << QStringLiteral("BrE %1: %2, reference %3").arg(cells[0], bre, cells[1]);
+            if (ame == cells[2])
+                ++american;
+            else
+                misses << QStringLiteral("AmE %1: %2, reference %3").arg(cells[0], ame, cells[2]);
+        }
+        QVERIFY(total >= 400);
+        const double b = double(british) / total, a = double(american) / total;
+        qInfo("reference: %d words, BrE %.1f %%, AmE %.1f %%", total, 100 * b, 100 * a);
+        for (const QString &m : misses)
+            qInfo("%s", qPrintable(m));
+        QVERIFY2(b >= kMinBritishAccuracy, "British accuracy dropped");
+        QVERIFY2(a >= kMinAmericanAccuracy, "American accuracy dropped");
+    }
+
+    void wordsTable() {
+        const int words = scalar(QStringLiteral("SELECT count(*) FROM words")).toInt();
+        QVERIFY(words >= kMinWords);
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM words2")).toInt(), words);
+        QCOMPARE(scalar(QStringLiteral("SELECT Value FROM metadata WHERE attribute = 'dbwords'")).toInt(), words);
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM words WHERE BrE IS NULL OR AmE IS NULL OR BrE2 IS NULL "
+                                       "OR AmE2 IS NULL")).toInt(), 0);
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM (SELECT word FROM words GROUP BY word HAVING count(*) > 1)"))
+                     .toInt(), 0);
+        // Notation: no British oʊ or rhotic vowels, no American əʊ, linking mark or syllabic mark.
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM words WHERE BrE LIKE '%oʊ%' OR BrE LIKE '%ɜːr%'")).toInt(), 0);
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM words WHERE AmE LIKE '%əʊ%' OR AmE LIKE '%(r)%' "
+                                       "OR AmE LIKE '%' || char(809) || '%'")).toInt(), 0);
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM words WHERE BrE LIKE '%ˈ%ˈ%'")).toInt(), 0);
+    }
+
+    void derivedColumns_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("bre2");
+        QTest::addColumn<QString>("sound");
+        QTest::addColumn<int>("hidden");
+        QTest::newRow("syllabic n") << "nation" << "ˈneɪʃn" << "ˈneɪ.ʃn" << 0;
+        QTest::newRow("linking r and affricate") << "teacher" << "ˈtiːʧə" << "ˈtiː.ʧə" << 0;
+        QTest::newRow("proper name") << "london" << "ˈlʌndən" << "ˈlʌn.dən" << 1;
+    }
+    void derivedColumns() {
+        QFETCH(QString, word);
+        QFETCH(QString, bre2);
+        QFETCH(QString, sound);
+        QFETCH(int, hidden);
+        QSqlQuery q(sql());
+        QVERIFY(q.prepare(QStringLiteral("SELECT w.BrE2, s.BrE, w.hiderhyme, s.hiderhyme FROM words w "
+                                         "JOIN words2 s ON s.word = w.word WHERE w.word = ?")));
+        q.bindValue(0, word);
+        QVERIFY(q.exec() && q.next());
+        QCOMPARE(q.value(0).toString(), bre2);
+        QCOMPARE(q.value(1).toString(), sound);
+        QCOMPARE(q.value(2).toInt(), hidden);
+        QCOMPARE(q.value(3).toInt(), hidden);
+    }
+
+    void functionWords() {
+        QVERIFY(scalar(QStringLiteral("SELECT count(*) FROM functionwords")).toInt() >= 50);
+        // Every column but AtBeginning is filled; AtBeginning is left empty on purpose where
+        // the form depends on the next sound.
+        QStringList filled;
+        for (const char *accent : {"BrE", "AmE"})
+            for (const char *form : {"_Weak", "_Strong", "_AtEnd", "_BeforeVowel", "_BeforeConsonant"})
+                filled << QStringLiteral("%1%2 IS NULL").arg(QLatin1String(accent), QLatin1String(form));
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM functionwords WHERE ") + filled.join(" OR ")).toInt(), 0);
+        // The word list holds each function word's strong form.
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM functionwords f JOIN words w ON w.word = f.word "
+                                       "WHERE w.BrE <> f.BrE_Strong OR w.AmE <> f.AmE_Strong")).toInt(), 0);
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM functionwords WHERE word = 'is'")).toInt(), 0);
+    }
+
+    void collocationsAndMetadata() {
+        QVERIFY(scalar(QStringLiteral("SELECT count(*) FROM collocations")).toInt() >= kMinCollocations);
+        QCOMPARE(scalar(QStringLiteral("SELECT count(*) FROM collocations WHERE BrE IS NULL OR AmE IS NULL OR "
+                                       "(PREVIOUSWORD IS NULL AND FOLLOWINGWORD IS NULL AND AFTER IS NULL AND "
+                                       "BEFORE IS NULL)")).toInt(), 0);
+        for (const char *attribute : {"email", "dbversion", "dbdate", "www", "dbwordschecked", "dbtext", "dbwords"})
+            QVERIFY2(!scalar(QStringLiteral("SELECT Value FROM metadata WHERE attribute = '%1'").arg(QLatin1String(attribute)))
+                          .toString().isEmpty(), attribute);
+        QVERIFY(scalar(QStringLiteral("SELECT count(*) FROM contributors")).toInt() >= 3);
+        for (const char *index : {"words", "words2", "collocations", "functionwords", "metadata"})
+            QVERIFY2(scalar(QStringLiteral("SELECT count(*) FROM sqlite_master WHERE type = 'index' AND tbl_name = '%1'")
+                                .arg(QLatin1String(index))).toInt() >= 1, index);
+    }
+
+    void transcriptionInContext_data() {
+        QTest::addColumn<QString>("segment");
+        QTest::addColumn<int>("index");
+        QTest::addColumn<int>("accent");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("the before a consonant") << "the cat" << 0 << int(Accent::BrE) << "ðə";
+        QTest::newRow("the before a vowel") << "the apple" << 0 << int(Accent::BrE) << "ði";
+        QTest::newRow("to before a vowel") << "go to israel" << 1 << int(Accent::BrE) << "tu";
+        QTest::newRow("stranded preposition") << "what are you looking at" << 4 << int(Accent::BrE) << "æt";
+        QTest::newRow("for before a vowel") << "for all" << 0 << int(Accent::BrE) << "fər";
+        QTest::newRow("American for") << "for me" << 0 << int(Accent::AmE) << "fər";
+        QTest::newRow("have to") << "i have to go" << 1 << int(Accent::BrE) << "hæf";
+        QTest::newRow("used to") << "i used to smoke" << 1 << int(Accent::AmE) << "juːst";
+        QTest::newRow("read after had") << "i had read it" << 2 << int(Accent::BrE) << "red";
+        QTest::newRow("read in the present") << "i read books" << 1 << int(Accent::BrE) << "riːd";
+        QTest::newRow("live music") << "live music" << 0 << int(Accent::BrE) << "laɪv";
+        QTest::newRow("wind up") << "wind up the clock" << 0 << int(Accent::AmE) << "waɪnd";
+        QTest::newRow("linking r kept") << "far away" << 0 << int(Accent::BrE) << "fɑːr";
+        QTest::newRow("linking r dropped") << "far from" << 0 << int(Accent::BrE) << "fɑː";
+        QTest::newRow("possessive") << "the cat's tail" << 1 << int(Accent::BrE) << "kæts";
+    }
+    void transcriptionInContext() {
+        QFETCH(QString, segment);
+        QFETCH(int, index);
+        QFETCH(int, accent);
+        QFETCH(QString, expected);
+        QCOMPARE(transcribe(segment, index, Accent(accent)), expected);
+    }
+
+    void perfectRhymesOfNation() {
+        QSqlQuery q(sql());
+        QVERIFY(q.exec(QStringLiteral("SELECT word FROM words WHERE BrE2 LIKE '%eɪʃn' AND hiderhyme = 0 ORDER BY word")));
+        QStringList rhymes;
+        while (q.next())
+            rhymes << q.value(0).toString();
+        QVERIFY(rhymes.size() > 500);
+        for (const char *w : {"station", "information", "relation", "education"})
+            QVERIFY2(rhymes.contains(QLatin1String(w)), w);
+        QVERIFY(!rhymes.contains(QStringLiteral("fashion")));
+    }
+};
+
+QTEST_GUILESS_MAIN(TestGeneratedLexicon)
+#include "tst_generatedlexicon.moc"

@@ -1,0 +1,465 @@
+// The conversion rules of the lexicon generator, one table per rule, and the whole chains
+// from CMUdict and espeak-ng text to the lexicon notation.
+
+#include "generate.h"
+#include "phonology.h"
+#include "sources.h"
+
+#include <QTemporaryFile>
+#include <QtTest>
+
+using namespace vocalith::lexicon;
+
+namespace {
+
+using Rule = void (*)(Pron &);
+using WordRule = void (*)(const QString &, Pron &);
+
+QString applied(Rule rule, const QString &notation, bool rhotic = false) {
+    Pron p = parseNotation(notation, rhotic);
+    rule(p);
+    return renderPron(p);
+}
+
+QString applied(WordRule rule, const QString &word, const QString &notation, bool rhotic = false) {
+    Pron p = parseNotation(notation, rhotic);
+    rule(word, p);
+    return renderPron(p);
+}
+
+QString fromArpabet(const QString &arpabet) {
+    Pron p;
+    return phonesFromArpabet(arpabet, p) ? renderPron(p) : QStringLiteral("(fails)");
+}
+
+} // namespace
+
+class TestPhonology : public QObject {
+    Q_OBJECT
+
+private slots:
+    void americanFromCmudict_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("arpabet");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("schwa and stress") << "nation" << "N EY1 SH AH0 N" << "ˈneɪ.ʃən";
+        QTest::newRow("rhotic ɑːr, no mark on one syllable") << "car" << "K AA1 R" << "kɑːr";
+        QTest::newRow("er before an unstressed vowel") << "very" << "V EH1 R IY0" << "ˈver.i";
+        QTest::newRow("ɑːr before an unstressed vowel") << "sorry" << "S AA1 R IY0" << "ˈsɑːr.i";
+        QTest::newRow("r before the stress stays an onset, weak secondary dropped") << "irregular"
+                                                            << "IH2 R EH1 G Y AH0 L ER0"
+                                                            << "ɪˈreɡ.jə.lər";
+        QTest::newRow("ER0 before a vowel is ə + r") << "marine" << "M ER0 IY1 N" << "məˈriːn";
+        QTest::newRow("ɜːr stressed") << "bird" << "B ER1 D" << "bɜːrd";
+        QTest::newRow("triphthong aɪər") << "fire" << "F AY1 ER0" << "ˈfaɪər";
+        QTest::newRow("-ed after t") << "wanted" << "W AA1 N T AH0 D" << "ˈwɑːn.tɪd";
+        QTest::newRow("-es after a sibilant") << "boxes" << "B AA1 K S AH0 Z" << "ˈbɑːk.sɪz";
+        QTest::newRow("-ist") << "artist" << "AA1 R T AH0 S T" << "ˈɑːr.tɪst";
+        QTest::newRow("-age") << "village" << "V IH1 L AH0 JH" << "ˈvɪl.ɪdʒ";
+        QTest::newRow("-ice") << "notice" << "N OW1 T AH0 S" << "ˈnoʊ.tɪs";
+        QTest::newRow("-ledge") << "knowledge" << "N AA1 L AH0 JH" << "ˈnɑː.lɪdʒ";
+        QTest::newRow("re- with i") << "report" << "R IY0 P AO1 R T" << "rɪˈpɔːrt";
+        QTest::newRow("re- before a vowel keeps i") << "react" << "R IY0 AE1 K T" << "riˈækt";
+        QTest::newRow("de- secondary dropped") << "decide" << "D IH2 S AY1 D" << "dɪˈsaɪd";
+        QTest::newRow("prevocalic u") << "situation" << "S IH2 CH UW0 EY1 SH AH0 N" << "ˌsɪtʃ.uˈeɪ.ʃən";
+        QTest::newRow("final IY2 is happY") << "company" << "K AH1 M P AH0 N IY2" << "ˈkʌm.pə.ni";
+        QTest::newRow("glide w removed") << "actual" << "AE1 K CH AH0 W AH0 L" << "ˈæk.tʃu.əl";
+        QTest::newRow("two primaries") << "outside" << "AW1 T S AY1 D" << "ˌaʊtˈsaɪd";
+        QTest::newRow("no secondary after the primary") << "library" << "L AY1 B R EH0 R IY2" << "ˈlaɪ.brer.i";
+        QTest::newRow("rhotic after dropping a secondary") << "tomorrow" << "T AH0 M AA1 R OW2" << "təˈmɑːr.oʊ";
+        QTest::newRow("unknown symbol") << "x" << "XX1" << "";
+    }
+    void americanFromCmudict() {
+        QFETCH(QString, word);
+        QFETCH(QString, arpabet);
+        QFETCH(QString, expected);
+        QCOMPARE(americanFromArpabet(word, arpabet), expected);
+    }
+
+    void britishFromEspeakRP_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("mnemonics");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("syllabic n after ʃ") << "nation" << "n_'eI_S_@_n" << "ˈneɪ.ʃn̩";
+        QTest::newRow("linking r") << "water" << "w_'O:_t_a#" << "ˈwɔː.tə(r)";
+        QTest::newRow("linking r, one syllable") << "car" << "k_'A@" << "kɑː(r)";
+        QTest::newRow("happY") << "happy" << "h_'a_p_i" << "ˈhæp.i";
+        QTest::newRow("-ary") << "dictionary" << "d_'I_k_S_@_n_@_r_i" << "ˈdɪk.ʃə.nə.ri";
+        QTest::newRow("BATH") << "bath" << "b_'aa_T" << "bɑːθ";
+        QTest::newRow("CURE") << "cure" << "k_j_'U@" << "kjʊə(r)";
+        QTest::newRow("syllabic l") << "little" << "l_'I_t_@L" << "ˈlɪt.l̩";
+        QTest::newRow("triphthong stressed") << "fire" << "f_'aI@" << "ˈfaɪə(r)";
+        QTest::newRow("elided schwa dropped") << "history" << "h_'I_s_t_@-_r_i" << "ˈhɪs.tri";
+        QTest::newRow("n before a cluster keeps ə") << "national" << "n_'a_S_@-_n_@L" << "ˈnæʃ.nəl";
+        QTest::newRow("-ia split") << "area" << "'e@_r_i@" << "ˈeə.ri.ə";
+        QTest::newRow("-ity") << "security" << "s_I_k_j_'U@_r_I_t_i" << "sɪˈkjʊə.rə.ti";
+        QTest::newRow("-ible") << "possible" << "p_'0_s_I_b_@L" << "ˈpɒs.ə.bl̩";
+        QTest::newRow("in- before k") << "including" << "I_N_k_l_'u:_d_I_N" << "ɪnˈkluː.dɪŋ";
+        QTest::newRow("-ies") << "copies" << "k_'0_p_I_z" << "ˈkɒp.iz";
+        QTest::newRow("-ular") << "particular" << "p_3_t_'I_k_j_U_l_a#" << "pəˈtɪk.jə.lə(r)";
+        QTest::newRow("en-") << "entire" << "E_n_t_'aI@" << "ɪnˈtaɪə(r)";
+        QTest::newRow("ob-") << "obtain" << "0_b_t_'eI_n" << "əbˈteɪn";
+        QTest::newRow("final espeak r is the linking mark") << "four" << "f_'O@_r-" << "fɔː(r)";
+        QTest::newRow("unknown name") << "x" << "k_'Q" << "";
+    }
+    void britishFromEspeakRP() {
+        QFETCH(QString, word);
+        QFETCH(QString, mnemonics);
+        QFETCH(QString, expected);
+        QCOMPARE(britishFromEspeak(word, mnemonics, QString()), expected);
+    }
+
+    void americanFromEspeakUS_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("mnemonics");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("rhotic er keeps one r") << "library" << "l_'aI_b_r_e@_r_i" << "ˈlaɪ.brer.i";
+        QTest::newRow("ər and flap t") << "water" << "w_'O:_t#_3" << "ˈwɔː.tər";
+        QTest::newRow("oʊ and LOT ɑː") << "photography" << "f_@_t_'0_g_r_@_f_i" << "fəˈtɑː.ɡrə.fi";
+    }
+    void americanFromEspeakUS() {
+        QFETCH(QString, word);
+        QFETCH(QString, mnemonics);
+        QFETCH(QString, expected);
+        QCOMPARE(americanFromEspeak(word, mnemonics), expected);
+    }
+
+    void syllables_data() {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("stressed short vowel closes") << "ˈsɪti" << "ˈsɪt.i";
+        QTest::newRow("long vowel stays open") << "ˈiːzi" << "ˈiː.zi";
+        QTest::newRow("legal cluster str") << "əˈstrɒnəmi" << "əˈstrɒn.ə.mi";
+        QTest::newRow("st after a short stressed vowel") << "ˈmɪstə" << "ˈmɪs.tə";
+        QTest::newRow("ŋ never begins a syllable") << "ˈhæŋə" << "ˈhæŋ.ə";
+        QTest::newRow("illegal cluster ft") << "ˈɑːftə" << "ˈɑːf.tə";
+        QTest::newRow("affricate is one consonant") << "ɪksˈtʃeɪndʒ" << "ɪksˈtʃeɪndʒ";
+        QTest::newRow("secondary stress, no dot before a mark") << "ˌɪnfəˈmeɪʃn̩" << "ˌɪn.fəˈmeɪ.ʃn̩";
+        QTest::newRow("syllabic consonant is a nucleus") << "ˈbʌtn̩" << "ˈbʌt.n̩";
+        QTest::newRow("pl onset") << "ˈeɪprɪl" << "ˈeɪ.prɪl";
+    }
+    void syllables() {
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        QCOMPARE(renderPron(parseNotation(notation)), expected);
+    }
+
+    void onsets_data() {
+        QTest::addColumn<QStringList>("cluster");
+        QTest::addColumn<bool>("legal");
+        QTest::newRow("spl") << QStringList{"s", "p", "l"} << true;
+        QTest::newRow("str") << QStringList{"s", "t", "r"} << true;
+        QTest::newRow("dw") << QStringList{"d", "w"} << true;
+        QTest::newRow("tl") << QStringList{"t", "l"} << false;
+        QTest::newRow("ŋ") << QStringList{"ŋ"} << false;
+        QTest::newRow("pw") << QStringList{"p", "w"} << false;
+        QTest::newRow("sr") << QStringList{"s", "r"} << false;
+        QTest::newRow("tʃ") << QStringList{"tʃ"} << true;
+    }
+    void onsets() {
+        QFETCH(QStringList, cluster);
+        QFETCH(bool, legal);
+        QCOMPARE(isLegalOnset(cluster), legal);
+    }
+
+    void linkingR_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("british");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("ar") << "car" << "kɑː" << "kɑː(r)";
+        QTest::newRow("er") << "father" << "ˈfɑː.ðə" << "ˈfɑː.ðə(r)";
+        QTest::newRow("re") << "fire" << "ˈfaɪə" << "ˈfaɪə(r)";
+        QTest::newRow("eə") << "care" << "keə" << "keə(r)";
+        QTest::newRow("no r in the spelling") << "idea" << "aɪˈdɪə" << "aɪˈdɪə";
+        QTest::newRow("final consonant") << "bird" << "bɜːd" << "bɜːd";
+        QTest::newRow("r pronounced") << "err" << "ɜːr" << "ɜːr";
+        QTest::newRow("marked already") << "more" << "mɔː(r)" << "mɔː(r)";
+        QTest::newRow("short vowel") << "genre" << "ˈʒɒn.rə" << "ˈʒɒn.rə(r)";
+    }
+    void linkingR() {
+        QFETCH(QString, word);
+        QFETCH(QString, british);
+        QFETCH(QString, expected);
+        QCOMPARE(withLinkingR(word, british), expected);
+    }
+
+    void nonRhotic_data() {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("before a consonant") << "ˌkɜːrɡɪˈstɑːn" << "ˌkɜː.ɡɪˈstɑːn";
+        QTest::newRow("final") << "ˈfɔːr" << "ˈfɔː";
+        QTest::newRow("before a vowel") << "ˈveri" << "ˈver.i";
+        QTest::newRow("after a consonant") << "ˈtriː" << "ˈtriː";
+    }
+    void nonRhotic() {
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        QCOMPARE(applied(dropNonPrevocalicR, notation), expected);
+    }
+
+    void dictionaryStress_data() {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("one syllable") << "ˈkæt" << "kæt";
+        QTest::newRow("triphthong keeps its mark") << "ˈfaɪə" << "ˈfaɪə";
+        QTest::newRow("secondary after the primary") << "ˈfəʊtəˌɡrɑːf" << "ˈfəʊ.tə.ɡrɑːf";
+        QTest::newRow("secondary before the primary") << "ˌɪnfəˈmeɪʃn̩" << "ˌɪn.fəˈmeɪ.ʃn̩";
+        QTest::newRow("two primaries") << "ˈaʊtˈsaɪd" << "ˌaʊtˈsaɪd";
+        QTest::newRow("only a secondary") << "əˌpɒn" << "əˈpɒn";
+    }
+    void dictionaryStress() {
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        QCOMPARE(applied(applyDictionaryStress, notation), expected);
+    }
+
+    void weakLongVowels_data() {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("final iː") << "ˈkʌmpəniː" << "ˈkʌm.pə.ni";
+        QTest::newRow("iː before a vowel") << "kriːˈeɪt" << "kriˈeɪt";
+        QTest::newRow("one syllable keeps iː") << "θriː" << "θriː";
+        QTest::newRow("uː in an open syllable") << "ˌedʒuːˈkeɪʃn̩" << "ˌedʒ.uˈkeɪ.ʃn̩";
+        QTest::newRow("uː closed by a consonant") << "ˈbedruːm" << "ˈbed.ruːm";
+        QTest::newRow("final uː") << "ˈvæljuː" << "ˈvæl.juː";
+        QTest::newRow("ɪ before a vowel") << "θɪˈætrɪkl̩" << "θiˈæt.rɪ.kl̩";
+        QTest::newRow("stressed iː") << "ˈiːvn̩" << "ˈiː.vn̩";
+    }
+    void weakLongVowels() {
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        QCOMPARE(applied(weakenUnstressedLongVowels, notation), expected);
+    }
+
+    void triphthongs_data() {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<bool>("rhotic");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("aɪ + ə") << "ˈfaɪ.ə" << false << "ˈfaɪə";
+        QTest::newRow("eɪ + ə") << "ˈpleɪ.ə" << false << "ˈpleɪə";
+        QTest::newRow("stressed second vowel stays") << "ˌriːˈækt" << false << "ˌriːˈækt";
+        QTest::newRow("American aʊ + ər") << "ˈaʊ.ər" << true << "ˈaʊər";
+        QTest::newRow("American eɪ + ər stays") << "ˈpleɪ.ər" << true << "ˈpleɪ.ər";
+    }
+    void triphthongs() {
+        QFETCH(QString, notation);
+        QFETCH(bool, rhotic);
+        QFETCH(QString, expected);
+        QCOMPARE(applied(mergeTriphthongs, notation, rhotic), expected);
+    }
+
+    void syllabicConsonants_data() {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("tn after stress") << "ˈbʌtən" << "ˈbʌt.n̩";
+        QTest::newRow("ʃn unstressed before") << "ˌɔːɡənaɪˈzeɪʃən" << "ˌɔː.ɡə.naɪˈzeɪ.ʃn̩";
+        QTest::newRow("dn before t") << "ˈstjuːdənt" << "ˈstjuː.dn̩t";
+        QTest::newRow("zn before d") << "ˈθaʊzənd" << "ˈθaʊ.zn̩d";
+        QTest::newRow("no stress before") << "ˈprezɪdənt" << "ˈprez.ɪ.dənt";
+        QTest::newRow("after a nasal cluster") << "ˈlʌndən" << "ˈlʌn.dən";
+        QTest::newRow("p is not a syllabic site for n") << "ˈhæpən" << "ˈhæp.ən";
+        QTest::newRow("tl") << "ˈlɪtəl" << "ˈlɪt.l̩";
+        QTest::newRow("no syllabic l after r") << "ˈdʒenərəl" << "ˈdʒen.ə.rəl";
+        QTest::newRow("vowel follows") << "ˈtəʊtəli" << "ˈtəʊ.tə.li";
+        QTest::newRow("l after n after a consonant") << "ˈnæʃnəl" << "ˈnæʃ.nəl";
+        QTest::newRow("stressed ə untouched") << "ˈən" << "ˈən";
+    }
+    void syllabicConsonants() {
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        QCOMPARE(applied(applySyllabicConsonants, notation), expected);
+    }
+
+    void britishWordRules_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("-ary full vowel") << "ary" << "dictionary" << "ˈdɪkʃəneri" << "ˈdɪk.ʃə.nə.ri";
+        QTest::newRow("-ary stressed stays") << "ary" << "contrary" << "kənˈtreəri" << "kənˈtreə.ri";
+        QTest::newRow("-ery not a suffix word") << "ary" << "very" << "ˈveri" << "ˈver.i";
+        QTest::newRow("-ity") << "suffix" << "community" << "kəˈmjuːnɪti" << "kəˈmjuː.nə.ti";
+        QTest::newRow("-ities") << "suffix" << "cities" << "ˈsɪtɪz" << "ˈsɪt.ɪz";
+        QTest::newRow("-ibly") << "suffix" << "possibly" << "ˈpɒsɪbli" << "ˈpɒs.ə.bli";
+        QTest::newRow("in- stressed keeps ŋ") << "prefix" << "income" << "ˈɪŋkʌm" << "ˈɪŋ.kʌm";
+        QTest::newRow("ex-") << "prefix" << "expect" << "ekˈspekt" << "ɪkˈspekt";
+        QTest::newRow("-ied") << "ending" << "carried" << "ˈkærɪd" << "ˈkær.id";
+        QTest::newRow("-iness") << "ending" << "happiness" << "ˈhæpɪnəs" << "ˈhæp.i.nəs";
+        QTest::newRow("BATH list") << "bath" << "vast" << "væst" << "vɑːst";
+        QTest::newRow("not in the BATH list") << "bath" << "mast" << "mæst" << "mæst";
+    }
+    void britishWordRules() {
+        QFETCH(QString, rule);
+        QFETCH(QString, word);
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        const QHash<QString, WordRule> rules = {{"ary", reduceAryEnding},     {"suffix", reduceWeakSuffixes},
+                                                {"prefix", reduceWeakPrefixes}, {"ending", applyWeakEndings},
+                                                {"bath", applyBathVowel}};
+        QCOMPARE(applied(rules.value(rule), word, notation), expected);
+    }
+
+    void splitIa_data() {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("-ia") << "ˈeərɪə" << "ˈeə.ri.ə";
+        QTest::newRow("one syllable") << "nɪə" << "nɪə";
+        QTest::newRow("stressed") << "aɪˈdɪə" << "aɪˈdɪə";
+    }
+    void splitIa() {
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        QCOMPARE(applied(splitUnstressedIa, notation), expected);
+    }
+
+    void americanWeakVowels_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("-ed after d") << "needed" << "ˈniːdəd" << "ˈniː.dɪd";
+        QTest::newRow("-ed after k") << "naked" << "ˈneɪkəd" << "ˈneɪ.kɪd";
+        QTest::newRow("-ed after n stays") << "kindness" << "ˈkaɪndnəs" << "ˈkaɪnd.nəs";
+        QTest::newRow("-es after z") << "roses" << "ˈroʊzəz" << "ˈroʊ.zɪz";
+        QTest::newRow("be-") << "become" << "bəˈkʌm" << "bɪˈkʌm";
+        QTest::newRow("e-") << "event" << "əˈvent" << "ɪˈvent";
+        QTest::newRow("pre- stressed stays") << "present" << "ˈprezənt" << "ˈprez.ənt";
+        QTest::newRow("a- is no prefix") << "about" << "əˈbaʊt" << "əˈbaʊt";
+    }
+    void americanWeakVowels() {
+        QFETCH(QString, word);
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        QCOMPARE(applied(applyAmericanWeakVowels, word, notation, true), expected);
+    }
+
+    void glideW_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("-ual") << "usual" << "ˈjuːʒəwəl" << "ˈjuː.ʒu.əl";
+        QTest::newRow("spelt with w") << "always" << "ˈɔːlwəz" << "ˈɔːl.wəz";
+        QTest::newRow("stressed vowel after") << "duet" << "duːˈwet" << "duːˈwet";
+    }
+    void glideW() {
+        QFETCH(QString, word);
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        QCOMPARE(applied(removeGlideW, word, notation, true), expected);
+    }
+
+    void rhoticFusion_data() {
+        QTest::addColumn<QString>("arpabet");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("iː r") << "N IH1 R" << "ˈnɪr";
+        QTest::newRow("eɪ r") << "P R EY1 R" << "ˈprer";
+        QTest::newRow("uː r") << "P UW1 R" << "ˈpʊr";
+        QTest::newRow("weak first vowel before r + stress") << "IH0 R EH1 K T" << "ɪˈrekt";
+        QTest::newRow("weak first e before r + weak vowel") << "EH0 R AH0" << "e.rə";
+        QTest::newRow("æ is not fused") << "K AE1 R IY0" << "ˈkær.i";
+    }
+    void rhoticFusion() {
+        QFETCH(QString, arpabet);
+        QFETCH(QString, expected);
+        Pron p;
+        QVERIFY(phonesFromArpabet(arpabet, p));
+        fuseAmericanRhotics(p);
+        QCOMPARE(renderPron(p), expected);
+    }
+
+    void arpabet_data() {
+        QTest::addColumn<QString>("arpabet");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("AH by stress") << "AH1 AH0" << "ˈʌ.ə";
+        QTest::newRow("IY0 is i") << "HH AE1 P IY0" << "ˈhæp.i";
+        QTest::newRow("vowel without digit") << "K AE T" << "(fails)";
+        QTest::newRow("consonant with digit") << "K1 AE1 T" << "(fails)";
+        QTest::newRow("empty") << "" << "(fails)";
+    }
+    void arpabet() {
+        QFETCH(QString, arpabet);
+        QFETCH(QString, expected);
+        QCOMPARE(fromArpabet(arpabet), expected);
+    }
+
+    void stressCrossCheck_data() {
+        QTest::addColumn<QString>("british");
+        QTest::addColumn<QString>("arpabet");
+        QTest::addColumn<bool>("moved");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("moved to a full vowel") << "ˈbæbʊʃkə" << "B AH0 B UW1 SH K AH0" << true << "bæˈbʊʃ.kə";
+        QTest::newRow("target is weak") << "ˈkæbəs" << "K AH0 B AA1 S" << false << "ˈkæb.əs";
+        QTest::newRow("CMUdict stresses it too") << "ˈbæleɪ" << "B AE1 L EY2" << false << "ˈbæl.eɪ";
+        QTest::newRow("syllable counts differ") << "ˈfaɪə" << "F AY1 ER0" << false << "ˈfaɪə";
+    }
+    void stressCrossCheck() {
+        QFETCH(QString, british);
+        QFETCH(QString, arpabet);
+        QFETCH(bool, moved);
+        QFETCH(QString, expected);
+        Pron b = parseNotation(british), a;
+        QVERIFY(phonesFromArpabet(arpabet, a));
+        QCOMPARE(transferPrimaryStress(b, a), moved);
+        QCOMPARE(renderPron(b), expected);
+    }
+
+    void festivalEntries_data() {
+        QTest::addColumn<QString>("line");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("arpabet");
+        QTest::newRow("syllable stress") << R"(("aardvark" nil (((aa r d) 1) ((v aa r k) 1))))" << "aardvark"
+                                         << "AA1 R D V AA1 R K";
+        QTest::newRow("ax") << R"(("about" nil (((ax) 0) ((b aw t) 1))))" << "about" << "AH0 B AW1 T";
+        QTest::newRow("part of speech") << R"(("record" n (((r eh) 1) ((k er d) 0))))" << "record"
+                                        << "R EH1 K ER0 D";
+        QTest::newRow("header") << "MNCL" << "" << "";
+    }
+    void festivalEntries() {
+        QFETCH(QString, line);
+        QFETCH(QString, word);
+        QFETCH(QString, arpabet);
+        QString w;
+        QCOMPARE(festivalEntryToArpabet(line, &w), arpabet);
+        QCOMPARE(w, word);
+    }
+
+    void sourceFiles() {
+        QTemporaryFile npm, list;
+        QVERIFY(npm.open() && list.open());
+        npm.write("export const dictionary = {\n  \"cat\": \"K AE1 T\",\n  \"cat(2)\": \"K AA1 T\",\n"
+                  "  \"Dog\": \"D AO1 G\",\n}\n");
+        list.write("Apple\napple\napple's\nNASA\nParis\nParis's\ncat\n");
+        npm.close();
+        list.close();
+        QMap<QString, QString> dict;
+        QVERIFY(readCmudict(npm.fileName(), dict, nullptr));
+        QCOMPARE(dict.value("cat"), QString("K AE1 T")); // the first pronunciation wins
+        QCOMPARE(dict.value("dog"), QString("D AO1 G"));
+        QCOMPARE(dict.size(), 2);
+        QHash<QString, bool> words;
+        QVERIFY(readWordList(list.fileName(), words, nullptr));
+        QCOMPARE(words.value("apple"), true);
+        QCOMPARE(words.value("nasa"), false);
+        QCOMPARE(words.value("paris"), false);
+        QVERIFY(!words.contains("apple's"));
+        QVERIFY(!readCmudict(QStringLiteral("/nonexistent/cmudict"), dict, nullptr));
+    }
+
+    void hidden_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<bool>("listed");
+        QTest::addColumn<bool>("hidden");
+        QTest::newRow("common word") << "nation" << true << false;
+        QTest::newRow("name or rare word") << "aaberg" << false << true;
+        QTest::newRow("apostrophe") << "o'clock" << true << true;
+        QTest::newRow("abbreviation with dots") << "a.m." << true << true;
+    }
+    void hidden() {
+        QFETCH(QString, word);
+        QFETCH(bool, listed);
+        QFETCH(bool, hidden);
+        QCOMPARE(hiddenFromRhymes(word, listed), hidden);
+    }
+};
+
+QTEST_GUILESS_MAIN(TestPhonology)
+#include "tst_phonology.moc"
