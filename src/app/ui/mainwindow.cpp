@@ -89,6 +89,7 @@ void MainWindow::buildControls() {
     const int dpiX = logicalDpiX();
 
     auto *rows = new QVBoxLayout(content);
+    rows->setContentsMargins(6, 6, 6, 6);
     rows->addWidget(buildTopBar());
 
     auto *work = new QHBoxLayout;
@@ -216,7 +217,7 @@ QFrame *MainWindow::buildTextFrame() {
     auto *fonts = new QHBoxLayout(fraFont);
     cmbFont = new QComboBox;
     cmbFont->setObjectName(QStringLiteral("cmbFont"));
-    cmbFont->setMinimumContentsLength(12);
+    cmbFont->setMinimumContentsLength(8);
     cmbFont->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     cmbFontSize = new QComboBox;
     cmbFontSize->setObjectName(QStringLiteral("cmbFontSize"));
@@ -283,6 +284,12 @@ QFrame *MainWindow::buildPhoneticsFrame() {
 
     lblTextoAyuda = makeLabel(QStringLiteral("lblTextoAyuda"), texts::kEditorHint);
     lblTextoAyuda->setWordWrap(true);
+    // Two lines are room enough from the least width up; without height-for-width the
+    // window's scroll area does not grow the content past the window.
+    QSizePolicy hint(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    hint.setHeightForWidth(false);
+    lblTextoAyuda->setSizePolicy(hint);
+    lblTextoAyuda->setFixedHeight(lblTextoAyuda->fontMetrics().lineSpacing() * 2 + 2);
     layout->addWidget(lblTextoAyuda);
 
     // Three columns of three, in this order down each column.

@@ -12,7 +12,7 @@ namespace vocalith {
 
 namespace {
 
-constexpr int kFaceWidth = 28;
+constexpr int kFaceWidth = 26;
 constexpr int kFaceHeight = 26;
 const char kSymbolProperty[] = "symbol";
 
@@ -38,7 +38,7 @@ KeyboardWidget::KeyboardWidget(QWidget *parent) : QGroupBox(kKeyboardTitle, pare
     setObjectName(QStringLiteral("fraKeyboard"));
     auto *outer = new QVBoxLayout(this);
     outer->setSpacing(4);
-    outer->setContentsMargins(6, 4, 6, 4);
+    outer->setContentsMargins(4, 2, 4, 4);
     // One grid: a heading row, then three rows of buttons, each over its shortcut label.
     // The groups stand side by side, one empty column between two groups.
     auto *grid = new QGridLayout;
@@ -77,12 +77,12 @@ KeyboardWidget::KeyboardWidget(QWidget *parent) : QGroupBox(kKeyboardTitle, pare
         m_symbolButtons << b;
         symbols->addWidget(b);
         if (i == 0)
-            symbols->addSpacing(6);
+            symbols->addSpacing(4);
     }
-    symbols->addSpacing(6);
+    symbols->addSpacing(4);
     symbols->addWidget(makeButton(QStringLiteral("picSlash"), kSlash, {}));
     symbols->addWidget(makeButton(QStringLiteral("picVertical"), kVertical, {}));
-    symbols->addSpacing(6);
+    symbols->addSpacing(4);
     auto *more = new QToolButton;
     more->setObjectName(QStringLiteral("picAddIPASymbol"));
     more->setText(kShowMoreSymbols);

@@ -77,8 +77,11 @@ class TestMainWindow : public QObject {
                 m_dir->filePath("vocalith.xml")};
     }
 
-    MainWindow &start() {
-        m_window = std::make_unique<MainWindow>(paths(), m_messages, kFonts);
+    MainWindow &start(const QString &settingsPath = {}) {
+        StartupPaths p = paths();
+        if (!settingsPath.isEmpty())
+            p.settings = settingsPath;
+        m_window = std::make_unique<MainWindow>(p, m_messages, kFonts);
         const bool started = m_window->startUp();
         [&] { QVERIFY(started); }();
         return *m_window;
@@ -616,6 +619,28 @@ private slots:
         get<QToolButton>("picExit")->click();
         QVERIFY(!m_window->isVisible());
         QCOMPARE(saved("editor", "list"), QStringLiteral("false"));
+    }
+
+    void closingDuringARunWaitsForIt() {
+        start();
+        m_window->show();
+        QTimer::singleShot(0, this, [&] { m_window->close(); });
+        transcribe("good\ncat\nmorning");
+        QVERIFY(!m_window->isVisible());
+        QVERIFY(!m_window->transcribing());
+        QCOMPARE(m_window->storedTranscription(), u"\u0261\u028Ad"_qs);
+    }
+
+    void unwritableSettingsAreReportedOnce() {
+        QFile blocker(m_dir->filePath("blocker"));
+        QVERIFY(blocker.open(QIODevice::WriteOnly));
+        blocker.close();
+        start(m_dir->filePath("blocker/vocalith.xml"));
+        get<QCheckBox>("chkList")->click();
+        get<QCheckBox>("chkSlash")->click();
+        QCOMPARE(m_messages.shown.size(), 1);
+        QCOMPARE(m_messages.shown[0].first, MessageKind::Information);
+        QVERIFY(m_messages.shown[0].second.startsWith("The settings could not be saved"));
     }
 
     void f5Transcribes() {
