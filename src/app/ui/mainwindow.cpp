@@ -13,6 +13,7 @@
 #include "editor/ui/ipachartdialog.h"
 #include "editor/ui/keyboardwidget.h"
 #include "editor/ui/textbox.h"
+#include "encodings/htmlreferences.h"
 #include "engine/driver.h"
 #include "engine/lexicon/schema.h"
 #include "engine/numbers.h"
@@ -122,7 +123,7 @@ void MainWindow::buildControls() {
     m_shortcuts->attach(fraHelpMe->britishField());
     m_shortcuts->attach(fraHelpMe->americanField());
     connect(fraHelpMe, &ContributionPanel::editorTextRequested, this,
-            [this](QLineEdit *field) { field->setText(boxText(txtText)); });
+            [this](QLineEdit *field) { field->setText(HTML2Text(boxText(txtText))); });
 
     auto *f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
     f5->setContext(Qt::WindowShortcut);
@@ -405,6 +406,8 @@ bool MainWindow::startUp() {
     if (fraHelpMe->isEnabled())
         fraHelpMe->fill(*m_contributionsDb);
     applyFont();
+    // Restored from maximised, the window has the least size of its content.
+    resize(m_content->minimumSize().expandedTo(size()));
     return true;
 }
 

@@ -501,6 +501,16 @@ private slots:
             QCOMPARE(editor(), QString());
     }
 
+    void editorTextIntoTheContributionFields() {
+        start();
+        get<QPlainTextEdit>("txtText")->setPlainText("&#593;b");
+        get<QToolButton>("picTDown1")->click();
+        QCOMPARE(get<QLineEdit>("txtBrE")->text(), u"\u0251b"_qs);
+        QCOMPARE(get<QLineEdit>("txtAmE")->text(), QString());
+        get<QToolButton>("Picture2")->click();
+        QCOMPARE(get<QLineEdit>("txtAmE")->text(), u"\u0251b"_qs);
+    }
+
     void modifiedKeysAreNotShortcuts() {
         start();
         auto *text = get<QPlainTextEdit>("txtText");
