@@ -93,8 +93,15 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
         if (!readWordList(list, listed, error))
             return false;
 
+    QHash<QString, bool> extra;
+    for (const QString &list : inputs.extraWordLists)
+        if (!readWordList(list, extra, error))
+            return false;
+
     QSet<QString> all(cmudict.keyBegin(), cmudict.keyEnd());
     for (auto it = listed.cbegin(); it != listed.cend(); ++it)
+        all.insert(it.key());
+    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
         all.insert(it.key());
     QStringList sorted(all.begin(), all.end());
     std::sort(sorted.begin(), sorted.end());

@@ -32,7 +32,11 @@ int main(int argc, char **argv) {
                                            QStringLiteral("Keep espeak-ng's British stress as it is."));
     const QCommandLineOption noCorrections(QStringLiteral("no-corrections"),
                                            QStringLiteral("Leave corrections.tsv out (to measure the rules alone)."));
-    parser.addOptions({sources, out, cmudict, wordlist, noStressCheck, noCorrections});
+    const QCommandLineOption extraWordlist(QStringLiteral("extra-wordlist"),
+                                           QStringLiteral("A larger word list whose other words are added, hidden "
+                                                          "from rhymes (repeatable)."),
+                                           QStringLiteral("FILE"));
+    parser.addOptions({sources, out, cmudict, wordlist, extraWordlist, noStressCheck, noCorrections});
     parser.process(app);
     if (!parser.isSet(sources) || !parser.isSet(out)) {
         std::fprintf(stderr, "vocalith-lexicon: --sources DIR and --out FILE are required\n");
@@ -60,6 +64,9 @@ int main(int argc, char **argv) {
         return 1;
     }
     inputs.wordLists = parser.values(wordlist);
+    for (const QString &list : parser.values(extraWordlist))
+        if (QFileInfo::exists(list)) // an optional package
+            inputs.extraWordLists << list;
     if (!parser.isSet(noCorrections))
         inputs.corrections = QDir(parser.value(sources)).filePath(QStringLiteral("corrections.tsv"));
     inputs.crossCheckStress = !parser.isSet(noStressCheck);
