@@ -50,7 +50,8 @@ const Notation &notationOption(const QString &command, const QString &option, co
 // Standard input as UTF-8 with nothing dropped: a leading byte order mark stays (as U+FEFF),
 // invalid bytes and a sequence cut off at the end become U+FFFD.
 QString readStdinExactly() {
-    QStringDecoder decoder(QStringDecoder::Utf8, QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
+    QStringDecoder decoder(QStringDecoder::Utf8,
+                           QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
     return decoder.decode(readStdin());
 }
 

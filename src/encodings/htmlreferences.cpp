@@ -9,6 +9,9 @@ namespace {
 // characters. Keys never overlap and no replacement creates a key, so one left-to-right
 // scan gives the same result as running the inventory's rules one after another.
 
+constexpr QStringView kDecimalOpen = u"&#";
+constexpr QStringView kHexOpen = u"&#x";
+constexpr char16_t kClose = u';';
 constexpr char16_t kLigatureDZ = u'\u02A4';
 constexpr char16_t kLigatureTS = u'\u02A7';
 
@@ -32,10 +35,11 @@ const ReferenceTable &references(Radix radix) {
         ReferenceTable table;
         for (size_t k = 0; k < SymbolInventory.size(); ++k) {
             const unsigned code = SymbolInventory[k];
-            table[k] = r == Radix::Decimal
-                           ? QStringLiteral("&#%1;").arg(code)
-                           : QStringLiteral("&#x%1;").arg(
-                                 QString::number(code, 16).toUpper().rightJustified(4, QLatin1Char('0')));
+            if (r == Radix::Decimal)
+                table[k] = kDecimalOpen.toString() + QString::number(code);
+            else
+                table[k] = kHexOpen.toString() + QString::number(code, 16).toUpper().rightJustified(4, u'0');
+            table[k] += QChar(kClose);
         }
         return table;
     };
@@ -70,7 +74,7 @@ int digitValue(QChar c, Radix radix) {
 // Tries to read a reference starting at text[at] (which is "&"). On success returns the
 // inventory symbol and sets `end` past the ";".
 std::optional<char16_t> readReference(const QString &text, qsizetype at, Radix radix, qsizetype &end) {
-    const QStringView prefix = radix == Radix::Decimal ? QStringView(u"&#") : QStringView(u"&#x");
+    const QStringView prefix = radix == Radix::Decimal ? kDecimalOpen : kHexOpen;
     if (!QStringView(text).mid(at).startsWith(prefix))
         return std::nullopt;
     const qsizetype first = at + prefix.size();
@@ -84,7 +88,7 @@ std::optional<char16_t> readReference(const QString &text, qsizetype at, Radix r
         value = value * (radix == Radix::Decimal ? 10 : 16) + unsigned(d);
     }
     const qsizetype digits = k - first;
-    if (digits == 0 || digits > kMaxDigits || k >= text.size() || text[k] != u';')
+    if (digits == 0 || digits > kMaxDigits || k >= text.size() || text[k] != kClose)
         return std::nullopt;
     const bool leadingZero = text[first] == u'0';
     // Decimal: no leading zero. Hexadecimal: exactly four digits, or none of them a leading zero.
@@ -95,7 +99,7 @@ std::optional<char16_t> readReference(const QString &text, qsizetype at, Radix r
 }
 
 QString importReferences(const QString &text, Radix radix) {
-    if (!text.contains(QLatin1String("&#")))
+    if (!text.contains(kDecimalOpen))
         return text;
     QString out;
     out.reserve(text.size());

@@ -63,8 +63,8 @@ std::span<const Replacement> importChain() {
 } // namespace
 
 QString Text2StringExpression(QString Text) {
-    // Steps 1 to 3 of the chain (space, quotable characters, inventory symbols) each map one
-    // character, and no replacement contains a key of a later step, so they run as one scan.
+    // The rules for the space, the quotable characters and the inventory symbols each map one
+    // character, and no replacement holds a later rule's key, so they run as one scan.
     static const auto calls = [] {
         std::array<QString, SymbolInventory.size()> table;
         for (size_t k = 0; k < SymbolInventory.size(); ++k)

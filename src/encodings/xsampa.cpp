@@ -1,7 +1,7 @@
 #include "encodings/xsampa.h"
 
-#include "encodings/xsampatables.h"
 #include "encodings/compiledchain.h"
+#include "encodings/xsampatables.h"
 
 #include <algorithm>
 

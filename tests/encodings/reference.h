@@ -52,12 +52,6 @@ inline QString fromHex(const QString &codes) {
     return text;
 }
 
-// Text with a surrogate pair (an emoji) and lone high and low surrogates.
-inline QString surrogates() {
-    return QStringLiteral("a\U0001F600 ") + QChar(0xD800) + QStringLiteral("b ") + QChar(0xDC00) +
-           QStringLiteral("\U0001D11E");
-}
-
 // The 136 inventory symbols, in rule order.
 inline QString inventory() {
     return fromHex(QStringLiteral(

@@ -113,7 +113,8 @@ private slots:
         QTest::addColumn<QString>("cells");
         QTest::addColumn<QString>("ipa");
         QTest::newRow("prefix cell alone") << u"2816"_s << u"0271"_s;
-        const QString unmatched = u"2800 0020 2808 0020 2814 0020 2818 0020 2820 0020 2826 0020 2828 0020 282F 0020 2830 0020 2832 0020 2834 0020 2836 0020 2838 0020 2839 0020 283E"_s;
+        const QString unmatched = u"2800 0020 2808 0020 2814 0020 2818 0020 2820 0020 2826 0020 2828 0020 282F "
+                                  u"0020 2830 0020 2832 0020 2834 0020 2836 0020 2838 0020 2839 0020 283E"_s;
         QTest::newRow("unmatched cells") << unmatched << unmatched;
         QTest::newRow("prefix and t") << u"2832 281E"_s << u"2832 0074"_s;
     }

@@ -35,6 +35,9 @@ private slots:
                                              << "ˈθɪŋk"_ba;
         QTest::newRow("lone LF kept") << QStringList{u"export"_s, u"--to"_s, u"html"_s} << "ɑ\n\n"_ba
                                       << "&#593;\n\n"_ba;
+        QTest::newRow("html import") << QStringList{u"import"_s, u"--from"_s, u"html"_s} << "&#593;\r\n"_ba
+                                     << "ɑ\r\n"_ba;
+        QTest::newRow("hex export") << QStringList{u"export"_s, u"--to"_s, u"hex"_s} << "æ\n"_ba << "&#x00E6;\n"_ba;
         QTest::newRow("hex import") << QStringList{u"import"_s, u"--from"_s, u"hex"_s} << "&#x251;&#x02A4;\r\n"_ba
                                     << "ɑdʒ\r\n"_ba;
         QTest::newRow("braille rule order") << QStringList{u"import"_s, u"--from"_s, u"braille"_s}
