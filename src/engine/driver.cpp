@@ -124,28 +124,51 @@ QString firstPassWord(QString w, Accent accent) {
     return w;
 }
 
+// Lower case, with a fast path for the common all-ASCII text.
+QString lowered(const QString &text) {
+    for (const QChar c : text)
+        if (c.unicode() >= 0x80)
+            return text.toLower();
+    QString out = text;
+    for (QChar &c : out)
+        if (c >= QLatin1Char('A') && c <= QLatin1Char('Z'))
+            c = QChar(c.unicode() + 32);
+    return out;
+}
+
+} // namespace
+
+namespace {
+
+// The words of every segment. A first-pass result can hold several words (a spelled
+// number) or none (a currency symbol without an amount); the words are those the
+// segment's rebuilt text gives when split at single spaces with double spaces halved.
+QVector<QStringList> segmentWords(const QString &input, Accent accent) {
+    const QString text = applied(lowered(trimSpaces(input)), kNormalise);
+    const QStringList segments = text.split(kCut);
+    QVector<QStringList> result;
+    result.reserve(segments.size());
+    for (const QString &segment : segments) {
+        QStringList words;
+        for (const QString &word : wordsOf(segment)) {
+            const QString w = firstPassWord(word, accent);
+            if (w.contains(QLatin1Char(' ')))
+                words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+            else if (!w.isEmpty())
+                words << w;
+        }
+        result.push_back(std::move(words));
+    }
+    return result;
+}
+
 } // namespace
 
 QStringList SegmentText(const QString &input, Accent accent) {
-    const QString text = applied(trimSpaces(input).toLower(), kNormalise);
-    // Each segment's words rebuilt with numbers, amounts and quotes dealt with. A word can
-    // come out empty (a currency symbol without an amount), which leaves a double space;
-    // no double space can reach across a cut, so halving them per segment is the same as
-    // halving them in the joined text.
-    QStringList segments = text.split(kCut);
-    for (QString &segment : segments) {
-        QString line;
-        for (const QString &word : wordsOf(segment)) {
-            const QString w = firstPassWord(word, accent);
-            if (line.isEmpty())
-                line = w;
-            else
-                line += QLatin1Char(' ') + w;
-        }
-        replaceAll(line, u"  ", u" ");
-        segment = std::move(line);
-    }
-    return segments;
+    QStringList lines;
+    for (const QStringList &words : segmentWords(input, accent))
+        lines << words.join(QLatin1Char(' '));
+    return lines;
 }
 
 std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &lexicon,
@@ -154,14 +177,14 @@ std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &l
         return std::nullopt;
     // Lookups are remembered for the length of one run.
     lexicon.clearMemo();
-    const QStringList segments = SegmentText(text, accent);
+    const QVector<QStringList> segments = segmentWords(text, accent);
     const int n = int(segments.size());
     if (observer.started)
         observer.started(n);
 
     QString result;
     for (int i = 0; i < n; ++i) {
-        const QStringList words = wordsOf(segments[i]);
+        const QStringList &words = segments[i];
         if (observer.stopRequested && observer.stopRequested())
             break;
         QString line;

@@ -15,10 +15,21 @@ const QString kFormSuffix[6] = {QStringLiteral("_Weak"),      QStringLiteral("_S
                                 QStringLiteral("_BeforeVowel"), QStringLiteral("_BeforeConsonant")};
 } // namespace
 
+Lexicon::Entry &Lexicon::entry(const QString &word) {
+    if (m_lastEntry && word == m_lastWord)
+        return *m_lastEntry;
+    auto it = m_entries.find(word);
+    if (it == m_entries.end())
+        it = m_entries.emplace(word, Entry{}).first;
+    m_lastWord = word;
+    m_lastEntry = &it->second;
+    return it->second;
+}
+
 const QVector<CollocationRow> &Lexicon::collocations(const QString &word) {
-    auto it = m_collocations.find(word);
-    if (it != m_collocations.end())
-        return it->second;
+    Entry &e = entry(word);
+    if (e.collocations)
+        return *e.collocations;
     Recordset rs = m_db.openRecordset(QStringLiteral("SELECT * FROM collocations WHERE word = ?"), {word});
     QVector<CollocationRow> rows;
     for (; !rs.eof(); rs.moveNext()) {
@@ -31,13 +42,14 @@ const QVector<CollocationRow> &Lexicon::collocations(const QString &word) {
         r.transcription[int(Accent::AmE)] = optText(rs, QStringLiteral("Ame"));
         rows.push_back(std::move(r));
     }
-    return m_collocations.emplace(word, std::move(rows)).first->second;
+    e.collocations = std::move(rows);
+    return *e.collocations;
 }
 
 const std::optional<FunctionWordRow> &Lexicon::functionWord(const QString &word) {
-    auto it = m_functionWords.find(word);
-    if (it != m_functionWords.end())
-        return it->second;
+    Entry &e = entry(word);
+    if (e.functionWord)
+        return *e.functionWord;
     Recordset rs = m_db.openRecordset(QStringLiteral("SELECT * FROM functionwords WHERE word = ?"), {word});
     std::optional<FunctionWordRow> row;
     if (rs.recordCount() > 0) {
@@ -46,13 +58,14 @@ const std::optional<FunctionWordRow> &Lexicon::functionWord(const QString &word)
             for (int f = 0; f < 6; ++f)
                 row->forms[int(a)][f] = optText(rs, accentCode(a) + kFormSuffix[f]);
     }
-    return m_functionWords.emplace(word, std::move(row)).first->second;
+    e.functionWord = std::move(row);
+    return *e.functionWord;
 }
 
 const std::optional<WordRow> &Lexicon::word(const QString &word) {
-    auto it = m_words.find(word);
-    if (it != m_words.end())
-        return it->second;
+    Entry &e = entry(word);
+    if (e.word)
+        return *e.word;
     Recordset rs = m_db.openRecordset(QStringLiteral("SELECT BrE, AmE FROM words WHERE word = ?"), {word});
     std::optional<WordRow> row;
     if (rs.recordCount() > 0) {
@@ -60,7 +73,8 @@ const std::optional<WordRow> &Lexicon::word(const QString &word) {
         row->transcription[int(Accent::BrE)] = optText(rs, QStringLiteral("BrE"));
         row->transcription[int(Accent::AmE)] = optText(rs, QStringLiteral("AmE"));
     }
-    return m_words.emplace(word, std::move(row)).first->second;
+    e.word = std::move(row);
+    return *e.word;
 }
 
 OptText Lexicon::metadata(const QString &attribute) {
@@ -69,9 +83,9 @@ OptText Lexicon::metadata(const QString &attribute) {
 }
 
 void Lexicon::clearMemo() {
-    m_collocations.clear();
-    m_functionWords.clear();
-    m_words.clear();
+    m_entries.clear();
+    m_lastWord.clear();
+    m_lastEntry = nullptr;
 }
 
 } // namespace vocalith

@@ -49,11 +49,20 @@ public:
     Connection &connection() { return m_db; }
 
 private:
+    // Everything looked up for one word; each table is queried when first asked for.
+    struct Entry {
+        std::optional<QVector<CollocationRow>> collocations;
+        std::optional<std::optional<FunctionWordRow>> functionWord;
+        std::optional<std::optional<WordRow>> word;
+    };
+    Entry &entry(const QString &word);
+
     Connection &m_db;
-    // Node-based maps: references handed out stay valid while lookups add entries.
-    std::unordered_map<QString, QVector<CollocationRow>> m_collocations;
-    std::unordered_map<QString, std::optional<FunctionWordRow>> m_functionWords;
-    std::unordered_map<QString, std::optional<WordRow>> m_words;
+    // Node-based map: references handed out stay valid while lookups add entries.
+    std::unordered_map<QString, Entry> m_entries;
+    // The rules ask about the same word several times in a row; this skips the hashing.
+    QString m_lastWord;
+    Entry *m_lastEntry = nullptr;
 };
 
 } // namespace vocalith
