@@ -73,7 +73,6 @@ void keepPlaceWhenHidden(QWidget *w) {
 MainWindow::MainWindow(StartupPaths paths, MessageBoxes &messages, QStringList installedFonts, QWidget *parent)
     : QWidget(parent), m_paths(std::move(paths)), m_messages(messages), m_installedFonts(std::move(installedFonts)) {
     setObjectName(QStringLiteral("frmMain"));
-    setAttribute(Qt::WA_DeleteOnClose, false);
     buildControls();
 }
 
@@ -491,9 +490,9 @@ void MainWindow::applyPanelState() {
                                                                  {picUpdate, PanelCaption::Update}};
     for (const auto &[button, which] : captions)
         button->setCaptionColour(m_panels.captionActive(which) ? texts::kActiveCaption : texts::kInactiveCaption);
-    const PictureButton *buttons[] = {picTranscription, picRhymes, picUpdate, picLanguage};
-    for (size_t p = 0; p < 4; ++p)
-        const_cast<PictureButton *>(buttons[p])->setTag(m_panels.tags[p]);
+    PictureButton *const buttons[] = {picTranscription, picRhymes, picUpdate, picLanguage};
+    for (size_t p = 0; p < std::size(buttons); ++p)
+        buttons[p]->setTag(m_panels.tags[p]);
 }
 
 Accent MainWindow::accent() const { return optAmE->isChecked() ? Accent::AmE : Accent::BrE; }
