@@ -25,7 +25,11 @@ int columnIndex(const Table &t, const char *name) {
 
 } // namespace
 
-QString americanFromArpabet(const QString &word, const QString &arpabet) {
+namespace {
+bool noWord(const QString &) { return false; }
+} // namespace
+
+QString americanFromArpabet(const QString &word, const QString &arpabet, const WordTest &isWord) {
     Pron p;
     if (!phonesFromArpabet(arpabet, p))
         return {};
@@ -35,12 +39,14 @@ QString americanFromArpabet(const QString &word, const QString &arpabet) {
     fuseAmericanRhotics(p);
     applyAmericanWeakVowels(word, p);
     weakenUnstressedLongVowels(p);
+    applyWeakEndings(word, p);
     mergeTriphthongs(p);
     applyDictionaryStress(p);
+    markSuffixBoundaries(word, p, isWord ? isWord : WordTest(noWord));
     return renderPron(p);
 }
 
-QString americanFromEspeak(const QString &word, const QString &mnemonics) {
+QString americanFromEspeak(const QString &word, const QString &mnemonics, const WordTest &isWord) {
     Pron p;
     if (!phonesFromEspeak(mnemonics, EspeakVoice::US, p))
         return {};
@@ -49,11 +55,12 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics) {
     weakenUnstressedLongVowels(p);
     mergeTriphthongs(p);
     applyDictionaryStress(p);
+    markSuffixBoundaries(word, p, isWord ? isWord : WordTest(noWord));
     return renderPron(p);
 }
 
 QString britishFromEspeak(const QString &word, const QString &mnemonics, const QString &arpabet,
-                          bool crossCheckStress) {
+                          bool crossCheckStress, const WordTest &isWord) {
     Pron p;
     if (!phonesFromEspeak(mnemonics, EspeakVoice::RP, p))
         return {};
@@ -72,6 +79,7 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     mergeTriphthongs(p);
     applySyllabicConsonants(p);
     applyDictionaryStress(p);
+    markSuffixBoundaries(word, p, isWord ? isWord : WordTest(noWord));
     return withLinkingR(word, renderPron(p));
 }
 
@@ -106,6 +114,7 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
     QStringList sorted(all.begin(), all.end());
     std::sort(sorted.begin(), sorted.end());
 
+    const WordTest isWord = [&all](const QString &w) { return all.contains(w); };
     Espeak *espeak = Espeak::instance(error);
     if (!espeak)
         return false;
@@ -119,7 +128,8 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
         // espeak's dictionary knows the common words; for the rest (names, rare words) its
         // stress is a guess by rule that CMUdict, which lists names, does better.
         const bool common = !hiddenFromRhymes(w, listed.value(w, false));
-        const QString b = britishFromEspeak(w, espeak->phonemes(w), cmudict.value(w), inputs.crossCheckStress && !common);
+        const QString b = britishFromEspeak(w, espeak->phonemes(w), cmudict.value(w),
+                                            inputs.crossCheckStress && !common, isWord);
         if (!b.isEmpty())
             british.insert(w, b);
     }
@@ -131,12 +141,12 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
     for (const QString &w : sorted) {
         QString a;
         if (cmudict.contains(w)) {
-            a = americanFromArpabet(w, cmudict.value(w));
+            a = americanFromArpabet(w, cmudict.value(w), isWord);
             if (!a.isEmpty())
                 ++report.fromCmudict;
         }
         if (a.isEmpty()) {
-            a = americanFromEspeak(w, espeak->phonemes(w));
+            a = americanFromEspeak(w, espeak->phonemes(w), isWord);
             if (!a.isEmpty())
                 ++report.fromEspeakOnly;
         }

@@ -6,6 +6,7 @@
 
 #include <QString>
 #include <QStringList>
+#include <functional>
 
 class QTextStream;
 
@@ -22,11 +23,13 @@ struct GeneratorInputs {
 
 // One word's transcriptions from its sources; each returns an empty string when the source
 // text cannot be read.
-QString americanFromArpabet(const QString &word, const QString &arpabet);
-QString americanFromEspeak(const QString &word, const QString &mnemonics);
+// isWord tells whether a word's stem is a word of the lexicon (for syllables at suffixes).
+using WordTest = std::function<bool(const QString &)>;
+QString americanFromArpabet(const QString &word, const QString &arpabet, const WordTest &isWord = {});
+QString americanFromEspeak(const QString &word, const QString &mnemonics, const WordTest &isWord = {});
 // arpabet (CMUdict's entry, possibly empty) is the cross-check for stress.
 QString britishFromEspeak(const QString &word, const QString &mnemonics, const QString &arpabet,
-                          bool crossCheckStress = true);
+                          bool crossCheckStress = true, const WordTest &isWord = {});
 
 // Proper names, abbreviations and entries with other characters than letters, or absent from
 // the common word lists, are hidden from the rhyme finder.

@@ -241,6 +241,9 @@ void fuseAmericanRhotics(Pron &p) {
     for (int i = 0; i + 1 < p.size(); ++i) {
         if (!p[i].vowel || p[i + 1].sym != QLatin1String("r") || !fused.contains(p[i].sym))
             continue;
+        // oʊ + r + vowel only arises across the parts of a compound (elbowroom).
+        if (p[i].sym == QStringLiteral("oʊ") && isVowelAt(p, i + 2))
+            continue;
         // The r begins a stressed syllable (irregular, arise): it stays an onset.
         if (isVowelAt(p, i + 2) && p[i + 2].stress != Stress::None)
             continue;
@@ -624,14 +627,42 @@ void reduceWeakSuffixes(const QString &word, Pron &p) {
     for (const char *suffix : {"ible", "ibles", "ibly", "ibility", "ibilities"}) {
         if (!word.endsWith(QLatin1String(suffix)))
             continue;
-        const int letters = int(qstrlen(suffix));
-        Q_UNUSED(letters);
         for (int i = n - 1; i >= 1; --i)
             if (p[i].sym == QStringLiteral("b")) {
                 reduceAt(i - 1);
                 break;
             }
         break;
+    }
+}
+
+void markSuffixBoundaries(const QString &word, Pron &p, const std::function<bool(const QString &)> &isWord) {
+    struct Suffix {
+        const char *spelling;
+        std::initializer_list<const char16_t *> phones; // as they end the pronunciation
+    };
+    static const Suffix suffixes[] = {
+        {"ness", {u"n", u"ə", u"s"}},   {"nesses", {u"n", u"ə", u"s", u"ɪ", u"z"}},
+        {"less", {u"l", u"ə", u"s"}},   {"lessly", {u"l", u"ə", u"s", u"l", u"i"}},
+        {"ment", {u"m", u"ə", u"n", u"t"}}, {"ments", {u"m", u"ə", u"n", u"t", u"s"}},
+        {"ful", {u"f", u"l̩"}},         {"ful", {u"f", u"ə", u"l"}}, {"fully", {u"f", u"ə", u"l", u"i"}},
+        {"ly", {u"l", u"i"}},           {"ship", {u"ʃ", u"ɪ", u"p"}}, {"ships", {u"ʃ", u"ɪ", u"p", u"s"}},
+        {"hood", {u"h", u"ʊ", u"d"}},   {"dom", {u"d", u"ə", u"m"}}, {"some", {u"s", u"ə", u"m"}},
+        {"wise", {u"w", u"aɪ", u"z"}},  {"wards", {u"w", u"ə", u"d", u"z"}}, {"wards", {u"w", u"ər", u"d", u"z"}},
+    };
+    for (const Suffix &s : suffixes) {
+        if (!word.endsWith(QLatin1String(s.spelling)) || word.size() <= int(qstrlen(s.spelling)) + 1 ||
+            !isWord(word.chopped(int(qstrlen(s.spelling)))))
+            continue;
+        const int n = int(s.phones.size());
+        if (p.size() <= n)
+            continue;
+        int i = int(p.size()) - n, k = 0;
+        bool match = true;
+        for (const char16_t *ph : s.phones)
+            match = match && p[i + k++].sym == QStringView(ph);
+        if (match && !p[i - 1].vowel)
+            p[i].morphemeStart = true;
     }
 }
 
@@ -645,7 +676,7 @@ QVector<int> syllableStarts(const Pron &p) {
         const int a = n[k - 1], b = n[k];
         // Consonants a+1 … b-1: the onset is the longest legal tail.
         int start = b;
-        while (start - 1 > a) {
+        while (start - 1 > a && !p[start].morphemeStart) {
             QStringList cluster;
             for (int j = start - 1; j < b; ++j)
                 cluster << p[j].sym;

@@ -10,6 +10,7 @@
 #include <QString>
 #include <QStringList>
 #include <QVector>
+#include <functional>
 
 namespace vocalith::lexicon {
 
@@ -19,6 +20,7 @@ struct Phone {
     QString sym;
     bool vowel = false; // a syllable nucleus: vowels, diphthongs, rhotic vowels, n̩ and l̩
     Stress stress = Stress::None;
+    bool morphemeStart = false; // a suffix begins here: no onset reaches back across it
     bool operator==(const Phone &) const = default;
 };
 using Pron = QVector<Phone>;
@@ -83,7 +85,7 @@ void reduceWeakSuffixes(const QString &word, Pron &p);
 // stress is ə (əbˈteɪn).
 void reduceWeakPrefixes(const QString &word, Pron &p);
 // -ies, -ied and -iness keep the happY vowel (ˈkɒp.iz); unstressed jʊ before l is jə
-// (pəˈtɪk.jə.lə).
+// (pəˈtɪk.jə.lə). Used for both accents.
 void applyWeakEndings(const QString &word, Pron &p);
 
 // Cross-check with CMUdict: when espeak put the primary stress on a vowel that CMUdict
@@ -104,6 +106,11 @@ void weakenUnstressedLongVowels(Pron &p);
 
 // --- syllables and text -----------------------------------------------------------------
 
+// Marks where a consonant-initial suffix (-ness, -less, -ment, -ful, -ly, -ship, -hood, -dom,
+// -some, -wise, -wards) begins, so that syllables follow the word's parts
+// (ˈtʃɪə.ləs.nəs, not ˈtʃɪə.lə.snəs; kəˈmens.mənt). Only where the rest of the word is a
+// word itself (isWord), so assembly keeps əˈsem.bli.
+void markSuffixBoundaries(const QString &word, Pron &p, const std::function<bool(const QString &)> &isWord);
 // Index of the first phone of every syllable: maximal onset among English onsets, except
 // that a stressed short vowel (ɪ e æ ʌ ɒ ʊ) keeps one consonant as its coda (ˈsɪt.i).
 QVector<int> syllableStarts(const Pron &p);

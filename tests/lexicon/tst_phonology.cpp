@@ -65,6 +65,7 @@ private slots:
         QTest::newRow("final IY2 is happY") << "company" << "K AH1 M P AH0 N IY2" << "ˈkʌm.pə.ni";
         QTest::newRow("glide w removed") << "actual" << "AE1 K CH AH0 W AH0 L" << "ˈæk.tʃu.əl";
         QTest::newRow("two primaries") << "outside" << "AW1 T S AY1 D" << "ˌaʊtˈsaɪd";
+        QTest::newRow("-ies") << "toddies" << "T AA1 D IH0 Z" << "ˈtɑː.diz";
         QTest::newRow("no secondary after the primary") << "library" << "L AY1 B R EH0 R IY2" << "ˈlaɪ.brer.i";
         QTest::newRow("rhotic after dropping a secondary") << "tomorrow" << "T AH0 M AA1 R OW2" << "təˈmɑːr.oʊ";
         QTest::newRow("unknown symbol") << "x" << "XX1" << "";
@@ -195,6 +196,26 @@ private slots:
         QFETCH(QString, notation);
         QFETCH(QString, expected);
         QCOMPARE(applied(dropNonPrevocalicR, notation), expected);
+    }
+
+    void suffixBoundaries_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("-ness") << "cheerlessness" << "ˈtʃɪələsnəs" << "ˈtʃɪə.ləs.nəs";
+        QTest::newRow("-ment") << "commencement" << "kəˈmensmənt" << "kəˈmens.mənt";
+        QTest::newRow("-ly after a stem") << "exactly" << "ɪɡˈzæktli" << "ɪɡˈzækt.li";
+        QTest::newRow("-ly without a stem") << "assembly" << "əˈsembli" << "əˈsem.bli";
+        QTest::newRow("vowel before the suffix") << "lowly" << "ˈləʊli" << "ˈləʊ.li";
+    }
+    void suffixBoundaries() {
+        QFETCH(QString, word);
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        const QStringList words = {"cheerless", "commence", "exact", "low"};
+        Pron p = parseNotation(notation);
+        markSuffixBoundaries(word, p, [&](const QString &w) { return words.contains(w); });
+        QCOMPARE(renderPron(p), expected);
     }
 
     void dictionaryStress_data() {
@@ -356,6 +377,7 @@ private slots:
         QTest::newRow("weak first vowel before r + stress") << "IH0 R EH1 K T" << "ɪˈrekt";
         QTest::newRow("weak first e before r + weak vowel") << "EH0 R AH0" << "e.rə";
         QTest::newRow("æ is not fused") << "K AE1 R IY0" << "ˈkær.i";
+        QTest::newRow("oʊ r + vowel is a compound") << "EH1 L B OW0 R UW0 M" << "ˈel.boʊ.ruːm";
     }
     void rhoticFusion() {
         QFETCH(QString, arpabet);
