@@ -185,6 +185,27 @@ private slots:
         QCOMPARE(get<QPlainTextEdit>("txtWords")->font(), font);
     }
 
+    void namedControls() {
+        start();
+        QStringList names = {"txtWords", "txtText", "picGo", "lblF5", "picStop", "lblStatus", "pgbTranscription",
+                             "optBrE", "optAmE", "cmbFont", "cmbFontSize", "picNegrita", "picItalic", "picUnderline",
+                             "fraText", "fraPhonetics", "fraRhymes", "fraHelpMe", "fraLanguage", "fraFont",
+                             "fraKeyboard", "picClear", "picClearPhonetics", "picRemoveCRLF", "picTranscription",
+                             "picRhymes", "picUpdate", "picLanguage", "lblAme", "lblBrE", "picAbout", "picExit",
+                             "lblWebSite", "lblTextoAyuda", "lblContribution", "lblMail", "picStatistics", "picZentab",
+                             "picImport", "picExport", "lstRhymeWords", "txtRhymeWord", "txtRhymeSound", "txtBrE",
+                             "txtAmE", "picTDown1", "Picture2", "picSlash", "picVertical", "picAddIPASymbol",
+                             "chkKeepSpaces", "chkStress", "chkPunctuation", "chkSyllabicConsonants", "chkIntrusiveR",
+                             "chkSyllables", "chkRemoveCRs", "chkList", "chkSlash"};
+        for (int i = 0; i < 50; ++i)
+            names << QStringLiteral("picPhoneme_%1").arg(i);
+        for (int i = 0; i < 13; ++i)
+            names << QStringLiteral("picIPASymbol_%1").arg(i);
+        QCOMPARE(m_window->objectName(), QStringLiteral("frmMain"));
+        for (const QString &name : names)
+            QVERIFY2(m_window->findChildren<QWidget *>(name).size() == 1, qPrintable(name));
+    }
+
     // ------------------------------------------------------------ panels and accent
 
     void panels_data() {
