@@ -34,6 +34,7 @@ QString americanFromArpabet(const QString &word, const QString &arpabet, const W
     if (!phonesFromArpabet(arpabet, p))
         return {};
     dropPretonicWeakSecondary(p);
+    dropPrefixSecondary(word, p);
     applyDictionaryStress(p);
     removeGlideW(word, p);
     fuseAmericanRhotics(p);
@@ -42,6 +43,7 @@ QString americanFromArpabet(const QString &word, const QString &arpabet, const W
     applyWeakEndings(word, p);
     mergeTriphthongs(p);
     applyDictionaryStress(p);
+    addPretonicSecondary(p);
     markSuffixBoundaries(word, p, isWord ? isWord : WordTest(noWord));
     return renderPron(p);
 }
@@ -55,6 +57,7 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics, const 
     weakenUnstressedLongVowels(p);
     mergeTriphthongs(p);
     applyDictionaryStress(p);
+    addPretonicSecondary(p);
     markSuffixBoundaries(word, p, isWord ? isWord : WordTest(noWord));
     return renderPron(p);
 }
@@ -79,6 +82,7 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     mergeTriphthongs(p);
     applySyllabicConsonants(p);
     applyDictionaryStress(p);
+    addPretonicSecondary(p);
     markSuffixBoundaries(word, p, isWord ? isWord : WordTest(noWord));
     return withLinkingR(word, renderPron(p));
 }

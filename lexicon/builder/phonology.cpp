@@ -315,7 +315,9 @@ void applyAmericanWeakVowels(const QString &word, Pron &p) {
         const int consonantsBefore = v;
         if (consonantsBefore != pre.size() - 1)
             break;
-        if (!(p[v].sym == QLatin1String("i") && isVowelAt(p, v + 1))) // react keeps i
+        if (p[v].sym == QStringLiteral("e") && p[v].stress == Stress::None && pre == QLatin1String("e"))
+            p[v].sym = QStringLiteral("ɪ"); // entitled, endorse
+        else if (!(p[v].sym == QLatin1String("i") && isVowelAt(p, v + 1))) // react keeps i
             weakToI(v);
         break;
     }
@@ -353,6 +355,35 @@ void dropPretonicWeakSecondary(Pron &p) {
             return;
     if (oneOf(p[previous].sym, {u"ɪ", u"ə", u"i"}))
         p[previous].stress = Stress::None;
+}
+
+void dropPrefixSecondary(const QString &word, Pron &p) {
+    const QVector<int> n = nuclei(p);
+    if (n.size() < 2 || p[n[0]].sym != QStringLiteral("iː") || p[n[0]].stress != Stress::Secondary ||
+        p[n[1]].stress != Stress::Primary)
+        return;
+    for (const char *prefix : {"re", "de", "pre", "be"})
+        if (word.startsWith(QLatin1String(prefix)) && n[0] == int(qstrlen(prefix)) - 1) {
+            p[n[0]].sym = QStringLiteral("i");
+            p[n[0]].stress = Stress::None;
+            return;
+        }
+}
+
+void addPretonicSecondary(Pron &p) {
+    const QVector<int> n = nuclei(p);
+    const int primary = primaryIndex(p);
+    if (n.size() < 2 || primary < 0 || n[0] == primary)
+        return;
+    for (int k = 0; k < n.size() && n[k] < primary; ++k)
+        if (p[n[k]].stress != Stress::None)
+            return; // already marked
+    Phone &first = p[n[0]];
+    if (n[1] >= primary && !isTriphthong(first.sym)) // the first syllable touches the stress
+        return;
+    if (oneOf(first.sym, {u"ə", u"ɪ", u"i", u"u", u"ʊ", u"ər", u"n̩", u"l̩"}))
+        return;
+    first.stress = Stress::Secondary;
 }
 
 bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {

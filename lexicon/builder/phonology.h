@@ -48,6 +48,10 @@ void removeGlideW(const QString &word, Pron &p);
 // is not written by dictionaries.
 void dropPretonicWeakSecondary(Pron &p);
 
+// CMUdict's secondary stress on iː of re-, de-, pre-, be- right before the primary
+// (require R IY2 K W AY1 ER0) is a weak prefix: rɪˈkwaɪər.
+void dropPrefixSecondary(const QString &word, Pron &p);
+
 // --- espeak-ng -------------------------------------------------------------------------
 
 enum class EspeakVoice { RP, US };
@@ -99,6 +103,9 @@ bool transferPrimaryStress(Pron &british, const Pron &american);
 // secondary stress after the primary (ˈfəʊ.tə.ɡrɑːf, ˈdɪk.ʃə.ner.i). A triphthong counts
 // as two syllables (ˈfaɪə, ˈpaʊə).
 void applyDictionaryStress(Pron &p);
+// A full vowel in the first syllable, one syllable or more before the primary stress and
+// with no stress marked before it, takes secondary stress (ˌvaɪəˈleɪ.ʃn̩).
+void addPretonicSecondary(Pron &p);
 // Unstressed iː is the weak i at the end of a word or before a vowel (ˈkʌm.pə.ni, kriˈeɪt);
 // unstressed uː is u before a vowel or ending an open syllable (ˌsɪtʃ.uˈeɪ.ʃn̩, ˌedʒ.uˈkeɪ.ʃn̩);
 // unstressed ɪ before a vowel is i (ˈpɪə.ri.əd). Words of one syllable are left alone.

@@ -66,6 +66,9 @@ private slots:
         QTest::newRow("glide w removed") << "actual" << "AE1 K CH AH0 W AH0 L" << "ˈæk.tʃu.əl";
         QTest::newRow("two primaries") << "outside" << "AW1 T S AY1 D" << "ˌaʊtˈsaɪd";
         QTest::newRow("-ies") << "toddies" << "T AA1 D IH0 Z" << "ˈtɑː.diz";
+        QTest::newRow("re- with iː secondary") << "require" << "R IY2 K W AY1 ER0" << "rɪˈkwaɪər";
+        QTest::newRow("en- with e") << "entitled" << "EH0 N T AY1 T AH0 L D" << "ɪnˈtaɪ.təld";
+        QTest::newRow("pretonic full vowel") << "violation" << "V AY0 AH0 L EY1 SH AH0 N" << "ˌvaɪəˈleɪ.ʃən";
         QTest::newRow("no secondary after the primary") << "library" << "L AY1 B R EH0 R IY2" << "ˈlaɪ.brer.i";
         QTest::newRow("rhotic after dropping a secondary") << "tomorrow" << "T AH0 M AA1 R OW2" << "təˈmɑːr.oʊ";
         QTest::newRow("unknown symbol") << "x" << "XX1" << "";
@@ -232,6 +235,21 @@ private slots:
         QFETCH(QString, notation);
         QFETCH(QString, expected);
         QCOMPARE(applied(applyDictionaryStress, notation), expected);
+    }
+
+    void pretonicSecondary_data() {
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("full vowel two before") << "æləˈbæmə" << "ˌæl.əˈbæm.ə";
+        QTest::newRow("triphthong counts as two") << "vaɪəˈleɪʃn̩" << "ˌvaɪəˈleɪ.ʃn̩";
+        QTest::newRow("next to the primary") << "ɒkˈtəʊbə" << "ɒkˈtəʊ.bə";
+        QTest::newRow("weak vowel") << "fəˈtɒɡrəfi" << "fəˈtɒɡ.rə.fi";
+        QTest::newRow("already marked") << "ˌɪnfəˈmeɪʃn̩" << "ˌɪn.fəˈmeɪ.ʃn̩";
+    }
+    void pretonicSecondary() {
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        QCOMPARE(applied(addPretonicSecondary, notation), expected);
     }
 
     void weakLongVowels_data() {
