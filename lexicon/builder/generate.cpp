@@ -168,8 +168,10 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
         const int cw = columnIndex(t, "word"), cb = columnIndex(t, "BrE_Strong"), ca = columnIndex(t, "AmE_Strong");
         for (const auto &row : t.rows) {
             const QString w = row.value(cw).toString().toLower();
-            if (!w.isEmpty() && all.contains(w))
+            if (!w.isEmpty() && all.contains(w)) {
                 corrections.insert(w, {row.value(cb), row.value(ca), QVariant()});
+                ++report.functionWords;
+            }
         }
     }
     if (!inputs.corrections.isEmpty() && QFileInfo::exists(inputs.corrections)) {

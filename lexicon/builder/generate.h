@@ -36,7 +36,7 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
 bool hiddenFromRhymes(const QString &word, bool inListInLowerCase);
 
 struct GeneratorReport {
-    int fromCmudict = 0, fromEspeakOnly = 0, corrected = 0, added = 0, unreadable = 0;
+    int fromCmudict = 0, fromEspeakOnly = 0, functionWords = 0, corrected = 0, added = 0, unreadable = 0;
 };
 
 // Fills words with the columns word, BrE, AmE, hiderhyme, sorted by word.

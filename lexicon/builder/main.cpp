@@ -77,7 +77,8 @@ int main(int argc, char **argv) {
         std::fprintf(stderr, "vocalith-lexicon: %s\n", qPrintable(error));
         return 1;
     }
-    const int checked = report.corrected + report.added;
+    // Hand-checked: the function words' strong forms and the corrections.
+    const int checked = report.functionWords + report.corrected + report.added;
     if (!buildLexicon(parser.value(sources), parser.value(out), &error, &words,
                       {{QStringLiteral("dbwordschecked"), QString::number(checked)}})) {
         std::fprintf(stderr, "vocalith-lexicon: %s\n", qPrintable(error));
