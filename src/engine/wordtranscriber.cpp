@@ -23,7 +23,9 @@ int neighbourCount(const QString &text) {
 
 } // namespace
 
-bool isLinkingVowel(QChar c) { return oneOf(c, u"i\u026A\u028Aue\u0259\u025C\u0254\u028C\u0251\u0252"); }
+// Every vowel a transcription can start with keeps a linking r: "four apples", "for I"
+// are said with r just as "four eggs" is.
+bool isLinkingVowel(QChar c) { return oneOf(c, u"i\u026A\u028Aue\u0259\u025C\u0254\u028C\u0251\u0252a\u00E6"); }
 
 bool isLeadingModifier(QChar c) {
     return oneOf(c, u"\u02C8\u02CC\u02D0\u02D1\u02BC\u02B4\u02B0\u02B1\u02B2\u02B7\u02E0\u02E4\u02DE");

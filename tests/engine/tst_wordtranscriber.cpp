@@ -55,6 +55,7 @@ private slots:
         QTest::newRow("row without context never matches") << "row" << 0 << false << "<row>";
         QTest::newRow("collocation linking r before vowel") << "at four egg" << 1 << false << "fɔːr";
         QTest::newRow("collocation linking r before consonant") << "at four cat" << 1 << false << "fɔː";
+        QTest::newRow("collocation linking r before ae") << "at four apple" << 1 << false << "fɔːr";
 
         // "is"
         QTest::newRow("is first") << "is cat" << 0 << false << "ɪz";
@@ -92,10 +93,10 @@ private slots:
         QTest::newRow("american r before is") << "there is a" << 0 << true << "ðer";
 
         // linking r of words
-        QTest::newRow("r before vowel") << "father ant" << 0 << false << "ˈfɑː.ðə";
+        QTest::newRow("r before ae") << "father ant" << 0 << false << "ˈfɑː.ðər";
         QTest::newRow("r before e") << "father egg" << 0 << false << "ˈfɑː.ðər";
         QTest::newRow("r before stressed vowel") << "father only" << 0 << false << "ˈfɑː.ðər";
-        QTest::newRow("r before stressed ae") << "father apple" << 0 << false << "ˈfɑː.ðə";
+        QTest::newRow("r before stressed ae") << "father apple" << 0 << false << "ˈfɑː.ðər";
         QTest::newRow("r before consonant") << "father dog" << 0 << false << "ˈfɑː.ðə";
         QTest::newRow("r before unknown") << "father blorf" << 0 << false << "ˈfɑː.ðə";
         QTest::newRow("r before is, british") << "father is good" << 0 << false << "ˈfɑː.ðə";
