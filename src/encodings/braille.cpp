@@ -1,7 +1,7 @@
 #include "encodings/braille.h"
 
 #include "encodings/brailletable.h"
-#include "encodings/compiledchain.h"
+#include "engine/compiledchain.h"
 #include "engine/textchain.h"
 
 #include <algorithm>

@@ -1,6 +1,6 @@
 #include "encodings/xsampa.h"
 
-#include "encodings/compiledchain.h"
+#include "engine/compiledchain.h"
 #include "encodings/xsampatables.h"
 
 #include <algorithm>

@@ -1,5 +1,6 @@
 #include "engine/driver.h"
 
+#include "engine/compiledchain.h"
 #include "engine/numbers.h"
 #include "engine/textchain.h"
 #include "engine/wordtranscriber.h"
@@ -144,7 +145,9 @@ namespace {
 // number) or none (a currency symbol without an amount); the words are those the
 // segment's rebuilt text gives when split at single spaces with double spaces halved.
 QVector<QStringList> segmentWords(const QString &input, Accent accent) {
-    const QString text = applied(lowered(trimSpaces(input)), kNormalise);
+    // No replacement of the chain holds a character of a later key, so it runs in one pass.
+    static const CompiledChain normalise(kNormalise);
+    const QString text = normalise.apply(lowered(trimSpaces(input)));
     const QStringList segments = text.split(kCut);
     QVector<QStringList> result;
     result.reserve(segments.size());
@@ -175,8 +178,9 @@ std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &l
                                   const TranscribeObserver &observer) {
     if (trimSpaces(text).isEmpty())
         return std::nullopt;
-    // Lookups are remembered for the length of one run.
+    // Lookups are remembered for the length of one run, and see one state of the file.
     lexicon.clearMemo();
+    const Connection::ReadTransaction snapshot(lexicon.connection());
     const QVector<QStringList> segments = segmentWords(text, accent);
     const int n = int(segments.size());
     if (observer.started)

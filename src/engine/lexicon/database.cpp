@@ -98,6 +98,15 @@ std::unique_ptr<Connection> Connection::openReadWrite(const QString &path, const
     return conn;
 }
 
+Connection::ReadTransaction::ReadTransaction(Connection &c) : m_db(c.database()) {
+    m_open = m_db.transaction();
+}
+
+Connection::ReadTransaction::~ReadTransaction() {
+    if (m_open)
+        m_db.commit();
+}
+
 QSqlQuery &Connection::prepared(const QString &sql) {
     auto it = m_statements.find(sql);
     if (it != m_statements.end())

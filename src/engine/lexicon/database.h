@@ -78,6 +78,20 @@ public:
     // Runs a statement that changes data; returns the number of rows affected.
     int execute(const QString &sql, const QVariantList &params = {});
 
+    // Keeps one read transaction open for its lifetime: the lookups of a long piece of
+    // work see one state of the file and skip the locking of a transaction each.
+    class ReadTransaction {
+    public:
+        explicit ReadTransaction(Connection &c);
+        ~ReadTransaction();
+        ReadTransaction(const ReadTransaction &) = delete;
+        ReadTransaction &operator=(const ReadTransaction &) = delete;
+
+    private:
+        QSqlDatabase m_db;
+        bool m_open = false;
+    };
+
     QString path() const { return m_path; }
     QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
 

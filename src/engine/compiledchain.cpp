@@ -1,4 +1,4 @@
-#include "encodings/compiledchain.h"
+#include "engine/compiledchain.h"
 
 namespace vocalith {
 
