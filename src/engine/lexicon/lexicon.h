@@ -56,6 +56,8 @@ private:
         std::optional<std::optional<WordRow>> word;
     };
     Entry &entry(const QString &word);
+    template <typename Row, typename Make>
+    bool preload(const QString &table, std::optional<std::unordered_map<QString, QVector<Row>>> &into, Make make);
 
     Connection &m_db;
     // Node-based map: references handed out stay valid while lookups add entries.
@@ -63,6 +65,10 @@ private:
     // The rules ask about the same word several times in a row; this skips the hashing.
     QString m_lastWord;
     Entry *m_lastEntry = nullptr;
+    // Small tables read whole, by NOCASE key; unset while not read.
+    std::optional<std::unordered_map<QString, QVector<CollocationRow>>> m_allCollocations;
+    std::optional<std::unordered_map<QString, QVector<FunctionWordRow>>> m_allFunctionWords;
+    QStringList m_preloadTried;
 };
 
 } // namespace vocalith

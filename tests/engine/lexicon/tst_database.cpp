@@ -4,6 +4,7 @@
 #include "engine/lexicon/lexicon.h"
 #include "testsupport.h"
 
+#include <QSqlDatabase>
 #include <QTemporaryDir>
 
 using namespace vocalith;
@@ -90,6 +91,47 @@ private slots:
         }
         QCOMPARE(*lexicon.metadata(QStringLiteral("dbversion")), QStringLiteral("2.0"));
         QVERIFY(!lexicon.metadata(QStringLiteral("www")));
+    }
+
+    // Small tables are read whole and large ones word by word; both answer as the query
+    // by word does, letter case of ASCII letters ignored and rows in table order.
+    void smallAndLargeTablesAnswerAlike_data() {
+        QTest::addColumn<int>("extraRows");
+        QTest::newRow("read whole") << 0;
+        QTest::newRow("read word by word") << 25000;
+    }
+    void smallAndLargeTablesAnswerAlike() {
+        QFETCH(int, extraRows);
+        const QString path = m_dir.filePath(QStringLiteral("tables%1.sqlite").arg(extraRows));
+        {
+            auto db = Connection::openReadWrite(path, schema::lexiconTables(), {});
+            QVERIFY(db);
+            QSqlDatabase raw = db->database();
+            raw.transaction();
+            const QString insert = QStringLiteral("INSERT INTO collocations (word, AFTER, BrE, AmE) VALUES (?, ?, ?, ?)");
+            for (int k = 0; k < extraRows; ++k)
+                db->execute(insert, {QStringLiteral("filler%1").arg(k), QStringLiteral("x"), QStringLiteral("a"), QStringLiteral("a")});
+            db->execute(insert, {QStringLiteral("Lead"), QStringLiteral("pencil"), QStringLiteral("led"), QStringLiteral("led")});
+            db->execute(insert, {QStringLiteral("lead"), QStringLiteral("dog"), QStringLiteral("liːd"), QStringLiteral("liːd")});
+            db->execute(QStringLiteral("INSERT INTO functionwords (word, BrE_Weak) VALUES (?, ?)"), {QStringLiteral("THE"), QStringLiteral("ðə")});
+            db->execute(QStringLiteral("INSERT INTO functionwords (word, BrE_Weak) VALUES (?, ?)"), {QStringLiteral("the"), QStringLiteral("second")});
+            db->execute(QStringLiteral("INSERT INTO functionwords (word, BrE_Weak) VALUES (?, ?)"), {QStringLiteral("çà"), QStringLiteral("x")});
+            raw.commit();
+        }
+        auto db = Connection::openReadOnly(path, schema::lexiconRequiredTables());
+        QVERIFY(db);
+        Lexicon lexicon(*db);
+        const QVector<CollocationRow> &rows = lexicon.collocations(QStringLiteral("lead"));
+        QCOMPARE(rows.size(), 2);
+        QCOMPARE(*rows[0].after, QStringLiteral("pencil"));
+        QCOMPARE(*rows[1].after, QStringLiteral("dog"));
+        QVERIFY(lexicon.collocations(QStringLiteral("pencil")).isEmpty());
+        const auto &the = lexicon.functionWord(QStringLiteral("the"));
+        QVERIFY(the);
+        QCOMPARE(*the->form(Accent::BrE, FunctionForm::Weak), QStringLiteral("ðə"));
+        QVERIFY(!the->form(Accent::AmE, FunctionForm::Weak));
+        QVERIFY(lexicon.functionWord(QStringLiteral("çà")));
+        QVERIFY(!lexicon.functionWord(QStringLiteral("ÇÀ"))); // only ASCII letters fold
     }
 
     void contributionsCreatedWhenMissing() {
