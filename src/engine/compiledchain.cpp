@@ -13,8 +13,12 @@ CompiledChain::CompiledChain(std::span<const Replacement> chain) : m_chain(chain
             for (const QChar c : rule.replace)
                 if (m_rules[j].find.contains(c))
                     m_singlePass = false;
-        if (!rule.find.isEmpty())
-            m_byFirst[rule.find.front().unicode()].push_back(int(i));
+        if (!rule.find.isEmpty()) {
+            const char16_t first = rule.find.front().unicode();
+            m_byFirst[first].push_back(int(i));
+            if (first < 128)
+                m_asciiFirst[first] = true;
+        }
     }
 }
 
@@ -33,7 +37,10 @@ QString CompiledChain::applySinglePass(const QString &text) const {
     std::vector<std::vector<qsizetype>> occurrences(m_rules.size());
     bool any = false;
     for (qsizetype p = 0; p < n; ++p) {
-        const auto it = m_byFirst.find(view[p].unicode());
+        const char16_t unit = view[p].unicode();
+        if (unit < 128 && !m_asciiFirst[unit])
+            continue;
+        const auto it = m_byFirst.find(unit);
         if (it == m_byFirst.end())
             continue;
         for (const int r : it->second)
@@ -63,15 +70,19 @@ QString CompiledChain::applySinglePass(const QString &text) const {
     }
     QString out;
     out.reserve(n);
+    qsizetype copied = 0; // text before this position is in out
     for (qsizetype p = 0; p < n;) {
         const int r = ruleAt[size_t(p)];
         if (r < 0) {
-            out += view[p++];
-        } else {
-            out += m_rules[size_t(r)].replace;
-            p += m_rules[size_t(r)].find.size();
+            ++p;
+            continue;
         }
+        out.append(view.mid(copied, p - copied));
+        out.append(m_rules[size_t(r)].replace);
+        p += m_rules[size_t(r)].find.size();
+        copied = p;
     }
+    out.append(view.mid(copied));
     return out;
 }
 

@@ -8,6 +8,7 @@
 #include "engine/textchain.h"
 
 #include <QString>
+#include <array>
 #include <span>
 #include <unordered_map>
 #include <vector>
@@ -33,6 +34,8 @@ private:
     std::vector<Rule> m_rules;
     // Rules by the first unit of their key.
     std::unordered_map<char16_t, std::vector<int>> m_byFirst;
+    // Whether an ASCII unit starts any key: most text is ASCII and starts none.
+    std::array<bool, 128> m_asciiFirst{};
     bool m_singlePass = true;
 };
 

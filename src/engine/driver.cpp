@@ -55,11 +55,6 @@ QString trimSpaces(const QString &s) {
     return s.mid(b, e - b);
 }
 
-// Words of a segment. Runs of spaces never give empty words.
-QStringList wordsOf(const QString &segment) {
-    return trimSpaces(segment).split(QLatin1Char(' '), Qt::SkipEmptyParts);
-}
-
 bool isQuoteMark(QChar c) {
     return c == QChar(0x2018) || c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('*') ||
            c == QLatin1Char('/');
@@ -148,13 +143,14 @@ QVector<QStringList> segmentWords(const QString &input, Accent accent) {
     // No replacement of the chain holds a character of a later key, so it runs in one pass.
     static const CompiledChain normalise(kNormalise);
     const QString text = normalise.apply(lowered(trimSpaces(input)));
-    const QStringList segments = text.split(kCut);
+    const QList<QStringView> segments = QStringView(text).split(kCut);
     QVector<QStringList> result;
     result.reserve(segments.size());
-    for (const QString &segment : segments) {
+    for (const QStringView segment : segments) {
         QStringList words;
-        for (const QString &word : wordsOf(segment)) {
-            const QString w = firstPassWord(word, accent);
+        // Split at spaces without empty parts: the words of the space-trimmed segment.
+        for (const QStringView word : segment.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+            const QString w = firstPassWord(word.toString(), accent);
             if (w.contains(QLatin1Char(' ')))
                 words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
             else if (!w.isEmpty())
