@@ -147,14 +147,16 @@ QVector<QStringList> segmentWords(const QString &input, Accent accent) {
     QVector<QStringList> result;
     result.reserve(segments.size());
     for (const QStringView segment : segments) {
-        QStringList words;
         // Split at spaces without empty parts: the words of the space-trimmed segment.
-        for (const QStringView word : segment.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            const QString w = firstPassWord(word.toString(), accent);
+        const QList<QStringView> parts = segment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        QStringList words;
+        words.reserve(parts.size());
+        for (const QStringView word : parts) {
+            QString w = firstPassWord(word.toString(), accent);
             if (w.contains(QLatin1Char(' ')))
                 words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
             else if (!w.isEmpty())
-                words << w;
+                words << std::move(w);
         }
         result.push_back(std::move(words));
     }
@@ -199,14 +201,15 @@ std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &l
             const QString t = segment.transcribeWord(j);
             if (observer.word)
                 observer.word(i, n, words[j], t);
-            line = line.isEmpty() ? t : line + QLatin1Char(' ') + t;
+            if (!line.isEmpty())
+                line += QLatin1Char(' ');
+            line += t;
         }
         if (!line.isEmpty()) {
             // No space at the start of a line: a line break stands alone in the result.
-            if (result.isEmpty() || result.endsWith(kCrLf))
-                result += line;
-            else
-                result += QLatin1Char(' ') + line;
+            if (!result.isEmpty() && !result.endsWith(kCrLf))
+                result += QLatin1Char(' ');
+            result += line;
         }
         if (observer.segmentDone)
             observer.segmentDone(i + 1);

@@ -235,8 +235,10 @@ QString SegmentTranscriber::compute(int i) {
     if (result.size() > kMaxTranscriptionLength)
         result.truncate(kMaxTranscriptionLength);
     if (result != w || found) {
-        result.replace(QChar(0x02A7), QStringLiteral(u"t\u0283"));
-        result.replace(QChar(0x02A4), QStringLiteral(u"d\u0292"));
+        if (result.contains(QChar(0x02A7)))
+            result.replace(QChar(0x02A7), QStringLiteral(u"t\u0283"));
+        if (result.contains(QChar(0x02A4)))
+            result.replace(QChar(0x02A4), QStringLiteral(u"d\u0292"));
         return result;
     }
     return QLatin1Char('<') + w.toLower() + QLatin1Char('>');
