@@ -123,33 +123,48 @@ bool takeValue(const QStringList &args, int &k, const QString &name, QString &va
     return false;
 }
 
+// Takes a global option at args[k] into the context; false when args[k] is none.
+bool takeGlobal(const QStringList &args, int &k, Context &context) {
+    QString accent;
+    if (takeValue(args, k, QStringLiteral("--lexicon"), context.lexiconPath) ||
+        takeValue(args, k, QStringLiteral("--contributions"), context.contributionsPath))
+        return true;
+    if (!takeValue(args, k, QStringLiteral("--accent"), accent))
+        return false;
+    const auto parsed = parseAccent(accent);
+    if (!parsed)
+        throw UsageError{QStringLiteral("--accent takes BrE or AmE, not \"%1\"").arg(accent)};
+    context.accent = *parsed;
+    return true;
+}
+
 int run(const QStringList &args) {
     Context context;
     int k = 1;
-    QString accent;
     for (; k < args.size() && args[k].startsWith(QLatin1String("--")); ++k) {
         if (args[k] == QLatin1String("--help")) {
             writeOut(QByteArray(kUsageText));
             return kDone;
         }
-        if (takeValue(args, k, QStringLiteral("--lexicon"), context.lexiconPath) ||
-            takeValue(args, k, QStringLiteral("--contributions"), context.contributionsPath))
-            continue;
-        if (takeValue(args, k, QStringLiteral("--accent"), accent)) {
-            const auto parsed = parseAccent(accent);
-            if (!parsed)
-                throw UsageError{QStringLiteral("--accent takes BrE or AmE, not \"%1\"").arg(accent)};
-            context.accent = *parsed;
-            continue;
-        }
-        throw UsageError{QStringLiteral("unknown option %1").arg(args[k])};
+        if (!takeGlobal(args, k, context))
+            throw UsageError{QStringLiteral("unknown option %1").arg(args[k])};
     }
     if (k >= args.size())
         throw UsageError{QStringLiteral("no command given")};
     const auto it = commandTable().find(args[k]);
     if (it == commandTable().end())
         throw UsageError{QStringLiteral("unknown command \"%1\"").arg(args[k])};
-    return it->second(context, args.mid(k + 1));
+    // Global options may also follow the command ("transcribe --accent AmE ..."), up to "--".
+    QStringList rest;
+    for (int j = k + 1; j < args.size(); ++j) {
+        if (args[j] == QLatin1String("--")) {
+            rest += args.mid(j);
+            break;
+        }
+        if (!takeGlobal(args, j, context))
+            rest << args[j];
+    }
+    return it->second(context, rest);
 }
 
 } // namespace

@@ -44,6 +44,12 @@ private slots:
                                           << QByteArray("/ ɡʊd ˈmɔː.nɪŋ / sɜː /\n");
         QTest::newRow("american") << QStringList{"--accent", "ame", "transcribe", "--raw", "father"} << QByteArray()
                                   << QByteArray("ˈfɑː.ðər\n");
+        QTest::newRow("global option after the command")
+            << QStringList{"transcribe", "--accent", "AmE", "--raw", "father"} << QByteArray()
+            << QByteArray("ˈfɑː.ðər\n");
+        QTest::newRow("no global options after --")
+            << QStringList{"transcribe", "--raw", "--", "--accent", "father"} << QByteArray()
+            << QByteArray("<--accent> ˈfɑː.ðə\n");
         QTest::newRow("stdin with LF lines")
             << QStringList{"transcribe", "--raw"} << QByteArray("cat.\ndog\n") << QByteArray("kæt <.>\ndɒɡ\n");
         QTest::newRow("stdin with CR LF lines")
