@@ -14,9 +14,9 @@ using namespace vocalith;
 
 namespace {
 
-// Exact-match accuracy reached on tests/lexicon/reference.tsv; the test fails below these.
-constexpr double kMinBritishAccuracy = 0.99;
-constexpr double kMinAmericanAccuracy = 0.99;
+// Exact-match accuracy reached on the hand-checked word sets; the test fails below these.
+// reference.tsv was checked against the generator's output and its misses corrected;
+// holdout.tsv was written blind and is never used to tune the rules.
 constexpr int kMinCollocations = 80;
 constexpr int kMinWords = 140000;
 
@@ -62,10 +62,22 @@ private slots:
         QSqlDatabase::removeDatabase(kConnection);
     }
 
-    void accuracyOnReference() {
-        QFile file(QDir(qEnvironmentVariable("VOCALITH_SOURCE")).filePath(QStringLiteral("tests/lexicon/reference.tsv")));
-        QVERIFY(file.open(QIODevice::ReadOnly));
-        QTextStream in(&file);
+    void accuracy_data() {
+        QTest::addColumn<QString>("file");
+        QTest::addColumn<int>("minWords");
+        QTest::addColumn<double>("minBritish");
+        QTest::addColumn<double>("minAmerican");
+        QTest::newRow("reference") << "reference.tsv" << 400 << 0.99 << 0.99;
+        QTest::newRow("held out") << "holdout.tsv" << 170 << 0.98 << 0.93;
+    }
+    void accuracy() {
+        QFETCH(QString, file);
+        QFETCH(int, minWords);
+        QFETCH(double, minBritish);
+        QFETCH(double, minAmerican);
+        QFile source(QDir(qEnvironmentVariable("VOCALITH_SOURCE")).filePath(QStringLiteral("tests/lexicon/") + file));
+        QVERIFY(source.open(QIODevice::ReadOnly));
+        QTextStream in(&source);
         in.setEncoding(QStringConverter::Utf8);
         QSqlQuery q(sql());
         QVERIFY(q.prepare(QStringLiteral("SELECT BrE, AmE FROM words WHERE word = ?")));
@@ -92,13 +104,13 @@ private slots:
             else
                 misses << QStringLiteral("AmE %1: %2, reference %3").arg(cells[0], ame, cells[2]);
         }
-        QVERIFY(total >= 400);
+        QVERIFY(total >= minWords);
         const double b = double(british) / total, a = double(american) / total;
-        qInfo("reference: %d words, BrE %.1f %%, AmE %.1f %%", total, 100 * b, 100 * a);
+        qInfo("%s: %d words, BrE %.1f %%, AmE %.1f %%", qPrintable(file), total, 100 * b, 100 * a);
         for (const QString &m : misses)
             qInfo("%s", qPrintable(m));
-        QVERIFY2(b >= kMinBritishAccuracy, "British accuracy dropped");
-        QVERIFY2(a >= kMinAmericanAccuracy, "American accuracy dropped");
+        QVERIFY2(b >= minBritish, "British accuracy dropped");
+        QVERIFY2(a >= minAmerican, "American accuracy dropped");
     }
 
     void wordsTable() {
