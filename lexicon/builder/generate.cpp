@@ -62,8 +62,8 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics, const 
     return renderPron(p);
 }
 
-QString britishFromEspeak(const QString &word, const QString &mnemonics, const QString &arpabet,
-                          bool crossCheckStress, const WordTest &isWord) {
+QString britishFromEspeak(const QString &word, const QString &mnemonics, const QString &arpabet, bool crossCheckStress,
+                          const WordTest &isWord) {
     Pron p;
     if (!phonesFromEspeak(mnemonics, EspeakVoice::RP, p))
         return {};
@@ -132,8 +132,8 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
         // espeak's dictionary knows the common words; for the rest (names, rare words) its
         // stress is a guess by rule that CMUdict, which lists names, does better.
         const bool common = !hiddenFromRhymes(w, listed.value(w, false));
-        const QString b = britishFromEspeak(w, espeak->phonemes(w), cmudict.value(w),
-                                            inputs.crossCheckStress && !common, isWord);
+        const QString b =
+            britishFromEspeak(w, espeak->phonemes(w), cmudict.value(w), inputs.crossCheckStress && !common, isWord);
         if (!b.isEmpty())
             british.insert(w, b);
     }

@@ -13,11 +13,11 @@ class QTextStream;
 namespace vocalith::lexicon {
 
 struct GeneratorInputs {
-    QString cmudict;        // CMUdict, either format readCmudict reads
-    QStringList wordLists;  // wbritish, wamerican: the common words
-    QStringList extraWordLists; // larger lists: their other words are added, hidden from rhymes
-    QString corrections;    // TSV with word, BrE, AmE (and optionally hiderhyme); may be empty
-    QString functionWords;  // functionwords.tsv: their strong forms are their word-list entries
+    QString cmudict;              // CMUdict, either format readCmudict reads
+    QStringList wordLists;        // wbritish, wamerican: the common words
+    QStringList extraWordLists;   // larger lists: their other words are added, hidden from rhymes
+    QString corrections;          // TSV with word, BrE, AmE (and optionally hiderhyme); may be empty
+    QString functionWords;        // functionwords.tsv: their strong forms are their word-list entries
     bool crossCheckStress = true; // move espeak's primary stress to CMUdict's where it is safe
 };
 

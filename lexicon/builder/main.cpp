@@ -14,10 +14,10 @@ int main(int argc, char **argv) {
     using namespace vocalith::lexicon;
     QCoreApplication app(argc, argv);
     QCommandLineParser parser;
-    parser.setApplicationDescription(QStringLiteral(
-        "Builds the Vocalith lexicon database. With --cmudict the words table is generated from "
-        "CMUdict, espeak-ng and the word lists, and corrections.tsv of the sources overrides it; "
-        "without it the words table is the sources' words.tsv."));
+    parser.setApplicationDescription(
+        QStringLiteral("Builds the Vocalith lexicon database. With --cmudict the words table is generated from "
+                       "CMUdict, espeak-ng and the word lists, and corrections.tsv of the sources overrides it; "
+                       "without it the words table is the sources' words.tsv."));
     parser.addHelpOption();
     const QCommandLineOption sources(QStringLiteral("sources"), QStringLiteral("Folder of the TSV sources."),
                                      QStringLiteral("DIR"));
@@ -87,7 +87,7 @@ int main(int argc, char **argv) {
     std::printf("vocalith-lexicon: %lld words (%d American from CMUdict %s, %d from espeak-ng only), "
                 "%d corrected, %d added by hand, %d unreadable; %.1f s\n",
                 static_cast<long long>(words.rows.size()), report.fromCmudict,
-                qPrintable(QFileInfo(inputs.cmudict).fileName()), report.fromEspeakOnly, report.corrected,
-                report.added, report.unreadable, timer.elapsed() / 1000.0);
+                qPrintable(QFileInfo(inputs.cmudict).fileName()), report.fromEspeakOnly, report.corrected, report.added,
+                report.unreadable, timer.elapsed() / 1000.0);
     return 0;
 }

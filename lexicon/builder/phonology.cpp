@@ -22,6 +22,7 @@ struct Symbol {
 
 // CMUdict's ARPAbet without stress digits. AH, ER, IY and UW depend on stress and context
 // and are handled in phonesFromArpabet.
+// clang-format off
 constexpr Symbol kArpabet[] = {
     {"AA", u"ɑː", true}, {"AE", u"æ", true},  {"AO", u"ɔː", true}, {"AW", u"aʊ", true},
     {"AY", u"aɪ", true}, {"EH", u"e", true},  {"EY", u"eɪ", true}, {"IH", u"ɪ", true},
@@ -33,9 +34,11 @@ constexpr Symbol kArpabet[] = {
     {"SH", u"ʃ", false}, {"T", u"t", false},  {"TH", u"θ", false}, {"V", u"v", false},
     {"W", u"w", false},  {"Y", u"j", false},  {"Z", u"z", false},  {"ZH", u"ʒ", false},
 };
+// clang-format on
 
 // espeak-ng's English phoneme names, the same for both voices. "@L" is ə + l (the syllabic
 // rule decides later); "@-" is a schwa espeak itself marks as elidable and is dropped.
+// clang-format off
 constexpr Symbol kEspeakCommon[] = {
     {"a#", u"ə", true}, {"@", u"ə", true},  {"@2", u"ə", true}, {"@5", u"ə", true},
     {"I", u"ɪ", true},  {"I2", u"ɪ", true}, {"I#", u"ɪ", true}, {"i", u"i", true},
@@ -53,7 +56,9 @@ constexpr Symbol kEspeakCommon[] = {
     {"x", u"k", false}, {"n-", u"n", false}, {"l/", u"l", false}, {"l#", u"l", false},
     {"r/", u"r", false}, {"z/", u"z", false}, {"w#", u"w", false}, {"C", u"k", false},
 };
+// clang-format on
 
+// clang-format off
 constexpr Symbol kEspeakRP[] = {
     {"a", u"æ", true},   {"aa", u"ɑː", true}, {"0", u"ɒ", true},  {"3", u"ə", true},
     {"3:", u"ɜː", true}, {"oU", u"əʊ", true}, {"A@", u"ɑː", true}, {"O@", u"ɔː", true},
@@ -61,7 +66,9 @@ constexpr Symbol kEspeakRP[] = {
     {"U@", u"ʊə", true}, {"aI@", u"aɪə", true}, {"aI3", u"aɪə", true}, {"aU@", u"aʊə", true},
     {"A~", u"ɒ", true},  {"O~", u"ɒ", true}, {"3:r", u"ɜː", true}, {"e", u"e", true},
 };
+// clang-format on
 
+// clang-format off
 constexpr Symbol kEspeakUS[] = {
     {"a", u"æ", true},    {"aa", u"æ", true},   {"0", u"ɑː", true},  {"3", u"ər", true},
     {"3:", u"ɜːr", true}, {"oU", u"oʊ", true},  {"A@", u"ɑːr", true}, {"O@", u"ɔːr", true},
@@ -69,6 +76,7 @@ constexpr Symbol kEspeakUS[] = {
     {"U@", u"ʊr", true},  {"aI@", u"aɪər", true}, {"aI3", u"aɪər", true}, {"aU@", u"aʊər", true},
     {"A~", u"ɑː", true},  {"O~", u"ɔː", true}, {"3:r", u"ɜːr", true},
 };
+// clang-format on
 
 const Symbol *findSymbol(QStringView name, std::initializer_list<std::span<const Symbol>> tables) {
     for (auto table : tables)
@@ -132,8 +140,8 @@ const QSet<QString> &onsetClusters() {
         }
         for (const char16_t *c : {u"t", u"d", u"θ", u"ʃ"})
             s << QString::fromUtf16(c) + QStringLiteral("r");
-        for (const char16_t *c : {u"p", u"b", u"t", u"d", u"k", u"ɡ", u"f", u"v", u"θ", u"s", u"z",
-                                  u"m", u"n", u"h", u"l"})
+        for (const char16_t *c :
+             {u"p", u"b", u"t", u"d", u"k", u"ɡ", u"f", u"v", u"θ", u"s", u"z", u"m", u"n", u"h", u"l"})
             s << QString::fromUtf16(c) + QStringLiteral("j");
         for (const char16_t *c : {u"t", u"d", u"k", u"ɡ", u"s", u"θ", u"ʃ"})
             s << QString::fromUtf16(c) + QStringLiteral("w");
@@ -159,10 +167,10 @@ bool isLegalOnset(const QStringList &consonants) {
 Pron parseNotation(const QString &text, bool rhotic) {
     // Longest symbols first, so that "aɪə" is one nucleus and "tʃ" one consonant.
     static const QStringList rhotics = texts({u"aɪər", u"aʊər", u"ɑːr", u"ɔːr", u"ɜːr", u"ər", u"ɪr", u"er", u"ʊr"});
-    static const QStringList vowels = texts({
-        u"aɪə", u"aʊə", u"eɪə", u"əʊə", u"ɔɪə", u"iː", u"ɑː", u"ɔː", u"uː", u"ɜː", u"eɪ", u"aɪ",
-        u"ɔɪ", u"aʊ", u"əʊ", u"oʊ", u"ɪə", u"eə", u"ʊə", u"n̩", u"l̩", u"m̩", u"i", u"ɪ", u"e",
-        u"æ", u"ʌ", u"ɒ", u"ʊ", u"u", u"ə", u"ɑ", u"ɔ", u"ɜ", u"a", u"o"});
+    static const QStringList vowels =
+        texts({u"aɪə", u"aʊə", u"eɪə", u"əʊə", u"ɔɪə", u"iː", u"ɑː", u"ɔː", u"uː", u"ɜː", u"eɪ", u"aɪ",
+               u"ɔɪ",  u"aʊ",  u"əʊ",  u"oʊ",  u"ɪə",  u"eə", u"ʊə", u"n̩",  u"l̩",  u"m̩",  u"i",  u"ɪ",
+               u"e",   u"æ",   u"ʌ",   u"ɒ",   u"ʊ",   u"u",  u"ə",  u"ɑ",  u"ɔ",  u"ɜ",  u"a",  u"o"});
     static const QStringList consonants = texts({u"tʃ", u"dʒ"});
     Pron p;
     Stress pending = Stress::None;
@@ -268,8 +276,8 @@ void applyAmericanWeakVowels(const QString &word, Pron &p) {
     if (word.endsWith(QLatin1String("ed")) && n >= 3 && symAt(n - 1) == QLatin1String("d") &&
         oneOf(symAt(n - 3), {u"t", u"d"}))
         weakToI(n - 2);
-    else if (word.endsWith(QLatin1String("ed")) && n >= 3 && symAt(n - 1) == QLatin1String("d") &&
-             word.size() > 4 && symAt(n - 2) == QStringLiteral("ə") && oneOf(symAt(n - 3), {u"k", u"ɡ"}))
+    else if (word.endsWith(QLatin1String("ed")) && n >= 3 && symAt(n - 1) == QLatin1String("d") && word.size() > 4 &&
+             symAt(n - 2) == QStringLiteral("ə") && oneOf(symAt(n - 3), {u"k", u"ɡ"}))
         weakToI(n - 2); // naked, wicked, rugged
     if (word.endsWith(QLatin1String("es")) && n >= 3 && symAt(n - 1) == QLatin1String("z") &&
         oneOf(symAt(n - 3), {u"s", u"z", u"ʃ", u"ʒ", u"tʃ", u"dʒ"}))
@@ -316,7 +324,7 @@ void applyAmericanWeakVowels(const QString &word, Pron &p) {
         if (consonantsBefore != pre.size() - 1)
             break;
         if (p[v].sym == QStringLiteral("e") && p[v].stress == Stress::None && pre == QLatin1String("e"))
-            p[v].sym = QStringLiteral("ɪ"); // entitled, endorse
+            p[v].sym = QStringLiteral("ɪ");                                // entitled, endorse
         else if (!(p[v].sym == QLatin1String("i") && isVowelAt(p, v + 1))) // react keeps i
             weakToI(v);
         break;
@@ -327,8 +335,8 @@ void removeGlideW(const QString &word, Pron &p) {
     if (word.contains(QLatin1Char('w')))
         return;
     for (int i = 1; i + 1 < p.size(); ++i) {
-        if (p[i].sym != QStringLiteral("w") || !p[i - 1].vowel || !p[i + 1].vowel ||
-            p[i - 1].stress != Stress::None || p[i + 1].stress != Stress::None)
+        if (p[i].sym != QStringLiteral("w") || !p[i - 1].vowel || !p[i + 1].vowel || p[i - 1].stress != Stress::None ||
+            p[i + 1].stress != Stress::None)
             continue;
         if (!oneOf(p[i - 1].sym, {u"ə", u"u", u"uː", u"ʊ"}))
             continue;
@@ -423,8 +431,7 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
         out << ph;
     }
     // A final linking r of espeak is written by the linking-r mark instead.
-    if (voice == EspeakVoice::RP && out.size() > 1 && out.back().sym == QLatin1String("r") &&
-        out[out.size() - 2].vowel)
+    if (voice == EspeakVoice::RP && out.size() > 1 && out.back().sym == QLatin1String("r") && out[out.size() - 2].vowel)
         out.removeLast();
     return !out.isEmpty();
 }
@@ -513,8 +520,7 @@ void reduceWeakPrefixes(const QString &word, Pron &p) {
     Phone &first = p[v];
     const bool nasalPrefix = word.startsWith(QLatin1String("in")) || word.startsWith(QLatin1String("un")) ||
                              word.startsWith(QLatin1String("con")) || word.startsWith(QLatin1String("en"));
-    if (nasalPrefix && v + 2 < p.size() && p[v + 1].sym == QStringLiteral("ŋ") &&
-        oneOf(p[v + 2].sym, {u"k", u"ɡ"}))
+    if (nasalPrefix && v + 2 < p.size() && p[v + 1].sym == QStringLiteral("ŋ") && oneOf(p[v + 2].sym, {u"k", u"ɡ"}))
         p[v + 1].sym = QStringLiteral("n");
     if (first.sym == QStringLiteral("e") && v == 0 &&
         (word.startsWith(QLatin1String("en")) || word.startsWith(QLatin1String("em")) ||
@@ -527,8 +533,8 @@ void reduceWeakPrefixes(const QString &word, Pron &p) {
 void applyWeakEndings(const QString &word, Pron &p) {
     const int n = p.size();
     if (n >= 3 && (word.endsWith(QLatin1String("ies")) || word.endsWith(QLatin1String("ied"))) &&
-        oneOf(p[n - 1].sym, {u"z", u"d"}) && p[n - 2].sym == QStringLiteral("ɪ") &&
-        p[n - 2].stress == Stress::None && !p[n - 3].vowel)
+        oneOf(p[n - 1].sym, {u"z", u"d"}) && p[n - 2].sym == QStringLiteral("ɪ") && p[n - 2].stress == Stress::None &&
+        !p[n - 3].vowel)
         p[n - 2].sym = QStringLiteral("i");
     if (word.endsWith(QLatin1String("iness")) && n >= 5 && p[n - 4].sym == QStringLiteral("ɪ") &&
         p[n - 3].sym == QStringLiteral("n"))
@@ -541,12 +547,14 @@ void applyWeakEndings(const QString &word, Pron &p) {
 
 bool isBathStem(const QString &word) {
     // Words espeak's RP voice gives with æ that British dictionaries write with ɑː.
+    // clang-format off
     static const QSet<QString> stems = {
         QStringLiteral("lather"), QStringLiteral("rafter"), QStringLiteral("rafters"),
         QStringLiteral("distaff"), QStringLiteral("chaff"), QStringLiteral("chaffs"),
         QStringLiteral("slander"), QStringLiteral("slanders"), QStringLiteral("blanch"),
         QStringLiteral("raspberry"), QStringLiteral("vast"), QStringLiteral("vastly"),
     };
+    // clang-format on
     return stems.contains(word);
 }
 
@@ -672,6 +680,7 @@ void markSuffixBoundaries(const QString &word, Pron &p, const std::function<bool
         const char *spelling;
         std::initializer_list<const char16_t *> phones; // as they end the pronunciation
     };
+    // clang-format off
     static const Suffix suffixes[] = {
         {"ness", {u"n", u"ə", u"s"}},   {"nesses", {u"n", u"ə", u"s", u"ɪ", u"z"}},
         {"less", {u"l", u"ə", u"s"}},   {"lessly", {u"l", u"ə", u"s", u"l", u"i"}},
@@ -681,6 +690,7 @@ void markSuffixBoundaries(const QString &word, Pron &p, const std::function<bool
         {"hood", {u"h", u"ʊ", u"d"}},   {"dom", {u"d", u"ə", u"m"}}, {"some", {u"s", u"ə", u"m"}},
         {"wise", {u"w", u"aɪ", u"z"}},  {"wards", {u"w", u"ə", u"d", u"z"}}, {"wards", {u"w", u"ər", u"d", u"z"}},
     };
+    // clang-format on
     for (const Suffix &s : suffixes) {
         if (!word.endsWith(QLatin1String(s.spelling)) || word.size() <= int(qstrlen(s.spelling)) + 1 ||
             !isWord(word.chopped(int(qstrlen(s.spelling)))))

@@ -11,10 +11,10 @@ namespace vocalith::lexicon {
 namespace {
 
 const QString kFestivalVowels[] = {
-    QStringLiteral("aa"), QStringLiteral("ae"), QStringLiteral("ah"), QStringLiteral("ao"), QStringLiteral("aw"),
-    QStringLiteral("ax"), QStringLiteral("ay"), QStringLiteral("eh"), QStringLiteral("er"), QStringLiteral("ey"),
-    QStringLiteral("ih"), QStringLiteral("iy"), QStringLiteral("ow"), QStringLiteral("oy"), QStringLiteral("uh"),
-    QStringLiteral("uw")};
+    QStringLiteral("aa"), QStringLiteral("ae"), QStringLiteral("ah"), QStringLiteral("ao"),
+    QStringLiteral("aw"), QStringLiteral("ax"), QStringLiteral("ay"), QStringLiteral("eh"),
+    QStringLiteral("er"), QStringLiteral("ey"), QStringLiteral("ih"), QStringLiteral("iy"),
+    QStringLiteral("ow"), QStringLiteral("oy"), QStringLiteral("uh"), QStringLiteral("uw")};
 
 bool isFestivalVowel(const QString &p) {
     for (const QString &v : kFestivalVowels)
@@ -107,7 +107,7 @@ bool readWordList(const QString &path, QHash<QString, bool> &out, QString *error
 }
 
 Espeak *Espeak::instance(QString *error) {
-    static Espeak *session = [] () -> Espeak * {
+    static Espeak *session = []() -> Espeak * {
         if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT) < 0)
             return nullptr;
         return new Espeak;
@@ -117,9 +117,7 @@ Espeak *Espeak::instance(QString *error) {
     return session;
 }
 
-bool Espeak::setVoice(const QString &name) {
-    return espeak_SetVoiceByName(name.toUtf8().constData()) == EE_OK;
-}
+bool Espeak::setVoice(const QString &name) { return espeak_SetVoiceByName(name.toUtf8().constData()) == EE_OK; }
 
 QString Espeak::phonemes(const QString &text) {
     const QByteArray utf8 = text.toUtf8();

@@ -14,9 +14,8 @@ namespace vocalith::lexicon {
 
 namespace {
 
-const QString kTables[] = {QStringLiteral("words"),         QStringLiteral("words2"),
-                           QStringLiteral("collocations"),  QStringLiteral("functionwords"),
-                           QStringLiteral("metadata"),      QStringLiteral("contributors")};
+const QString kTables[] = {QStringLiteral("words"),         QStringLiteral("words2"),   QStringLiteral("collocations"),
+                           QStringLiteral("functionwords"), QStringLiteral("metadata"), QStringLiteral("contributors")};
 
 int columnOf(const QStringList &columns, const QString &name) {
     for (int c = 0; c < columns.size(); ++c)
@@ -74,7 +73,9 @@ bool readTsv(const QString &path, const QString &tableName, Table &table, QStrin
                 const int c = columnOf(known, name.trimmed());
                 if (c < 0) {
                     fail(error, QStringLiteral("%1:%2: unknown column \"%3\" for table %4")
-                                    .arg(path).arg(lineNo).arg(name, tableName));
+                                    .arg(path)
+                                    .arg(lineNo)
+                                    .arg(name, tableName));
                     return false;
                 }
                 target << c;
@@ -84,7 +85,10 @@ bool readTsv(const QString &path, const QString &tableName, Table &table, QStrin
         }
         if (cells.size() > table.columns.size()) {
             fail(error, QStringLiteral("%1:%2: %3 cells, the header has %4")
-                            .arg(path).arg(lineNo).arg(cells.size()).arg(table.columns.size()));
+                            .arg(path)
+                            .arg(lineNo)
+                            .arg(cells.size())
+                            .arg(table.columns.size()));
             return false;
         }
         QVector<QVariant> row(table.columns.size());
@@ -105,7 +109,8 @@ namespace {
 void deriveRhymeColumns(Table &words) {
     const int bre = columnOf(words.columns, QStringLiteral("BrE"));
     const int ame = columnOf(words.columns, QStringLiteral("AmE"));
-    for (const auto &[derived, from] : {std::pair{QStringLiteral("BrE2"), bre}, std::pair{QStringLiteral("AmE2"), ame}}) {
+    for (const auto &[derived, from] :
+         {std::pair{QStringLiteral("BrE2"), bre}, std::pair{QStringLiteral("AmE2"), ame}}) {
         if (columnOf(words.columns, derived) >= 0 || from < 0)
             continue;
         words.columns << derived;
@@ -150,7 +155,10 @@ bool insertTable(QSqlDatabase &db, const Table &table, QString *error) {
         for (int c = 0; c < table.columns.size(); ++c) {
             QVariant v = row.value(c);
             if (c == hide) // booleans are stored as 0/1
-                v = (v.toString() == QLatin1String("1") || v.toString().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0) ? 1 : 0;
+                v = (v.toString() == QLatin1String("1") ||
+                     v.toString().compare(QLatin1String("true"), Qt::CaseInsensitive) == 0)
+                        ? 1
+                        : 0;
             q.bindValue(c, v);
         }
         if (!q.exec()) {

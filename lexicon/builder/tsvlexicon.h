@@ -2,10 +2,10 @@
 // Compiles a lexicon from tab-separated source files, one per table: <table>.tsv with a
 // header line naming the columns, "#" comment lines, and an empty cell for a null value.
 
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVariant>
-#include <QPair>
 #include <QVector>
 
 namespace vocalith::lexicon {
@@ -31,8 +31,7 @@ QString soundForm(const QString &transcription);
 // Writes to a temporary file and renames it, so a failed build leaves the old file.
 // When words is given, it is the words table and the folder's words.tsv is not read;
 // metadataDefaults are added for attributes the folder's metadata.tsv does not set.
-bool buildLexicon(const QString &sourceFolder, const QString &outputPath, QString *error,
-                  const Table *words = nullptr,
+bool buildLexicon(const QString &sourceFolder, const QString &outputPath, QString *error, const Table *words = nullptr,
                   const QVector<QPair<QString, QString>> &metadataDefaults = {});
 
 } // namespace vocalith::lexicon

@@ -10,12 +10,12 @@
 namespace vocalith {
 
 struct AboutTexts {
-    QString title;         // lblTitulo
-    QString database;      // lblDatabase
-    QString databaseText;  // lblDatabaseText
-    QString numWords;      // lblDatabaseNumWords
-    QString webSite;       // lblWebSite
-    QString mail;          // lblMail
+    QString title;        // lblTitulo
+    QString database;     // lblDatabase
+    QString databaseText; // lblDatabaseText
+    QString numWords;     // lblDatabaseNumWords
+    QString webSite;      // lblWebSite
+    QString mail;         // lblMail
 
     // The six texts in window order.
     QStringList lines() const { return {title, database, databaseText, numWords, webSite, mail}; }

@@ -5,7 +5,8 @@
 
 namespace vocalith::messages {
 
-inline const QString kLexiconNotAvailable = QStringLiteral("The database is not available. Please, reinstall Vocalith.");
+inline const QString kLexiconNotAvailable =
+    QStringLiteral("The database is not available. Please, reinstall Vocalith.");
 inline const QString kContributionsNotAvailable =
     QStringLiteral("The database to make contributions to Vocalith is not available. Please, reinstall Vocalith "
                    "if you want to add/update words in Vocalith. ");

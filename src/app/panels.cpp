@@ -17,12 +17,14 @@ constexpr std::nullopt_t U = std::nullopt;
 
 // Columns of frames: Text, Phonetics, HelpMe, Rhymes, Language. The editor beside the
 // rhymes and accent panels stays as it is.
+// clang-format off
 const PanelRule kRules[] = {
     /* Transcription */ {{Y, Y, N, N, N}, {Y, N, N}},
     /* Rhymes        */ {{N, U, N, Y, N}, {N, Y, N}},
     /* Update        */ {{N, Y, Y, N, N}, {N, N, Y}},
     /* Language      */ {{N, U, N, N, Y}, {U, U, U}},
 };
+// clang-format on
 
 } // namespace
 

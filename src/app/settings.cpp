@@ -9,7 +9,7 @@
 
 namespace vocalith {
 
-const QStringList kDefaultBrailleFonts = {"Braille",   "Code2000", "DejaVu Sans", "Free Mono",
+const QStringList kDefaultBrailleFonts = {"Braille",    "Code2000", "DejaVu Sans", "Free Mono",
                                           "ghUBraille", "Komikaze", "Y.OzFont"};
 const QString kDefaultFontSize = QStringLiteral("12");
 const QString kSettingsFileName = QStringLiteral("vocalith.xml");

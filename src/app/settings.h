@@ -16,10 +16,10 @@ struct Settings {
     bool bold = false;
     bool italic = false;
     bool underline = false;
-    QString fontName;          // the text of the font box
-    QStringList unicodeFonts;  // fonts offered for the editor
-    RenderOptions editor;      // the nine display options
-    QStringList brailleFonts;  // fonts offered for Braille text
+    QString fontName;         // the text of the font box
+    QStringList unicodeFonts; // fonts offered for the editor
+    RenderOptions editor;     // the nine display options
+    QStringList brailleFonts; // fonts offered for Braille text
     QString brailleFontName = QStringLiteral("Braille");
 };
 

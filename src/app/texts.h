@@ -12,12 +12,15 @@ inline const QString kSubtitle = QStringLiteral("Draft IPA transcriptions of Eng
 inline const QString kProgramName = QStringLiteral("Vocalith");
 
 // "Vocalith 1.7f - <subtitle>"
-inline QString mainWindowCaption() { return QStringLiteral("Vocalith ") + kVersion + QStringLiteral(" - ") + kSubtitle; }
+inline QString mainWindowCaption() {
+    return QStringLiteral("Vocalith ") + kVersion + QStringLiteral(" - ") + kSubtitle;
+}
 // " Vocalith - <subtitle>" (the About window's caption starts with a space)
 inline QString aboutWindowCaption() { return QStringLiteral(" Vocalith - ") + kSubtitle; }
 
 // Font sizes offered in the size box, in this order.
-inline const QStringList kFontSizes = {"8", "9", "10", "11", "12", "14", "16", "18", "20", "22", "24", "26", "28", "36"};
+inline const QStringList kFontSizes = {"8",  "9",  "10", "11", "12", "14", "16",
+                                       "18", "20", "22", "24", "26", "28", "36"};
 
 // Caption colours of the panel and accent labels, and the colour of warnings.
 // (0xRRGGBB; the core has no colour type).
@@ -63,7 +66,10 @@ inline const QString kEditorHint = QStringLiteral(
 // Status line of a Transcribe run.
 inline QString statusStarted(int segmentCount) { return QStringLiteral("Line 0 out of %1").arg(segmentCount); }
 inline QString statusWord(int segment, int segmentCount, const QString &word, const QString &transcription) {
-    return QStringLiteral("Line %1 out of %2. Word: %3 /%4/").arg(segment + 1).arg(segmentCount).arg(word, transcription);
+    return QStringLiteral("Line %1 out of %2. Word: %3 /%4/")
+        .arg(segment + 1)
+        .arg(segmentCount)
+        .arg(word, transcription);
 }
 
 // About window.

@@ -27,8 +27,8 @@ struct DatabaseUnavailable {
 };
 
 struct Context {
-    QString lexiconPath;        // --lexicon, empty when not given
-    QString contributionsPath;  // --contributions, empty when not given
+    QString lexiconPath;       // --lexicon, empty when not given
+    QString contributionsPath; // --contributions, empty when not given
     Accent accent = Accent::BrE;
 
     // The opened lexicon (opened on first use; throws DatabaseUnavailable).

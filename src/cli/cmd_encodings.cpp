@@ -20,6 +20,7 @@ struct Notation {
     Converter importFn;
 };
 
+// clang-format off
 constexpr std::array<Notation, 5> kNotations = {{
     {"xsampa", Text2SAMPA, SAMPA2Unicode},
     {"html", Text2HTML, HTML2Text},
@@ -27,6 +28,7 @@ constexpr std::array<Notation, 5> kNotations = {{
     {"braille", Text2Braille, Braille2Unicode},
     {"vb", Text2StringExpression, VB2Unicode},
 }};
+// clang-format on
 
 const char kNotationNames[] = "xsampa|html|hex|braille|vb";
 
@@ -43,8 +45,7 @@ const Notation &notationOption(const QString &command, const QString &option, co
     for (const Notation &n : kNotations)
         if (name == QLatin1String(n.name))
             return n;
-    throw UsageError{
-        QStringLiteral("--%1 takes %2, not \"%3\"").arg(option, QLatin1String(kNotationNames), name)};
+    throw UsageError{QStringLiteral("--%1 takes %2, not \"%3\"").arg(option, QLatin1String(kNotationNames), name)};
 }
 
 // Standard input as UTF-8 with nothing dropped: a leading byte order mark stays (as U+FEFF),

@@ -33,8 +33,8 @@ RenderOptions displayOptions(const QCommandLineParser &parser) {
         const RenderOptionInfo *info = eq < 0 ? nullptr : findRenderOption(assignment.left(eq));
         const QString value = eq < 0 ? QString() : assignment.mid(eq + 1);
         if (!info || (value != QLatin1String("true") && value != QLatin1String("false")))
-            throw UsageError{QStringLiteral("--set takes KEY=true|false with a display option key, not \"%1\"")
-                                 .arg(assignment)};
+            throw UsageError{
+                QStringLiteral("--set takes KEY=true|false with a display option key, not \"%1\"").arg(assignment)};
         options.*info->member = value == QLatin1String("true");
     }
     return options;

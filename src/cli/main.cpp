@@ -7,8 +7,8 @@
 
 #include <QCoreApplication>
 #include <QFile>
-#include <map>
 #include <cstdio>
+#include <map>
 
 namespace vocalith::cli {
 
@@ -19,21 +19,20 @@ std::map<QString, CommandFn> &commandTable() {
     return table;
 }
 
-const char kUsageText[] =
-    "usage: vocalith-cli [--lexicon PATH] [--contributions PATH] [--accent BrE|AmE] COMMAND ...\n"
-    "commands:\n"
-    "  transcribe [--raw] [--settings FILE] [--set KEY=true|false]... [TEXT...]\n"
-    "  render [--settings FILE] [--set KEY=true|false]...\n"
-    "  number [--amount SYMBOL] NUMBER\n"
-    "  export --to xsampa|html|hex|braille|vb\n"
-    "  import --from xsampa|html|hex|braille|vb\n"
-    "  rhymes [--type perfect|assonance|alliteration] WORD\n"
-    "  sound PATTERN\n"
-    "  stats [--unique]\n"
-    "  zentab\n"
-    "  contributions list | show WORD | add WORD [--bre T] [--ame T] | delete WORD\n"
-    "  about\n"
-    "Put -- before a negative number.\n";
+const char kUsageText[] = "usage: vocalith-cli [--lexicon PATH] [--contributions PATH] [--accent BrE|AmE] COMMAND ...\n"
+                          "commands:\n"
+                          "  transcribe [--raw] [--settings FILE] [--set KEY=true|false]... [TEXT...]\n"
+                          "  render [--settings FILE] [--set KEY=true|false]...\n"
+                          "  number [--amount SYMBOL] NUMBER\n"
+                          "  export --to xsampa|html|hex|braille|vb\n"
+                          "  import --from xsampa|html|hex|braille|vb\n"
+                          "  rhymes [--type perfect|assonance|alliteration] WORD\n"
+                          "  sound PATTERN\n"
+                          "  stats [--unique]\n"
+                          "  zentab\n"
+                          "  contributions list | show WORD | add WORD [--bre T] [--ame T] | delete WORD\n"
+                          "  about\n"
+                          "Put -- before a negative number.\n";
 
 } // namespace
 
@@ -47,8 +46,8 @@ Lexicon &Context::lexicon() {
 
 Connection &Context::lexiconConnection() {
     if (!m_lexiconConnection) {
-        m_lexiconConnection = Connection::openReadOnly(vocalith::lexiconPath(lexiconPath),
-                                                       schema::lexiconRequiredTables());
+        m_lexiconConnection =
+            Connection::openReadOnly(vocalith::lexiconPath(lexiconPath), schema::lexiconRequiredTables());
         if (!m_lexiconConnection)
             throw DatabaseUnavailable{messages::kLexiconNotAvailable};
     }
@@ -58,8 +57,7 @@ Connection &Context::lexiconConnection() {
 Connection &Context::contributions() {
     if (!m_contributions) {
         m_contributions = Connection::openReadWrite(vocalith::contributionsPath(contributionsPath),
-                                                    schema::contributionTables(),
-                                                    schema::contributionRequiredTables());
+                                                    schema::contributionTables(), schema::contributionRequiredTables());
         if (!m_contributions)
             throw DatabaseUnavailable{messages::kContributionsNotAvailable.trimmed()};
     }
@@ -75,9 +73,7 @@ QByteArray readStdin() {
 
 QString readStdinText() { return QString::fromUtf8(readStdin()); }
 
-void writeOut(const QByteArray &bytes) {
-    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
-}
+void writeOut(const QByteArray &bytes) { std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout); }
 
 void writeOut(const QString &text) { writeOut(text.toUtf8()); }
 

@@ -8,6 +8,7 @@ namespace {
 
 // The 135 entries in chart order: symbol (one code unit; combining marks alone) and the
 // description its button shows as tooltip.
+// clang-format off
 const SymbolEntry kChart[] = {
     {u"\u0251", u"open back unrounded"},
     {u"\u0250", u"open-mid schwa"},
@@ -145,13 +146,16 @@ const SymbolEntry kChart[] = {
     {u"\u2197", u"global rise"},
     {u"\u2198", u"global fall"},
 };
+// clang-format on
 
+// clang-format off
 const ChartSection kSections[] = {
     {"Label7", "Alphabetic symbols", 0, 86},
     {"Label1", "Spacing diacritics and suprasegmental", 86, 13},
     {"Label2", "Non-spacing diacritics and suprasegmental", 99, 31},
     {"Label3", "Arrows", 130, 5},
 };
+// clang-format on
 
 } // namespace
 

@@ -13,9 +13,9 @@ extern const QString kChartTitle; // "IPA Symbols"
 constexpr int kChartRowLength = 14; // buttons per row, counted from each section's start
 
 struct ChartSection {
-    const char *name;    // objectName of the heading
+    const char *name; // objectName of the heading
     const char *heading;
-    int first, count;    // zero-based entry range
+    int first, count; // zero-based entry range
 };
 
 std::span<const SymbolEntry> chartEntries();

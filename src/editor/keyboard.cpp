@@ -12,6 +12,7 @@ const QString kVertical = QStringLiteral("|");
 
 namespace {
 
+// clang-format off
 const SymbolEntry kPhonemes[] = {
     {u"p", u"voiceless bilabial plosive, English p"},
     {u"b", u"voiced bilabial plosive, English b"},
@@ -64,7 +65,9 @@ const SymbolEntry kPhonemes[] = {
     {u"\u02CC", u"secondary stress"},
     {u"\u0329", u"syllabic"},
 };
+// clang-format on
 
+// clang-format off
 const ButtonGroup kGroups[] = {
     {"Consonants", 0, 24},
     {"Vowels", 24, 14},
@@ -72,11 +75,14 @@ const ButtonGroup kGroups[] = {
     {"Stress", 47, 2},
     {"Syllabic=", 49, 1},
 };
+// clang-format on
 
+// clang-format off
 const char16_t *const kInitialSymbols[kSymbolButtonCount] = {
     u"\u02D0", u"\u02D1", u"\u02BC", u"\u02B4", u"\u02B0", u"\u02B1", u"\u02B2",
     u"\u02B7", u"\u02E0", u"\u02E4", u"\u02DE", u"\u0294", u"\u02A1",
 };
+// clang-format on
 
 } // namespace
 

@@ -23,11 +23,11 @@ struct ButtonGroup {
 };
 std::span<const ButtonGroup> phonemeGroups();
 
-extern const QString kKeyboardTitle;      // "Phonetic editor"
-extern const QString kAddSymbolTip;       // tooltip of a symbol button until the chart sets one
-extern const QString kRecentSymbolsTip;   // tooltip of the group of symbol buttons
-extern const QString kShowMoreSymbols;    // the chart button
-extern const QString kFromEditorTip;      // the two buttons that copy the editor's text
+extern const QString kKeyboardTitle;    // "Phonetic editor"
+extern const QString kAddSymbolTip;     // tooltip of a symbol button until the chart sets one
+extern const QString kRecentSymbolsTip; // tooltip of the group of symbol buttons
+extern const QString kShowMoreSymbols;  // the chart button
+extern const QString kFromEditorTip;    // the two buttons that copy the editor's text
 extern const QString kSlash, kVertical;
 
 constexpr int kSymbolButtonCount = 13; // element 0 fixed, 1 to 12 recent

@@ -11,6 +11,7 @@ constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
 
 // Shift+[ is "{" and Shift+. is ">" on a US layout; Qt reports the key of the typed
 // character, so both spellings of those keys are listed.
+// clang-format off
 const std::array<ShortcutKey, 23> kShortcuts = {{
     {Qt::Key_H, kShift, u"t\u0283"},
     {Qt::Key_G, kNone, u"\u0261"},
@@ -36,6 +37,7 @@ const std::array<ShortcutKey, 23> kShortcuts = {{
     {Qt::Key_Greater, kShift, u"\u02D0"},
     {Qt::Key_Period, kShift, u"\u02D0"},
 }};
+// clang-format on
 
 // Modifiers that take part in the match; any of them outside the row's set fails it.
 constexpr Qt::KeyboardModifiers kRelevant = Qt::ShiftModifier | Qt::ControlModifier | Qt::AltModifier |
@@ -43,12 +45,17 @@ constexpr Qt::KeyboardModifiers kRelevant = Qt::ShiftModifier | Qt::ControlModif
 
 QString keyName(int key) {
     switch (key) {
-    case Qt::Key_BracketLeft: return QStringLiteral("[");
-    case Qt::Key_BraceLeft: return QStringLiteral("[");
-    case Qt::Key_Comma: return QStringLiteral(",");
+    case Qt::Key_BracketLeft:
+        return QStringLiteral("[");
+    case Qt::Key_BraceLeft:
+        return QStringLiteral("[");
+    case Qt::Key_Comma:
+        return QStringLiteral(",");
     case Qt::Key_Greater:
-    case Qt::Key_Period: return QStringLiteral(".");
-    default: return QString(QChar(key));
+    case Qt::Key_Period:
+        return QStringLiteral(".");
+    default:
+        return QString(QChar(key));
     }
 }
 

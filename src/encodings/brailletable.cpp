@@ -6,6 +6,7 @@ namespace vocalith::braille {
 
 // Symbol and its cells, in code point order of the symbol. Cells are six-dot patterns of the
 // Unicode Braille block, except that ʈ ends in U+2756 and ˥ in U+D7F7, as the notation defines.
+// clang-format off
 constexpr std::array<BrailleCode, 176> BrailleTable = {{
     {u'\u002C', u"\u2802"}, {u'\u002D', u"\u2824"}, {u'\u002E', u"\u2804"}, {u'\u0061', u"\u2801"},
     {u'\u0062', u"\u2803"}, {u'\u0063', u"\u2809"}, {u'\u0064', u"\u2819"}, {u'\u0065', u"\u2811"},
@@ -63,6 +64,7 @@ constexpr std::array<BrailleCode, 176> BrailleTable = {{
     {u'\u2192', u"\u2838\u2815"}, {u'\u2193', u"\u2838\u282E"}, {u'\u2197', u"\u2838\u2819"},
     {u'\u2198', u"\u2838\u2834"}, {u'\u2C71', u"\u2816\u2827"},
 }};
+// clang-format on
 
 static_assert(std::is_sorted(BrailleTable.begin(), BrailleTable.end(),
                              [](const BrailleCode &a, const BrailleCode &b) { return a.symbol < b.symbol; }));

@@ -18,11 +18,13 @@ constexpr QStringView kCallOpen = u"ChrW(";
 constexpr QStringView kCallClose = u")";
 
 // The characters written between double quotes, in rule order.
+// clang-format off
 constexpr std::array<char16_t, 37> kQuotable = {
     u'a', u'b', u'c', u'd', u'e', u'f', u'g', u'h', u'i', u'j', u'k', u'l', u'm', u'n', u'\u00F1',
     u'o', u'p', u'q', u'r', u's', u't', u'u', u'v', u'w', u'x', u'y', u'z',
     u',', u'.', u':', u';', u'\u00BF', u'?', u'!', u'\u00A1', u'=', u'|',
 };
+// clang-format on
 
 bool isQuotable(char16_t c) {
     for (const char16_t q : kQuotable)

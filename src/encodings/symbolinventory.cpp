@@ -19,8 +19,8 @@ constexpr auto kSorted = [] {
     return sorted;
 }();
 
-static_assert(std::adjacent_find(kSorted.begin(), kSorted.end(),
-                                 [](Entry a, Entry b) { return a.unit == b.unit; }) == kSorted.end(),
+static_assert(std::adjacent_find(kSorted.begin(), kSorted.end(), [](Entry a, Entry b) { return a.unit == b.unit; }) ==
+                  kSorted.end(),
               "inventory code points are distinct");
 
 } // namespace
@@ -28,8 +28,8 @@ static_assert(std::adjacent_find(kSorted.begin(), kSorted.end(),
 int inventoryIndex(char16_t unit) {
     if (unit < kSorted.front().unit)
         return -1;
-    const auto it = std::lower_bound(kSorted.begin(), kSorted.end(), unit,
-                                     [](Entry e, char16_t u) { return e.unit < u; });
+    const auto it =
+        std::lower_bound(kSorted.begin(), kSorted.end(), unit, [](Entry e, char16_t u) { return e.unit < u; });
     return it != kSorted.end() && it->unit == unit ? it->index : -1;
 }
 

@@ -7,6 +7,7 @@
 
 namespace vocalith {
 
+// clang-format off
 inline constexpr std::array<char16_t, 136> SymbolInventory = {
     // Letters (86).
     u'\u0251', u'\u0250', u'\u0252', u'\u00E6', u'\u0253', u'\u0299', u'\u03B2', u'\u0254', u'\u0255', u'\u00E7',
@@ -29,6 +30,7 @@ inline constexpr std::array<char16_t, 136> SymbolInventory = {
     // Arrows (5).
     u'\u2193', u'\u2191', u'\u2192', u'\u2197', u'\u2198',
 };
+// clang-format on
 
 // Position of the UTF-16 unit in SymbolInventory, or -1 when it is not an inventory symbol.
 int inventoryIndex(char16_t unit);

@@ -1,7 +1,7 @@
 #include "encodings/xsampa.h"
 
-#include "engine/compiledchain.h"
 #include "encodings/xsampatables.h"
+#include "engine/compiledchain.h"
 
 #include <algorithm>
 

@@ -6,6 +6,7 @@
 
 namespace vocalith::xsampa {
 
+// clang-format off
 constexpr std::array<SymbolCode, 148> kExportSymbols = {{
     {u'\u00AD', u"-"},     {u'\u00E6', u"{"},       {u'\u00E7', u"C"},       {u'\u00F0', u"D"},
     {u'\u00F8', u"2"},     {u'\u0127', u"X\\"},     {u'\u014B', u"N"},       {u'\u0153', u"9"},
@@ -45,36 +46,46 @@ constexpr std::array<SymbolCode, 148> kExportSymbols = {{
     {u'\u1DC7', u"_T_H"},  {u'\u1DC8', u"_R_F"},    {u'\u1DC9', u"_F_R"},    {u'\u207F', u"_n"},
     {u'\u2191', u"^"},     {u'\u2193', u"!"},       {u'\u2197', u"<R>"},     {u'\u2198', u"<F>"},
 }};
+// clang-format on
 
+// clang-format off
 const std::array<Replacement, 2> kExportBarredVowels = {{
     {u"\u026A\u0336", u"I\\"},
     {u"\u028A\u0336", u"U\\"},
 }};
+// clang-format on
 
 namespace {
 
 // Import, step 1: contour codes and the long letter codes, longest keys first.
+// clang-format off
 constexpr Replacement kImportContours[] = {
     {u"_L_H_L", u"\u1DC8"}, {u"_R_F", u"\u1DC8"}, {u"_/_\\", u"\u1DC8"}, {u"_H_L_H", u"\u1DC9"},
     {u"_F_R", u"\u1DC9"},   {u"_\\_/", u"\u1DC9"}, {u"|\\|\\", u"\u01C1"}, {u"G\\_<", u"\u029B"},
     {u"J\\_<", u"\u0284"},  {u"_L_H", u"\u030C"},  {u"_H_L", u"\u0302"},   {u"_T_H", u"\u1DC7"},
     {u"_B_L", u"\u1DC5"},   {u"_H_T", u"\u1DC4"},  {u"_L_B", u"\u1DC6"},
 };
+// clang-format on
 
 // Import, after the tone codes of one to three letters: the arrows and the other one-letter codes.
+// clang-format off
 constexpr Replacement kImportToneMarks[] = {
     {u"<!>", u"\u2193"}, {u"<^>", u"\u2191"}, {u"</>", u"\u2197"}, {u"<\\>", u"\u2198"},
     {u"<B>", u"\u02E9"}, {u"<F>", u"\u2198"}, {u"<H>", u"\u02E6"}, {u"<L>", u"\u02E8"},
     {u"<M>", u"\u02E7"}, {u"<R>", u"\u2197"}, {u"<T>", u"\u02E5"},
 };
+// clang-format on
 
 // Import, step 3: three-character codes.
+// clang-format off
 constexpr Replacement kImportThree[] = {
     {u"b_<", u"\u0253"}, {u"d_<", u"\u0257"},  {u"g_<", u"\u0260"},
     {u"r\\`", u"\u027B"}, {u"\\|\\", u"\u01C1"}, {u"_?\\", u"\u02E4"},
 };
+// clang-format on
 
 // Import, step 4: two-character codes.
+// clang-format off
 constexpr Replacement kImportTwo[] = {
     {u"-\\", u"\u035C"}, {u"_0", u"\u0325"}, {u"_\"", u"\u0308"}, {u"_=", u"\u0329"},
     {u"_-", u"\u0320"},  {u"_+", u"\u031F"}, {u"_}", u"\u031A"},  {u"_^", u"\u032F"},
@@ -98,8 +109,10 @@ constexpr Replacement kImportTwo[] = {
     {u"U\\", u"\u028A\u0336"}, {u"v\\", u"\u028B"}, {u"x\\", u"\u0267"}, {u"X\\", u"\u0127"},
     {u"z\\", u"\u0291"}, {u"dZ", u"d\u0292"}, {u"tS", u"t\u0283"}, {u"||", u"\u01C1"},
 };
+// clang-format on
 
 // Import, step 5: one-character codes.
+// clang-format off
 constexpr Replacement kImportOne[] = {
     {u"\"", u"\u02C8"}, {u"=", u"\u0329"}, {u"`", u"\u02DE"}, {u"'", u"\u02B2"},
     {u"{", u"\u00E6"},  {u"}", u"\u0289"}, {u"?", u"\u0294"}, {u"\\", u"\u01C0"},
@@ -116,9 +129,10 @@ constexpr Replacement kImportOne[] = {
     {u"U", u"\u028A"},  {u"V", u"\u028C"}, {u"W", u"\u028D"}, {u"X", u"\u03C7"},
     {u"Y", u"\u028F"},  {u"Z", u"\u0292"},
 };
+// clang-format on
 
-static_assert(std::size(kImportContours) == 15 && std::size(kImportToneMarks) == 11 &&
-              std::size(kImportThree) == 6 && std::size(kImportTwo) == 84 && std::size(kImportOne) == 54);
+static_assert(std::size(kImportContours) == 15 && std::size(kImportToneMarks) == 11 && std::size(kImportThree) == 6 &&
+              std::size(kImportTwo) == 84 && std::size(kImportOne) == 54);
 static_assert(std::is_sorted(kExportSymbols.begin(), kExportSymbols.end(),
                              [](const SymbolCode &a, const SymbolCode &b) { return a.symbol < b.symbol; }));
 

@@ -14,9 +14,11 @@ struct ToneLetter {
     char16_t name;
     char16_t letter;
 };
+// clang-format off
 inline constexpr std::array<ToneLetter, 5> kToneLetters = {{
     {u'B', u'\u02E9'}, {u'L', u'\u02E8'}, {u'M', u'\u02E7'}, {u'H', u'\u02E6'}, {u'T', u'\u02E5'},
 }};
+// clang-format on
 
 struct SymbolCode {
     char16_t symbol;

@@ -15,6 +15,7 @@ const QString kCut = QStringLiteral("#@#");
 
 // Normalisation of the input: punctuation becomes its own segment, brackets, quotes,
 // dashes and slashes become spaces, the typographic apostrophes become "'".
+// clang-format off
 constexpr Replacement kNormalise[] = {
     {u"\t", u" "},
     {u":", u"#@#:#@#"},
@@ -34,6 +35,7 @@ constexpr Replacement kNormalise[] = {
     {u",", u"#@#,#@#"},
     {u"\r\n", u"#@#\r\n#@#"},
 };
+// clang-format on
 
 const QString kPunctuationWords[] = {QStringLiteral(","), QStringLiteral("."), QStringLiteral(":"),
                                      QStringLiteral(";"), QStringLiteral("!"), QStringLiteral("?")};
@@ -97,9 +99,8 @@ QString spellMoney(const QString &w) {
 }
 
 bool isMoneyWord(const QString &w) {
-    return w.startsWith(QLatin1Char('$')) || w.startsWith(QLatin1String("us$")) ||
-           w.startsWith(QLatin1String("c$")) || w.startsWith(QChar(0x20AC)) || w.startsWith(QChar(0x00A3)) ||
-           w.endsWith(QChar(0x20AC));
+    return w.startsWith(QLatin1Char('$')) || w.startsWith(QLatin1String("us$")) || w.startsWith(QLatin1String("c$")) ||
+           w.startsWith(QChar(0x20AC)) || w.startsWith(QChar(0x00A3)) || w.endsWith(QChar(0x20AC));
 }
 
 QString firstPassWord(QString w, Accent accent) {

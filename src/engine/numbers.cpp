@@ -12,9 +12,9 @@ namespace {
 constexpr qint64 kTooBig = 999999999999999LL;
 
 struct NumberWords {
-    QStringList units{"zero",    "one",     "two",       "three",    "four",    "five",    "six",
-                      "seven",   "eight",   "nine",      "ten",      "eleven",  "twelve",  "thirteen",
-                      "fourteen", "fifteen", "sixteen",  "seventeen", "eighteen", "nineteen"};
+    QStringList units{"zero",     "one",     "two",     "three",     "four",     "five",    "six",
+                      "seven",    "eight",   "nine",    "ten",       "eleven",   "twelve",  "thirteen",
+                      "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
     QStringList tens{"twenty", "thirty", "forty", "fifty", "sixty", "seventy", "eighty", "ninety"};
     QStringList scales{"", "thousand", "million", "billion", "trillion"};
 };
@@ -28,14 +28,14 @@ struct Currency {
     const char16_t *symbol;
     const char16_t *name;
 };
+// clang-format off
 constexpr Currency kCurrencies[] = {
     {u"$", u"dollars"}, {u"us$", u"u s dollars"}, {u"c$", u"canadian dollars"}, {u"\u20AC", u"euros"},
     {u"\u00A3", u"pounds"},
 };
+// clang-format on
 
-void append(QString &result, const QString &words) {
-    result = (result + QLatin1Char(' ') + words).trimmed();
-}
+void append(QString &result, const QString &words) { result = (result + QLatin1Char(' ') + words).trimmed(); }
 
 // Digits of the numeric text without spaces, "$" and ","; "(x)" becomes "-x".
 QString cleaned(const QString &number) {

@@ -4,6 +4,7 @@
 
 namespace vocalith {
 
+// clang-format off
 const std::array<RenderOptionInfo, 9> kRenderOptions = {{
     {"keepspaces", "chkKeepSpaces", "Keep spaces", &RenderOptions::keepSpaces},
     {"removestress", "chkStress", "Remove stress", &RenderOptions::removeStress},
@@ -15,6 +16,7 @@ const std::array<RenderOptionInfo, 9> kRenderOptions = {{
     {"slash", "chkSlash", "Use '/' instead of '|'", &RenderOptions::slash},
     {"list", "chkList", "Keep '|' before and after CR", &RenderOptions::list},
 }};
+// clang-format on
 
 const RenderOptionInfo *findRenderOption(const QString &key) {
     for (const RenderOptionInfo &o : kRenderOptions)
@@ -28,10 +30,12 @@ namespace {
 const QString kCrLf = QStringLiteral("\r\n");
 
 // Punctuation shown as marks; the full stop waits as "<@>" until the syllable dots are done.
+// clang-format off
 constexpr Replacement kKeepPunctuation[] = {
     {u" <.>", u"<@>"}, {u" <,>", u","}, {u" <;>", u";"}, {u" <:>", u":"}, {u" <?>", u"?"}, {u" <!>", u"!"},
     {u"<.>", u"<@>"},  {u"<,>", u","},  {u"<;>", u";"},  {u"<:>", u":"},  {u"<?>", u"?"},  {u"<!>", u"!"},
 };
+// clang-format on
 
 const char16_t *const kPunctuationTokens[] = {u" <.>", u" <,>", u" <;>", u" <:>", u" <?>", u" <!>",
                                               u"<.>",  u"<,>",  u"<;>",  u"<:>",  u"<?>",  u"<!>"};
@@ -65,7 +69,9 @@ QString AddIntrusiveR(QString text) {
                 return true;
         return false;
     };
-    auto isVowel = [](QChar c) { return std::u16string_view(kIntrusiveVowels).find(char16_t(c.unicode())) != std::u16string_view::npos; };
+    auto isVowel = [](QChar c) {
+        return std::u16string_view(kIntrusiveVowels).find(char16_t(c.unicode())) != std::u16string_view::npos;
+    };
     auto isPrefix = [](QChar c) {
         for (const char16_t *p : kStressPrefixes)
             if (p[0] != 0 && c == QChar(p[0]))

@@ -10,15 +10,15 @@
 namespace vocalith {
 
 struct RenderOptions {
-    bool removeStress = false;       // chkStress
-    bool intrusiveR = true;          // chkIntrusiveR (British only)
-    bool slash = true;               // chkSlash: "/" instead of "|"
-    bool keepPunctuation = false;    // chkPunctuation (only while syllables are hidden)
-    bool removeCRs = true;           // chkRemoveCRs
-    bool showSyllables = true;       // chkSyllables
-    bool keepSpaces = true;          // chkKeepSpaces
-    bool list = true;                // chkList
-    bool syllabicConsonants = true;  // chkSyllabicConsonants
+    bool removeStress = false;      // chkStress
+    bool intrusiveR = true;         // chkIntrusiveR (British only)
+    bool slash = true;              // chkSlash: "/" instead of "|"
+    bool keepPunctuation = false;   // chkPunctuation (only while syllables are hidden)
+    bool removeCRs = true;          // chkRemoveCRs
+    bool showSyllables = true;      // chkSyllables
+    bool keepSpaces = true;         // chkKeepSpaces
+    bool list = true;               // chkList
+    bool syllabicConsonants = true; // chkSyllabicConsonants
 
     // The punctuation box is usable only while syllable dots are hidden (the dot and the
     // full stop are the same character).

@@ -3,9 +3,7 @@
 namespace vocalith {
 
 namespace {
-QStringView view(const char16_t *s) {
-    return QStringView(s, qsizetype(std::char_traits<char16_t>::length(s)));
-}
+QStringView view(const char16_t *s) { return QStringView(s, qsizetype(std::char_traits<char16_t>::length(s))); }
 // Finds needle from a position: looks for its first character that is not a space with
 // the vectorised single-character search (spaces are everywhere in text, the other
 // characters of the chains' keys are rare), then compares the whole needle.

@@ -142,8 +142,8 @@ std::optional<QString> SegmentTranscriber::fromFunctionWords(int i) {
             // "is" is taken in full rather than transcribed: its own rule looks back at
             // this word, and transcribing it here would never end.
             const QString next = m_words[i + 1] == kIs ? kIsFull : transcribeWord(i + 1);
-            result = row->form(m_accent, StartsWithVowel(next) ? FunctionForm::BeforeVowel
-                                                               : FunctionForm::BeforeConsonant);
+            result =
+                row->form(m_accent, StartsWithVowel(next) ? FunctionForm::BeforeVowel : FunctionForm::BeforeConsonant);
         }
     } else {
         result = row->form(m_accent, FunctionForm::AtEnd);

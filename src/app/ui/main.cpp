@@ -13,7 +13,8 @@ int main(int argc, char **argv) {
     QApplication::setApplicationName(QStringLiteral("Vocalith"));
 
     QCommandLineParser parser;
-    const QCommandLineOption lexicon(QStringLiteral("lexicon"), QStringLiteral("Lexicon database"), QStringLiteral("PATH"));
+    const QCommandLineOption lexicon(QStringLiteral("lexicon"), QStringLiteral("Lexicon database"),
+                                     QStringLiteral("PATH"));
     const QCommandLineOption contributions(QStringLiteral("contributions"), QStringLiteral("Contribution database"),
                                            QStringLiteral("PATH"));
     parser.addOptions({lexicon, contributions});

@@ -266,10 +266,9 @@ QFrame *MainWindow::buildPhoneticsFrame() {
     commands->addWidget(picClearPhonetics);
     commands->addStretch(1);
     // Statistics, import and export come in a later version.
-    for (const auto &[name, caption] : {std::pair{"picStatistics", texts::kStatistics},
-                                        std::pair{"picZentab", texts::kZentab},
-                                        std::pair{"picImport", texts::kImport},
-                                        std::pair{"picExport", texts::kExport}}) {
+    for (const auto &[name, caption] :
+         {std::pair{"picStatistics", texts::kStatistics}, std::pair{"picZentab", texts::kZentab},
+          std::pair{"picImport", texts::kImport}, std::pair{"picExport", texts::kExport}}) {
         auto *b = new PictureButton(QString::fromLatin1(name), caption);
         b->setEnabled(false);
         commands->addWidget(b);
@@ -294,8 +293,8 @@ QFrame *MainWindow::buildPhoneticsFrame() {
 
     // Three columns of three, in this order down each column.
     static const char *const kColumns[3][3] = {{"chkKeepSpaces", "chkStress", "chkPunctuation"},
-                                                {"chkSyllabicConsonants", "chkIntrusiveR", "chkSyllables"},
-                                                {"chkRemoveCRs", "chkList", "chkSlash"}};
+                                               {"chkSyllabicConsonants", "chkIntrusiveR", "chkSyllables"},
+                                               {"chkRemoveCRs", "chkList", "chkSlash"}};
     auto *options = new QGridLayout;
     QHash<QString, QCheckBox *> boxes;
     for (int c = 0; c < 3; ++c)
@@ -445,7 +444,8 @@ void MainWindow::applySettings(const Settings &s) {
     applyAccentLook();
     cmbFontSize->setCurrentText(s.fontSize);
     m_appliedFontSize = s.fontSize;
-    const std::pair<PictureButton *, bool> styles[] = {{picNegrita, s.bold}, {picItalic, s.italic}, {picUnderline, s.underline}};
+    const std::pair<PictureButton *, bool> styles[] = {
+        {picNegrita, s.bold}, {picItalic, s.italic}, {picUnderline, s.underline}};
     for (const auto &[button, on] : styles) {
         button->setTag(on ? QStringLiteral("1") : QStringLiteral("0"));
         button->setPicture(on ? texts::kPictureOn : texts::kPictureOff);

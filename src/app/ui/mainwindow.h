@@ -103,7 +103,7 @@ private:
     std::unique_ptr<Lexicon> m_lexicon;
     std::unique_ptr<Connection> m_contributionsDb;
 
-    QString m_stored;          // StoredTranscription
+    QString m_stored; // StoredTranscription
     RecentSymbols m_recent;
     PanelState m_panels = initialPanelState();
     QString m_appliedFontSize; // the size box's last valid text

@@ -8,7 +8,7 @@ class QWidget;
 namespace vocalith {
 
 enum class MessageKind {
-    Plain,       // OK button, no icon
+    Plain, // OK button, no icon
     Information,
     Critical,
 };

@@ -72,8 +72,8 @@ KeyboardWidget::KeyboardWidget(QWidget *parent) : QGroupBox(kKeyboardTitle, pare
     symbols->setSpacing(2);
     const RecentSymbols initial;
     for (int i = 0; i < kSymbolButtonCount; ++i) {
-        QToolButton *b = makeButton(QStringLiteral("picIPASymbol_%1").arg(i), initial.button(i).symbol,
-                                    initial.button(i).tooltip);
+        QToolButton *b =
+            makeButton(QStringLiteral("picIPASymbol_%1").arg(i), initial.button(i).symbol, initial.button(i).tooltip);
         m_symbolButtons << b;
         symbols->addWidget(b);
         if (i == 0)
@@ -102,7 +102,8 @@ QToolButton *KeyboardWidget::makeButton(const QString &name, const QString &symb
     b->setProperty(kSymbolProperty, symbol);
     b->setToolTip(toolTip);
     b->setFixedSize(kFaceWidth, kFaceHeight);
-    connect(b, &QToolButton::clicked, this, [this, b] { emit insertRequested(b->property(kSymbolProperty).toString()); });
+    connect(b, &QToolButton::clicked, this,
+            [this, b] { emit insertRequested(b->property(kSymbolProperty).toString()); });
     return b;
 }
 

@@ -98,9 +98,7 @@ std::unique_ptr<Connection> Connection::openReadWrite(const QString &path, const
     return conn;
 }
 
-Connection::ReadTransaction::ReadTransaction(Connection &c) : m_db(c.database()) {
-    m_open = m_db.transaction();
-}
+Connection::ReadTransaction::ReadTransaction(Connection &c) : m_db(c.database()) { m_open = m_db.transaction(); }
 
 Connection::ReadTransaction::~ReadTransaction() {
     if (m_open)

@@ -18,8 +18,7 @@ namespace vocalith {
 // command boundary (the CLI's main, the window's command handlers).
 class DatabaseError : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString &message)
-        : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit DatabaseError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) {}
     QString message() const { return m_message; }
 
 private:
@@ -61,14 +60,12 @@ public:
 
     // Opens an existing database read-only. Returns nullptr when the file is missing,
     // cannot be opened or lacks a table named in requiredTables.
-    static std::unique_ptr<Connection> openReadOnly(const QString &path,
-                                                    const QStringList &requiredTables);
+    static std::unique_ptr<Connection> openReadOnly(const QString &path, const QStringList &requiredTables);
 
     // Opens a database for reading and writing. When the file does not exist and
     // createSchema is not empty, it is created with those statements. Returns nullptr
     // when the file can be neither opened nor created, or lacks a required table.
-    static std::unique_ptr<Connection> openReadWrite(const QString &path,
-                                                     const QStringList &createSchema,
+    static std::unique_ptr<Connection> openReadWrite(const QString &path, const QStringList &createSchema,
                                                      const QStringList &requiredTables);
 
     // Runs a query with bound parameters; the statement is prepared once per SQL text

@@ -10,7 +10,7 @@ OptText optText(const Recordset &rs, const QString &column) {
     return v.toString();
 }
 
-const QString kFormSuffix[6] = {QStringLiteral("_Weak"),      QStringLiteral("_Strong"),
+const QString kFormSuffix[6] = {QStringLiteral("_Weak"),        QStringLiteral("_Strong"),
                                 QStringLiteral("_AtBeginning"), QStringLiteral("_AtEnd"),
                                 QStringLiteral("_BeforeVowel"), QStringLiteral("_BeforeConsonant")};
 // Tables up to this many rows are read whole on first use instead of word by word.
@@ -100,8 +100,8 @@ const std::optional<FunctionWordRow> &Lexicon::functionWord(const QString &word)
         return *e.functionWord;
     if (preload(QStringLiteral("functionwords"), m_allFunctionWords, functionWordRow)) {
         const auto it = m_allFunctionWords->find(nocaseKey(word));
-        e.functionWord = it == m_allFunctionWords->end() ? std::nullopt
-                                                         : std::optional<FunctionWordRow>(it->second.front());
+        e.functionWord =
+            it == m_allFunctionWords->end() ? std::nullopt : std::optional<FunctionWordRow>(it->second.front());
         return *e.functionWord;
     }
     Recordset rs = m_db.openRecordset(QStringLiteral("SELECT * FROM functionwords WHERE word = ?"), {word});

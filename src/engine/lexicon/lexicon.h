@@ -7,9 +7,9 @@
 #include "engine/lexicon/database.h"
 
 #include <QHash>
-#include <unordered_map>
 #include <array>
 #include <optional>
+#include <unordered_map>
 
 namespace vocalith {
 

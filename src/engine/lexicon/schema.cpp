@@ -10,10 +10,11 @@ QStringList lexiconTables() {
                        "hiderhyme INTEGER NOT NULL DEFAULT 0)"),
         QStringLiteral("CREATE TABLE collocations (word TEXT NOT NULL COLLATE NOCASE, PREVIOUSWORD TEXT, "
                        "FOLLOWINGWORD TEXT, AFTER TEXT, BEFORE TEXT, BrE TEXT, AmE TEXT)"),
-        QStringLiteral("CREATE TABLE functionwords (word TEXT NOT NULL COLLATE NOCASE, "
-                       "BrE_Weak TEXT, BrE_Strong TEXT, BrE_AtBeginning TEXT, BrE_AtEnd TEXT, BrE_BeforeVowel TEXT, "
-                       "BrE_BeforeConsonant TEXT, AmE_Weak TEXT, AmE_Strong TEXT, AmE_AtBeginning TEXT, AmE_AtEnd TEXT, "
-                       "AmE_BeforeVowel TEXT, AmE_BeforeConsonant TEXT)"),
+        QStringLiteral(
+            "CREATE TABLE functionwords (word TEXT NOT NULL COLLATE NOCASE, "
+            "BrE_Weak TEXT, BrE_Strong TEXT, BrE_AtBeginning TEXT, BrE_AtEnd TEXT, BrE_BeforeVowel TEXT, "
+            "BrE_BeforeConsonant TEXT, AmE_Weak TEXT, AmE_Strong TEXT, AmE_AtBeginning TEXT, AmE_AtEnd TEXT, "
+            "AmE_BeforeVowel TEXT, AmE_BeforeConsonant TEXT)"),
         QStringLiteral("CREATE TABLE metadata (attribute TEXT NOT NULL, Value TEXT)"),
         QStringLiteral("CREATE TABLE contributors (name TEXT, \"from\" TEXT, contribution TEXT)"),
     };
@@ -47,9 +48,19 @@ QStringList lexiconColumns(const QString &table) {
     if (table == QLatin1String("collocations"))
         return {"word", "PREVIOUSWORD", "FOLLOWINGWORD", "AFTER", "BEFORE", "BrE", "AmE"};
     if (table == QLatin1String("functionwords"))
-        return {"word", "BrE_Weak", "BrE_Strong", "BrE_AtBeginning", "BrE_AtEnd", "BrE_BeforeVowel",
-                "BrE_BeforeConsonant", "AmE_Weak", "AmE_Strong", "AmE_AtBeginning", "AmE_AtEnd",
-                "AmE_BeforeVowel", "AmE_BeforeConsonant"};
+        return {"word",
+                "BrE_Weak",
+                "BrE_Strong",
+                "BrE_AtBeginning",
+                "BrE_AtEnd",
+                "BrE_BeforeVowel",
+                "BrE_BeforeConsonant",
+                "AmE_Weak",
+                "AmE_Strong",
+                "AmE_AtBeginning",
+                "AmE_AtEnd",
+                "AmE_BeforeVowel",
+                "AmE_BeforeConsonant"};
     if (table == QLatin1String("metadata"))
         return {"attribute", "Value"};
     if (table == QLatin1String("contributors"))
