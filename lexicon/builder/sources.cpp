@@ -8,48 +8,6 @@
 
 namespace vocalith::lexicon {
 
-namespace {
-
-const QString kFestivalVowels[] = {
-    QStringLiteral("aa"), QStringLiteral("ae"), QStringLiteral("ah"), QStringLiteral("ao"),
-    QStringLiteral("aw"), QStringLiteral("ax"), QStringLiteral("ay"), QStringLiteral("eh"),
-    QStringLiteral("er"), QStringLiteral("ey"), QStringLiteral("ih"), QStringLiteral("iy"),
-    QStringLiteral("ow"), QStringLiteral("oy"), QStringLiteral("uh"), QStringLiteral("uw")};
-
-bool isFestivalVowel(const QString &p) {
-    for (const QString &v : kFestivalVowels)
-        if (p == v)
-            return true;
-    return false;
-}
-
-} // namespace
-
-QString festivalEntryToArpabet(const QString &line, QString *word) {
-    static const QRegularExpression entry(QStringLiteral(R"re(^\("([^"]+)"\s+\S+\s+\((.*)\)\)\s*$)re"));
-    static const QRegularExpression syllable(QStringLiteral(R"re(\(\(([^()]*)\)\s+(\d)\))re"));
-    const auto m = entry.match(line);
-    if (!m.hasMatch())
-        return {};
-    if (word)
-        *word = m.captured(1);
-    QStringList out;
-    auto it = syllable.globalMatch(m.captured(2));
-    while (it.hasNext()) {
-        const auto s = it.next();
-        const QString stress = s.captured(2);
-        for (const QString &p : s.captured(1).split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
-            if (p == QLatin1String("ax"))
-                out << QStringLiteral("AH0");
-            else if (isFestivalVowel(p))
-                out << p.toUpper() + stress;
-            else
-                out << p.toUpper();
-        }
-    }
-    return out.join(QLatin1Char(' '));
-}
-
 bool readCmudict(const QString &path, QMap<QString, QString> &out, QString *error) {
     QFile file(path);
     if (!file.open(QIODevice::ReadOnly)) {
@@ -62,16 +20,11 @@ bool readCmudict(const QString &path, QMap<QString, QString> &out, QString *erro
     in.setEncoding(QStringConverter::Utf8);
     while (!in.atEnd()) {
         const QString line = in.readLine();
-        QString word, arpabet;
-        if (line.startsWith(QLatin1String("(\""))) {
-            arpabet = festivalEntryToArpabet(line, &word);
-        } else {
-            const auto m = npmEntry.match(line);
-            if (!m.hasMatch())
-                continue;
-            word = m.captured(1);
-            arpabet = m.captured(2);
-        }
+        const auto m = npmEntry.match(line);
+        if (!m.hasMatch())
+            continue;
+        QString word = m.captured(1);
+        const QString arpabet = m.captured(2);
         if (word.isEmpty() || arpabet.isEmpty() || word.contains(QLatin1Char('(')))
             continue; // later variants "word(2)" are left out
         word = word.toLower();

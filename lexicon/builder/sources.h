@@ -9,13 +9,9 @@
 namespace vocalith::lexicon {
 
 // CMUdict as word → ARPAbet with stress digits ("N EY1 SH AH0 N"), first pronunciation of
-// each word only, words in lower case. Two formats are read:
-//  - the npm package cmu-pronouncing-dictionary (index.js, lines `  "word": "ARPABET",`);
-//  - festlex-cmu's cmudict-0.4.out (`("word" pos (((n ey) 1) ((sh ax n) 0)))`), where the
-//    stress belongs to the syllable and "ax" is the unstressed AH.
+// each word only, words in lower case, read from the npm package cmu-pronouncing-dictionary
+// (index.js, lines `  "word": "ARPABET",`).
 bool readCmudict(const QString &path, QMap<QString, QString> &out, QString *error);
-// One festlex entry to ARPAbet; empty when the line is no entry.
-QString festivalEntryToArpabet(const QString &line, QString *word);
 
 // A word list (one word a line). Each lower-cased word maps to true when the list has it
 // in lower case (a common word), false when only capitalised forms occur (a name or an

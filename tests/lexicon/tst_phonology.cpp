@@ -442,26 +442,6 @@ private slots:
         QCOMPARE(renderPron(b), expected);
     }
 
-    void festivalEntries_data() {
-        QTest::addColumn<QString>("line");
-        QTest::addColumn<QString>("word");
-        QTest::addColumn<QString>("arpabet");
-        QTest::newRow("syllable stress") << R"(("aardvark" nil (((aa r d) 1) ((v aa r k) 1))))" << "aardvark"
-                                         << "AA1 R D V AA1 R K";
-        QTest::newRow("ax") << R"(("about" nil (((ax) 0) ((b aw t) 1))))" << "about" << "AH0 B AW1 T";
-        QTest::newRow("part of speech") << R"(("record" n (((r eh) 1) ((k er d) 0))))" << "record"
-                                        << "R EH1 K ER0 D";
-        QTest::newRow("header") << "MNCL" << "" << "";
-    }
-    void festivalEntries() {
-        QFETCH(QString, line);
-        QFETCH(QString, word);
-        QFETCH(QString, arpabet);
-        QString w;
-        QCOMPARE(festivalEntryToArpabet(line, &w), arpabet);
-        QCOMPARE(w, word);
-    }
-
     void sourceFiles() {
         QTemporaryFile npm, list;
         QVERIFY(npm.open() && list.open());
