@@ -1,5 +1,5 @@
 #pragma once
-// Shared plumbing of vocalith-cli: global options, the command table, standard streams
+// Shared plumbing of vocalith-cli: global options, the command table, the standard streams
 // and the conversions between terminal text and the program's text boxes.
 
 #include "engine/accent.h"
@@ -8,25 +8,42 @@
 
 #include <QByteArray>
 #include <QCommandLineParser>
+#include <QIODevice>
 #include <QString>
 #include <QStringList>
 #include <memory>
 
 namespace vocalith::cli {
 
-enum Exit { kDone = 0, kRefused = 1, kUsage = 2, kDatabase = 3 };
+enum Exit { kDone = 0, kRefused = 1, kUsage = 2, kDatabase = 3, kOutput = 4 };
 
-// Thrown by a command for a usage error; main prints the message and the usage, exits 2.
+// Thrown by a command for a usage error: the message and the usage go to stderr, exit 2.
 struct UsageError {
     QString message;
 };
 
-// Thrown when a database a command needs cannot be opened; main prints it and exits 3.
+// Thrown when a database a command needs cannot be opened: exit 3.
 struct DatabaseUnavailable {
-    QString message;
+    QString message; // the program's fixed text
+    QString reason;  // what went wrong, on a second line
 };
 
-struct Context {
+// Thrown when standard output cannot be written (full disk, closed pipe): exit 4.
+struct OutputError {
+    QString reason;
+};
+
+// The three standard streams of one run.
+struct Streams {
+    QIODevice &in;
+    QIODevice &out;
+    QIODevice &err;
+};
+
+class Context {
+public:
+    explicit Context(Streams streams) : m_streams(streams) {}
+
     QString lexiconPath;       // --lexicon, empty when not given
     QString contributionsPath; // --contributions, empty when not given
     Accent accent = Accent::BrE;
@@ -37,26 +54,38 @@ struct Context {
     // The opened contribution database, created when missing (throws DatabaseUnavailable).
     Connection &contributions();
 
+    // All of standard input.
+    QByteArray readAll();
+    // All of standard input as UTF-8 text; invalid bytes become U+FFFD.
+    QString readAllText();
+    // Standard output; throws OutputError when the bytes cannot be written.
+    void write(const QByteArray &bytes);
+    void write(const QString &text) { write(text.toUtf8()); }
+    // Standard error (a failure there has nowhere to be reported).
+    void writeErr(const QString &text);
+    QIODevice &in() { return m_streams.in; }
+
 private:
+    Streams m_streams;
     std::unique_ptr<Connection> m_lexiconConnection;
     std::unique_ptr<Lexicon> m_lexicon;
     std::unique_ptr<Connection> m_contributions;
 };
 
-// A command gets its own arguments (without the command name).
+// A command gets its own arguments (without the command name) and returns the exit status.
 using CommandFn = int (*)(Context &, const QStringList &args);
 
-// Adds a command to the table; each command file holds one static registrar per command.
-struct Registrar {
-    Registrar(const char *name, CommandFn fn);
-};
+// The commands, each in its own file.
+int transcribeCommand(Context &, const QStringList &);
+int renderCommand(Context &, const QStringList &);
+int numberCommand(Context &, const QStringList &);
+int exportCommand(Context &, const QStringList &);
+int importCommand(Context &, const QStringList &);
+int aboutCommand(Context &, const QStringList &);
 
-QByteArray readStdin();
-// Standard input as UTF-8 text; invalid bytes become U+FFFD.
-QString readStdinText();
-void writeOut(const QByteArray &bytes);
-void writeOut(const QString &text);
-void writeErr(const QString &text);
+// Runs one command line (args[0] is the program name) on the given streams and returns the
+// exit status; every failure ends here with its message on err.
+int run(const QStringList &args, Streams streams);
 
 // Terminal text to box text: LF and CR LF become CR LF; one final line break is dropped.
 QString toBoxText(QString text);

@@ -48,30 +48,24 @@ const Notation &notationOption(const QString &command, const QString &option, co
     throw UsageError{QStringLiteral("--%1 takes %2, not \"%3\"").arg(option, QLatin1String(kNotationNames), name)};
 }
 
-// Standard input as UTF-8 with nothing dropped: a leading byte order mark stays (as U+FEFF),
-// invalid bytes and a sequence cut off at the end become U+FFFD.
-QString readStdinExactly() {
+// Standard input through the converter, with no line-break handling. The input is read as
+// UTF-8 with nothing dropped: a leading byte order mark stays (as U+FEFF), invalid bytes and
+// a sequence cut off at the end become U+FFFD.
+int convert(Context &context, Converter fn) {
     QStringDecoder decoder(QStringDecoder::Utf8,
                            QStringDecoder::Flag::Stateless | QStringDecoder::Flag::ConvertInitialBom);
-    return decoder.decode(readStdin());
-}
-
-// No line-break handling: the converters see exactly the decoded bytes of standard input.
-int convert(Converter fn) {
-    writeOut(fn(readStdinExactly()));
+    context.write(fn(decoder.decode(context.readAll())));
     return kDone;
 }
 
-int exportCommand(Context &, const QStringList &args) {
-    return convert(notationOption(QStringLiteral("export"), QStringLiteral("to"), args).exportFn);
-}
-
-int importCommand(Context &, const QStringList &args) {
-    return convert(notationOption(QStringLiteral("import"), QStringLiteral("from"), args).importFn);
-}
-
-const Registrar kExport("export", exportCommand);
-const Registrar kImport("import", importCommand);
-
 } // namespace
+
+int exportCommand(Context &context, const QStringList &args) {
+    return convert(context, notationOption(QStringLiteral("export"), QStringLiteral("to"), args).exportFn);
+}
+
+int importCommand(Context &context, const QStringList &args) {
+    return convert(context, notationOption(QStringLiteral("import"), QStringLiteral("from"), args).importFn);
+}
+
 } // namespace vocalith::cli

@@ -40,12 +40,14 @@ RenderOptions displayOptions(const QCommandLineParser &parser) {
     return options;
 }
 
-void printRendered(const QString &stored, const RenderOptions &options, Accent accent) {
+void printRendered(Context &context, const QString &stored, const RenderOptions &options, Accent accent) {
     if (const auto shown = RenderTranscription(stored, options, accent))
-        writeOut(fromBoxText(*shown) + QLatin1Char('\n'));
+        context.write(fromBoxText(*shown) + QLatin1Char('\n'));
 }
 
-int transcribe(Context &context, const QStringList &args) {
+} // namespace
+
+int transcribeCommand(Context &context, const QStringList &args) {
     QCommandLineParser parser;
     const QCommandLineOption raw(QStringLiteral("raw"), QStringLiteral("Print the stored transcription"));
     parser.addOptions({raw, kSettingsOption, kSetOption});
@@ -54,32 +56,32 @@ int transcribe(Context &context, const QStringList &args) {
     const RenderOptions options = displayOptions(parser);
 
     const QString text = parser.positionalArguments().isEmpty()
-                             ? toBoxText(readStdinText())
+                             ? toBoxText(context.readAllText())
                              : toBoxText(parser.positionalArguments().join(QLatin1Char(' ')));
     const auto stored = Transcribe(text, context.accent, context.lexicon());
     if (!stored)
         return kDone;
     if (parser.isSet(raw)) {
         if (!stored->isEmpty())
-            writeOut(fromBoxText(*stored) + QLatin1Char('\n'));
+            context.write(fromBoxText(*stored) + QLatin1Char('\n'));
     } else {
-        printRendered(*stored, options, context.accent);
+        printRendered(context, *stored, options, context.accent);
     }
     return kDone;
 }
 
-int render(Context &context, const QStringList &args) {
+int renderCommand(Context &context, const QStringList &args) {
     QCommandLineParser parser;
     parser.addOptions({kSettingsOption, kSetOption});
     parseOptions(parser, QStringLiteral("render"), args);
     if (!parser.positionalArguments().isEmpty())
         throw UsageError{QStringLiteral("render reads the stored transcription from standard input")};
     const RenderOptions options = displayOptions(parser);
-    printRendered(toBoxText(readStdinText()), options, context.accent);
+    printRendered(context, toBoxText(context.readAllText()), options, context.accent);
     return kDone;
 }
 
-int number(Context &context, const QStringList &args) {
+int numberCommand(Context &context, const QStringList &args) {
     QCommandLineParser parser;
     const QCommandLineOption amount(QStringLiteral("amount"), QStringLiteral("Currency symbol"),
                                     QStringLiteral("SYMBOL"));
@@ -89,15 +91,10 @@ int number(Context &context, const QStringList &args) {
     if (parser.positionalArguments().size() != 1)
         throw UsageError{QStringLiteral("number takes one NUMBER")};
     QString currency = parser.value(amount);
-    writeOut(NumberToWords(parser.positionalArguments().front(), parser.isSet(amount), currency,
-                           accentCode(context.accent)) +
-             QLatin1Char('\n'));
+    context.write(NumberToWords(parser.positionalArguments().front(), parser.isSet(amount), currency,
+                                accentCode(context.accent)) +
+                  QLatin1Char('\n'));
     return kDone;
 }
 
-const Registrar kTranscribe("transcribe", transcribe);
-const Registrar kRender("render", render);
-const Registrar kNumber("number", number);
-
-} // namespace
 } // namespace vocalith::cli

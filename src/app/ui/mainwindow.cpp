@@ -7,6 +7,7 @@
 #include "app/ui/aboutdialog.h"
 #include "app/ui/messagebox.h"
 #include "app/ui/picturebutton.h"
+#include "contributions/contributiondb.h"
 #include "contributions/ui/contributionpanel.h"
 #include "editor/addtext.h"
 #include "editor/ipachart.h"
@@ -382,8 +383,7 @@ bool MainWindow::startUp() {
     }
     m_lexicon = std::make_unique<Lexicon>(*m_lexiconDb);
 
-    m_contributionsDb = Connection::openReadWrite(m_paths.contributions, schema::contributionTables(),
-                                                  schema::contributionRequiredTables());
+    m_contributionsDb = contributions::open(m_paths.contributions);
     if (!m_contributionsDb) {
         m_messages.show(this, MessageKind::Critical, messages::kContributionsNotAvailable);
         fraHelpMe->notice()->setText(messages::kContributionsImpossible);

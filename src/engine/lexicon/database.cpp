@@ -44,56 +44,88 @@ Connection::~Connection() {
     QSqlDatabase::removeDatabase(m_name);
 }
 
-bool Connection::hasTables(QSqlDatabase &db, const QStringList &tables) {
-    const QStringList present = db.tables();
+namespace {
+void setReason(QString *reason, const QString &text) {
+    if (reason)
+        *reason = text;
+}
+} // namespace
+
+bool Connection::checkTables(QSqlDatabase &db, const QStringList &tables, QString *reason) {
+    // SQLite opens any file lazily: reading the schema proves it is a database (and finds a lock).
+    QSqlQuery q(db);
+    if (!q.exec(QStringLiteral("SELECT name FROM sqlite_master WHERE type = 'table'"))) {
+        const QSqlError e = q.lastError();
+        setReason(reason, e.databaseText().isEmpty() ? e.text() : e.databaseText());
+        return false;
+    }
+    QStringList present;
+    while (q.next())
+        present << q.value(0).toString();
     for (const QString &t : tables) {
-        bool found = false;
-        for (const QString &p : present)
-            found = found || p.compare(t, Qt::CaseInsensitive) == 0;
-        if (!found)
+        if (!present.contains(t, Qt::CaseInsensitive)) {
+            setReason(reason, QStringLiteral("no table %1").arg(t));
             return false;
+        }
     }
     return true;
 }
 
-std::unique_ptr<Connection> Connection::openReadOnly(const QString &path, const QStringList &requiredTables) {
+std::unique_ptr<Connection> Connection::openReadOnly(const QString &path, const QStringList &requiredTables,
+                                                     QString *reason) {
     const QFileInfo info(path);
-    if (!info.isFile() || !info.isReadable())
+    if (!info.exists()) {
+        setReason(reason, QStringLiteral("no file %1").arg(path));
         return nullptr;
+    }
+    if (!info.isFile() || !info.isReadable()) {
+        setReason(reason, QStringLiteral("cannot read %1").arg(path));
+        return nullptr;
+    }
     std::unique_ptr<Connection> conn(new Connection(uniqueConnectionName(), info.absoluteFilePath()));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn->m_name);
     db.setDatabaseName(info.absoluteFilePath());
     db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
-    if (!db.open() || !hasTables(db, requiredTables))
+    if (!db.open()) {
+        setReason(reason, db.lastError().text());
+        return nullptr;
+    }
+    if (!checkTables(db, requiredTables, reason))
         return nullptr;
     return conn;
 }
 
 std::unique_ptr<Connection> Connection::openReadWrite(const QString &path, const QStringList &createSchema,
-                                                      const QStringList &requiredTables) {
+                                                      const QStringList &requiredTables, QString *reason) {
     const QFileInfo info(path);
     const bool exists = info.exists();
-    if (exists && !info.isFile())
+    if (exists && !info.isFile()) {
+        setReason(reason, QStringLiteral("not a file: %1").arg(path));
         return nullptr;
-    if (!exists && createSchema.isEmpty())
+    }
+    if (!exists && createSchema.isEmpty()) {
+        setReason(reason, QStringLiteral("no file %1").arg(path));
         return nullptr;
+    }
     std::unique_ptr<Connection> conn(new Connection(uniqueConnectionName(), info.absoluteFilePath()));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn->m_name);
     db.setDatabaseName(info.absoluteFilePath());
-    if (!db.open())
+    if (!db.open()) {
+        setReason(reason, db.lastError().text());
         return nullptr;
+    }
     if (!exists) {
         QSqlQuery q(db);
         for (const QString &statement : createSchema) {
             if (!q.exec(statement)) {
+                setReason(reason, q.lastError().text());
                 db.close();
                 QFile::remove(info.absoluteFilePath());
                 return nullptr;
             }
         }
     }
-    // SQLite opens any file lazily; reading the table list proves it is a database.
-    if (!hasTables(db, requiredTables))
+    if (!checkTables(db, requiredTables, reason))
         return nullptr;
     return conn;
 }

@@ -59,14 +59,16 @@ public:
     Connection &operator=(const Connection &) = delete;
 
     // Opens an existing database read-only. Returns nullptr when the file is missing,
-    // cannot be opened or lacks a table named in requiredTables.
-    static std::unique_ptr<Connection> openReadOnly(const QString &path, const QStringList &requiredTables);
+    // cannot be opened or lacks a table named in requiredTables; *reason then says which
+    // ("no table collocations", "file is not a database", "database is locked").
+    static std::unique_ptr<Connection> openReadOnly(const QString &path, const QStringList &requiredTables,
+                                                    QString *reason = nullptr);
 
     // Opens a database for reading and writing. When the file does not exist and
     // createSchema is not empty, it is created with those statements. Returns nullptr
     // when the file can be neither opened nor created, or lacks a required table.
     static std::unique_ptr<Connection> openReadWrite(const QString &path, const QStringList &createSchema,
-                                                     const QStringList &requiredTables);
+                                                     const QStringList &requiredTables, QString *reason = nullptr);
 
     // Runs a query with bound parameters; the statement is prepared once per SQL text
     // and reused. Throws DatabaseError on failure.
@@ -95,7 +97,8 @@ public:
 private:
     Connection(QString name, QString path);
     QSqlQuery &prepared(const QString &sql);
-    static bool hasTables(QSqlDatabase &db, const QStringList &tables);
+    // Reads the table list; false with the reason when it cannot or a table is missing.
+    static bool checkTables(QSqlDatabase &db, const QStringList &tables, QString *reason);
 
     QString m_name;
     QString m_path;

@@ -34,12 +34,6 @@ QStringList lexiconRequiredTables() {
     return {QStringLiteral("words"), QStringLiteral("collocations"), QStringLiteral("functionwords")};
 }
 
-QStringList contributionTables() {
-    return {QStringLiteral("CREATE TABLE words (word TEXT NOT NULL COLLATE NOCASE PRIMARY KEY, BrE TEXT, AmE TEXT)")};
-}
-
-QStringList contributionRequiredTables() { return {QStringLiteral("words")}; }
-
 QStringList lexiconColumns(const QString &table) {
     if (table == QLatin1String("words"))
         return {"word", "BrE", "AmE", "BrE2", "AmE2", "hiderhyme"};

@@ -1,6 +1,6 @@
 #pragma once
-// Table layouts of the lexicon and of the contribution database, and the opening rules
-// that every program (desktop, command line, builder, tests) shares.
+// Table layouts of the lexicon and the opening rules that every program (desktop, command
+// line, builder, tests) shares.
 
 #include "engine/lexicon/database.h"
 
@@ -14,9 +14,6 @@ QStringList lexiconTables();
 QStringList lexiconIndexes();
 // Tables a file must have to be used as a lexicon.
 QStringList lexiconRequiredTables();
-
-QStringList contributionTables();
-QStringList contributionRequiredTables();
 
 // Columns of each lexicon table, in schema order (used by the builder and the fixtures).
 QStringList lexiconColumns(const QString &table);

@@ -2,6 +2,7 @@
 
 #include "app/paths.h"
 #include "engine/lexicon/lexicon.h"
+#include "contributions/contributiondb.h"
 #include "testsupport.h"
 
 #include <QSqlDatabase>
@@ -137,13 +138,13 @@ private slots:
     void contributionsCreatedWhenMissing() {
         const QString path = m_dir.filePath(QStringLiteral("ContributionDB.sqlite"));
         {
-            auto c = Connection::openReadWrite(path, schema::contributionTables(), schema::contributionRequiredTables());
+            auto c = contributions::open(path);
             QVERIFY(c);
             QCOMPARE(c->execute(QStringLiteral("INSERT INTO words (word, BrE, AmE) VALUES (?, ?, ?)"),
                                 {QStringLiteral("Zork"), QStringLiteral("zɔːk"), QStringLiteral("zɔːrk")}),
                      1);
         }
-        auto again = Connection::openReadWrite(path, schema::contributionTables(), schema::contributionRequiredTables());
+        auto again = contributions::open(path);
         QVERIFY(again);
         QCOMPARE(again->openRecordset(QStringLiteral("SELECT * FROM words WHERE word = ?"), {QStringLiteral("zork")})
                      .recordCount(),
@@ -173,7 +174,7 @@ private slots:
             f.open(QIODevice::ReadOnly);
             before = f.readAll();
         }
-        QVERIFY(!Connection::openReadWrite(path, schema::contributionTables(), schema::contributionRequiredTables()));
+        QVERIFY(!contributions::open(path));
         // Nothing is lost: a file that was there is left as it was.
         if (!before.isEmpty()) {
             QFile f(path);

@@ -1,0 +1,197 @@
+// vocalith-cli: the command table, global options, streams and the exit statuses.
+
+#include "cli/cli.h"
+
+#include "app/messages.h"
+#include "app/paths.h"
+#include "app/texts.h"
+#include "contributions/contributiondb.h"
+#include "engine/lexicon/schema.h"
+
+namespace vocalith::cli {
+
+namespace {
+
+struct Command {
+    const char *name;
+    const char *synopsis; // the command's line of the usage text
+    CommandFn fn;
+};
+
+// Every command that exists, in the order the usage lists them.
+// clang-format off
+constexpr Command kCommands[] = {
+    {"transcribe", "transcribe [--raw] [--settings FILE] [--set KEY=true|false]... [TEXT...]", transcribeCommand},
+    {"render",     "render [--settings FILE] [--set KEY=true|false]...",                      renderCommand},
+    {"number",     "number [--amount SYMBOL] NUMBER",                                          numberCommand},
+    {"export",     "export --to xsampa|html|hex|braille|vb",                                   exportCommand},
+    {"import",     "import --from xsampa|html|hex|braille|vb",                                 importCommand},
+    {"about",      "about",                                                                    aboutCommand},
+};
+// clang-format on
+
+QString usageText() {
+    QString text =
+        QStringLiteral("usage: vocalith-cli [--lexicon PATH] [--contributions PATH] [--accent BrE|AmE] COMMAND ...\n"
+                       "       vocalith-cli --help | --version\n"
+                       "commands:\n");
+    for (const Command &c : kCommands)
+        text += QStringLiteral("  ") + QString::fromUtf8(c.synopsis) + QLatin1Char('\n');
+    text += QStringLiteral("Put -- before a negative number.\n");
+    return text;
+}
+
+const Command *findCommand(const QString &name) {
+    for (const Command &c : kCommands)
+        if (name == QLatin1String(c.name))
+            return &c;
+    return nullptr;
+}
+
+// Takes the value of a global option given as "--name value" or "--name=value".
+bool takeValue(const QStringList &args, int &k, const QString &name, QString &value) {
+    const QString &a = args[k];
+    if (a == name) {
+        if (k + 1 >= args.size())
+            throw UsageError{QStringLiteral("%1 needs a value").arg(name)};
+        value = args[++k];
+        return true;
+    }
+    if (a.startsWith(name + QLatin1Char('='))) {
+        value = a.mid(name.size() + 1);
+        return true;
+    }
+    return false;
+}
+
+// Takes a global option at args[k] into the context; false when args[k] is none.
+bool takeGlobal(const QStringList &args, int &k, Context &context) {
+    QString accent;
+    if (takeValue(args, k, QStringLiteral("--lexicon"), context.lexiconPath) ||
+        takeValue(args, k, QStringLiteral("--contributions"), context.contributionsPath))
+        return true;
+    if (!takeValue(args, k, QStringLiteral("--accent"), accent))
+        return false;
+    const auto parsed = parseAccent(accent);
+    if (!parsed)
+        throw UsageError{QStringLiteral("--accent takes BrE or AmE, not \"%1\"").arg(accent)};
+    context.accent = *parsed;
+    return true;
+}
+
+int dispatch(const QStringList &args, Context &context) {
+    int k = 1;
+    for (; k < args.size() && args[k].startsWith(QLatin1String("--")); ++k) {
+        if (args[k] == QLatin1String("--help")) {
+            context.write(usageText());
+            return kDone;
+        }
+        if (args[k] == QLatin1String("--version")) {
+            context.write(QStringLiteral("vocalith-cli %1\n").arg(texts::kVersion));
+            return kDone;
+        }
+        if (!takeGlobal(args, k, context))
+            throw UsageError{QStringLiteral("unknown option %1").arg(args[k])};
+    }
+    if (k >= args.size())
+        throw UsageError{QStringLiteral("no command given")};
+    const Command *command = findCommand(args[k]);
+    if (!command)
+        throw UsageError{QStringLiteral("unknown command \"%1\"").arg(args[k])};
+    // Global options may also follow the command ("transcribe --accent AmE ..."), up to "--".
+    QStringList rest;
+    for (int j = k + 1; j < args.size(); ++j) {
+        if (args[j] == QLatin1String("--")) {
+            rest += args.mid(j);
+            break;
+        }
+        if (!takeGlobal(args, j, context))
+            rest << args[j];
+    }
+    return command->fn(context, rest);
+}
+
+} // namespace
+
+Lexicon &Context::lexicon() {
+    if (!m_lexicon)
+        m_lexicon = std::make_unique<Lexicon>(lexiconConnection());
+    return *m_lexicon;
+}
+
+Connection &Context::lexiconConnection() {
+    if (!m_lexiconConnection) {
+        QString reason;
+        m_lexiconConnection =
+            Connection::openReadOnly(vocalith::lexiconPath(lexiconPath), schema::lexiconRequiredTables(), &reason);
+        if (!m_lexiconConnection)
+            throw DatabaseUnavailable{messages::kLexiconNotAvailable, reason};
+    }
+    return *m_lexiconConnection;
+}
+
+Connection &Context::contributions() {
+    if (!m_contributions) {
+        QString reason;
+        m_contributions = contributions::open(vocalith::contributionsPath(contributionsPath), &reason);
+        if (!m_contributions)
+            throw DatabaseUnavailable{messages::kContributionsNotAvailable.trimmed(), reason};
+    }
+    return *m_contributions;
+}
+
+QByteArray Context::readAll() { return m_streams.in.readAll(); }
+
+QString Context::readAllText() { return QString::fromUtf8(readAll()); }
+
+void Context::write(const QByteArray &bytes) {
+    qint64 done = 0;
+    while (done < bytes.size()) {
+        const qint64 n = m_streams.out.write(bytes.constData() + done, bytes.size() - done);
+        if (n <= 0)
+            throw OutputError{m_streams.out.errorString()};
+        done += n;
+    }
+}
+
+void Context::writeErr(const QString &text) { m_streams.err.write(text.toUtf8()); }
+
+QString toBoxText(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    if (text.endsWith(QLatin1Char('\n')))
+        text.chop(1);
+    text.replace(QLatin1String("\n"), QLatin1String("\r\n"));
+    return text;
+}
+
+QString fromBoxText(QString text) {
+    text.replace(QLatin1String("\r\n"), QLatin1String("\n"));
+    return text;
+}
+
+void parseOptions(QCommandLineParser &parser, const QString &command, const QStringList &args) {
+    parser.setSingleDashWordOptionMode(QCommandLineParser::ParseAsLongOptions);
+    if (!parser.parse(QStringList{command} + args))
+        throw UsageError{QStringLiteral("%1: %2").arg(command, parser.errorText())};
+}
+
+int run(const QStringList &args, Streams streams) {
+    Context context(streams);
+    try {
+        return dispatch(args, context);
+    } catch (const UsageError &e) {
+        context.writeErr(QStringLiteral("vocalith-cli: %1\n").arg(e.message) + usageText());
+        return kUsage;
+    } catch (const DatabaseUnavailable &e) {
+        context.writeErr(e.message + QLatin1Char('\n') + e.reason + QLatin1Char('\n'));
+        return kDatabase;
+    } catch (const DatabaseError &e) {
+        context.writeErr(messages::kDatabaseError.arg(e.message()) + QLatin1Char('\n'));
+        return kDatabase;
+    } catch (const OutputError &e) {
+        context.writeErr(QStringLiteral("vocalith-cli: the output could not be written: %1\n").arg(e.reason));
+        return kOutput;
+    }
+}
+
+} // namespace vocalith::cli
