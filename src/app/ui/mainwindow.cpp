@@ -9,31 +9,24 @@
 #include "app/ui/picturebutton.h"
 #include "contributions/contributiondb.h"
 #include "contributions/ui/contributionpanel.h"
-#include "editor/addtext.h"
-#include "editor/ipachart.h"
 #include "editor/ui/ipachartdialog.h"
-#include "editor/ui/keyboardwidget.h"
+#include "editor/ui/resultpanel.h"
 #include "editor/ui/textbox.h"
 #include "encodings/htmlreferences.h"
 #include "engine/driver.h"
 #include "engine/lexicon/schema.h"
 #include "engine/numbers.h"
-#include "engine/render.h"
 #include "rhymes/ui/rhymespanel.h"
 
 #include <QApplication>
-#include <QCheckBox>
-#include <QClipboard>
 #include <QCloseEvent>
 #include <QComboBox>
-#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
 #include <QVBoxLayout>
@@ -79,6 +72,10 @@ MainWindow::MainWindow(StartupPaths paths, MessageBoxes &messages, QStringList i
 
 MainWindow::~MainWindow() = default;
 
+QString MainWindow::storedTranscription() const { return fraPhonetics->storedTranscription(); }
+const RecentSymbols &MainWindow::recentSymbols() const { return fraPhonetics->recentSymbols(); }
+IpaChartDialog *MainWindow::chart() const { return fraPhonetics->chart(); }
+
 // ---------------------------------------------------------------- controls
 
 void MainWindow::buildControls() {
@@ -102,7 +99,8 @@ void MainWindow::buildControls() {
     for (QWidget *w : {static_cast<QWidget *>(fraText), static_cast<QWidget *>(fraRhymes),
                        static_cast<QWidget *>(fraHelpMe), static_cast<QWidget *>(fraLanguage)})
         inputSide->addWidget(w);
-    fraPhonetics = buildPhoneticsFrame();
+    fraPhonetics = new ResultPanel(m_messages);
+    connect(fraPhonetics, &ResultPanel::optionsChanged, this, &MainWindow::saveSettings);
     // Never narrower than the least width, nor than its controls need.
     static_cast<QBoxLayout *>(fraPhonetics->layout())->addStrut(twipsToPixels(kMinPhoneticsWidth, dpiX));
     work->addLayout(inputSide, 2);
@@ -119,11 +117,10 @@ void MainWindow::buildControls() {
     outer->setContentsMargins(0, 0, 0, 0);
     outer->addWidget(scroll);
 
-    m_shortcuts->attach(txtText);
     m_shortcuts->attach(fraHelpMe->britishField());
     m_shortcuts->attach(fraHelpMe->americanField());
     connect(fraHelpMe, &ContributionPanel::editorTextRequested, this,
-            [this](QLineEdit *field) { field->setText(HTML2Text(boxText(txtText))); });
+            [this](QLineEdit *field) { field->setText(HTML2Text(fraPhonetics->editorText())); });
 
     auto *f5 = new QShortcut(QKeySequence(Qt::Key_F5), this);
     f5->setContext(Qt::WindowShortcut);
@@ -258,78 +255,6 @@ QFrame *MainWindow::buildTextFrame() {
     return frame;
 }
 
-QFrame *MainWindow::buildPhoneticsFrame() {
-    QFrame *frame = makeFrame(QStringLiteral("fraPhonetics"));
-    auto *layout = new QVBoxLayout(frame);
-
-    auto *commands = new QHBoxLayout;
-    picClearPhonetics = new PictureButton(QStringLiteral("picClearPhonetics"), texts::kClearText);
-    commands->addWidget(picClearPhonetics);
-    commands->addStretch(1);
-    // Statistics, import and export come in a later version.
-    for (const auto &[name, caption] :
-         {std::pair{"picStatistics", texts::kStatistics}, std::pair{"picZentab", texts::kZentab},
-          std::pair{"picImport", texts::kImport}, std::pair{"picExport", texts::kExport}}) {
-        auto *b = new PictureButton(QString::fromLatin1(name), caption);
-        b->setEnabled(false);
-        commands->addWidget(b);
-    }
-    layout->addLayout(commands);
-    connect(picClearPhonetics, &QToolButton::clicked, this, [this] { setEditorText(QString()); });
-
-    txtText = new QPlainTextEdit;
-    txtText->setObjectName(QStringLiteral("txtText"));
-    layout->addWidget(txtText, 1);
-    connect(txtText, &QPlainTextEdit::textChanged, this, &MainWindow::editorChanged);
-
-    lblTextoAyuda = makeLabel(QStringLiteral("lblTextoAyuda"), texts::kEditorHint);
-    lblTextoAyuda->setWordWrap(true);
-    // Two lines are room enough from the least width up; without height-for-width the
-    // window's scroll area does not grow the content past the window.
-    QSizePolicy hint(QSizePolicy::Preferred, QSizePolicy::Fixed);
-    hint.setHeightForWidth(false);
-    lblTextoAyuda->setSizePolicy(hint);
-    lblTextoAyuda->setFixedHeight(lblTextoAyuda->fontMetrics().lineSpacing() * 2 + 2);
-    layout->addWidget(lblTextoAyuda);
-
-    // Three columns of three, in this order down each column.
-    static const char *const kColumns[3][3] = {{"chkKeepSpaces", "chkStress", "chkPunctuation"},
-                                               {"chkSyllabicConsonants", "chkIntrusiveR", "chkSyllables"},
-                                               {"chkRemoveCRs", "chkList", "chkSlash"}};
-    auto *options = new QGridLayout;
-    QHash<QString, QCheckBox *> boxes;
-    for (int c = 0; c < 3; ++c)
-        for (int r = 0; r < 3; ++r) {
-            const QString name = QString::fromLatin1(kColumns[c][r]);
-            auto *box = new QCheckBox;
-            box->setObjectName(name);
-            box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
-            boxes.insert(name, box);
-            options->addWidget(box, r, c);
-        }
-    RenderOptions designStates;
-    for (const RenderOptionInfo &o : kRenderOptions) {
-        QCheckBox *box = boxes.value(QString::fromLatin1(o.checkBox));
-        box->setText(QString::fromLatin1(o.caption));
-        box->setChecked(designStates.*o.member);
-        m_optionBoxes << box;
-        connect(box, &QCheckBox::clicked, this, [this, box] { optionClicked(box); });
-    }
-    chkKeepSpaces = boxes.value(QStringLiteral("chkKeepSpaces"));
-    chkPunctuation = boxes.value(QStringLiteral("chkPunctuation"));
-    chkSyllables = boxes.value(QStringLiteral("chkSyllables"));
-    chkIntrusiveR = boxes.value(QStringLiteral("chkIntrusiveR"));
-    chkStress = boxes.value(QStringLiteral("chkStress"));
-    chkPunctuation->setEnabled(designStates.punctuationEnabled());
-    layout->addLayout(options);
-
-    m_keyboard = new KeyboardWidget;
-    layout->addWidget(m_keyboard);
-    connect(m_keyboard, &KeyboardWidget::insertRequested, this, &MainWindow::addToEditor);
-    connect(m_keyboard, &KeyboardWidget::chartRequested, this, &MainWindow::openChart);
-    return frame;
-}
-
 QFrame *MainWindow::buildLanguageFrame() {
     QFrame *frame = makeFrame(QStringLiteral("fraLanguage"));
     auto *layout = new QVBoxLayout(frame);
@@ -393,7 +318,6 @@ bool MainWindow::startUp() {
         fraHelpMe->setEnabled(false);
     }
 
-    m_keyboard->setSymbolButtons(m_recent);
     FillNumberWords();
     try {
         if (const OptText mail = m_lexicon->metadata(QStringLiteral("email")))
@@ -418,8 +342,8 @@ void MainWindow::closeEvent(QCloseEvent *event) {
         return;
     }
     saveSettings();
-    if (m_chart)
-        m_chart->close();
+    if (fraPhonetics->chart())
+        fraPhonetics->chart()->close();
     if (m_about)
         m_about->close();
     event->accept();
@@ -435,7 +359,7 @@ Settings MainWindow::currentSettings() const {
     s.italic = tagIsOn(picItalic->tag());
     s.underline = tagIsOn(picUnderline->tag());
     s.fontName = cmbFont->currentText();
-    s.editor = renderOptions();
+    s.editor = fraPhonetics->options();
     return s;
 }
 
@@ -453,9 +377,7 @@ void MainWindow::applySettings(const Settings &s) {
     cmbFont->clear();
     cmbFont->addItems(s.unicodeFonts);
     cmbFont->setCurrentIndex(cmbFont->findText(s.fontName, Qt::MatchFixedString));
-    for (int i = 0; i < int(kRenderOptions.size()); ++i)
-        m_optionBoxes[i]->setChecked(s.editor.*kRenderOptions[size_t(i)].member);
-    chkPunctuation->setEnabled(s.editor.punctuationEnabled());
+    fraPhonetics->setOptions(s.editor);
 }
 
 void MainWindow::saveSettings() {
@@ -501,7 +423,7 @@ void MainWindow::applyAccentLook() {
     const bool american = accent() == Accent::AmE;
     lblBrE->setCaptionColour(american ? texts::kInactiveCaption : texts::kActiveCaption);
     lblAme->setCaptionColour(american ? texts::kActiveCaption : texts::kInactiveCaption);
-    chkIntrusiveR->setEnabled(!american);
+    fraPhonetics->setAccent(accent());
 }
 
 void MainWindow::chooseAccent(Accent) {
@@ -514,17 +436,15 @@ void MainWindow::chooseAccent(Accent) {
 // ---------------------------------------------------------------- fonts
 
 void MainWindow::applyFont() {
-    QFont f = txtText->font();
-    if (cmbFont->currentIndex() >= 0) {
+    QFont f = txtWords->font();
+    if (cmbFont->currentIndex() >= 0)
         f.setFamily(cmbFont->currentText());
-        m_keyboard->setFaceFamily(cmbFont->currentText());
-    }
     f.setBold(tagIsOn(picNegrita->tag()));
     f.setItalic(tagIsOn(picItalic->tag()));
     f.setUnderline(tagIsOn(picUnderline->tag()));
     if (const auto size = ParseFontSize(cmbFontSize->currentText()))
         f.setPointSizeF(*size);
-    txtText->setFont(f);
+    fraPhonetics->setEditorFont(f);
     txtWords->setFont(f);
     updateMinimumContentSize();
     saveSettings();
@@ -551,45 +471,6 @@ void MainWindow::toggleStyle(PictureButton *button) {
 }
 
 // ---------------------------------------------------------------- transcription and editor
-
-RenderOptions MainWindow::renderOptions() const {
-    RenderOptions o;
-    for (int i = 0; i < int(kRenderOptions.size()); ++i)
-        o.*kRenderOptions[size_t(i)].member = m_optionBoxes[i]->isChecked();
-    return o;
-}
-
-void MainWindow::renderEditor() {
-    if (const auto shown = RenderTranscription(m_stored, renderOptions(), accent()))
-        setEditorText(*shown);
-}
-
-void MainWindow::optionClicked(QCheckBox *box) {
-    if (box == chkSyllables)
-        chkPunctuation->setEnabled(!chkSyllables->isChecked());
-    renderEditor();
-    saveSettings();
-}
-
-void MainWindow::setEditorText(const QString &text) {
-    m_rendering = true;
-    setBoxText(txtText, text);
-    m_rendering = false;
-}
-
-void MainWindow::editorChanged() {
-    const QString text = boxText(txtText);
-    QApplication::clipboard()->setText(programToBoxText(text));
-    if (m_rendering)
-        return;
-    // An edit by the user: the display options now render the edited text, and spaces
-    // already removed cannot come back.
-    m_stored = text;
-    if (!chkKeepSpaces->isChecked())
-        chkKeepSpaces->setEnabled(false);
-}
-
-void MainWindow::addToEditor(const QString &text) { AddTextToBox(txtText, text); }
 
 void MainWindow::setRunning(bool running) {
     m_running = running;
@@ -638,10 +519,7 @@ void MainWindow::transcribe() {
         return;
     }
     if (result) {
-        m_stored = *result;
-        renderEditor();
-        chkKeepSpaces->setEnabled(true);
-        chkStress->setEnabled(true);
+        fraPhonetics->showTranscription(*result);
         txtWords->setFocus();
     }
     setRunning(false);
@@ -651,32 +529,7 @@ void MainWindow::transcribe() {
 
 void MainWindow::removeCarriageReturns() { setBoxText(txtWords, RemoveCarriageReturns(boxText(txtWords))); }
 
-// ---------------------------------------------------------------- chart and About
-
-void MainWindow::openChart() {
-    if (!m_chart) {
-        m_chart = new IpaChartDialog(cmbFont->currentText(), this);
-        connect(m_chart, &IpaChartDialog::symbolPicked, this, &MainWindow::chartSymbolPicked);
-    }
-    // Beside the button that opens it, kept on the screen.
-    const QWidget *button = m_keyboard->findChild<QWidget *>(QStringLiteral("picAddIPASymbol"));
-    QPoint at = button->mapToGlobal(QPoint(button->width() + 10, -m_chart->sizeHint().height() / 2));
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = m_chart->sizeHint();
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
-        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
-    }
-    m_chart->move(at);
-    m_chart->open();
-}
-
-void MainWindow::chartSymbolPicked(int index) {
-    const QString symbol = SymbolList().value(index);
-    AddTextToBox(txtText, symbol);
-    if (m_recent.pick(symbol, DescriptionList().value(index)))
-        m_keyboard->setSymbolButtons(m_recent);
-}
+// ---------------------------------------------------------------- About
 
 void MainWindow::openAbout() {
     if (!m_about) {

@@ -1,6 +1,6 @@
 #pragma once
-// The main window frmMain: the four panels, the Transcribe command, the editor with its
-// display options, keyboard and chart, the font controls and the settings.
+// The main window frmMain: start-up and shutdown, the four panels, the Transcribe command,
+// the accent, the font controls and the settings. The editor side is a ResultPanel.
 
 #include "app/panels.h"
 #include "app/settings.h"
@@ -11,7 +11,6 @@
 #include <QWidget>
 #include <memory>
 
-class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -25,9 +24,9 @@ class AboutDialog;
 class ClickLabel;
 class ContributionPanel;
 class IpaChartDialog;
-class KeyboardWidget;
 class MessageBoxes;
 class PictureButton;
+class ResultPanel;
 class RhymesPanel;
 class ShortcutFilter;
 
@@ -48,10 +47,10 @@ public:
     // is shown and the program is to end without showing the window.
     bool startUp();
 
-    QString storedTranscription() const { return m_stored; }
-    const RecentSymbols &recentSymbols() const { return m_recent; }
+    QString storedTranscription() const;
+    const RecentSymbols &recentSymbols() const;
     bool transcribing() const { return m_running; }
-    IpaChartDialog *chart() const { return m_chart; }
+    IpaChartDialog *chart() const;
     AboutDialog *about() const { return m_about; }
 
 public slots:
@@ -61,10 +60,7 @@ public slots:
     void showPanel(Panel panel);
     void chooseAccent(Accent accent);
     void applyFont();
-    void renderEditor();
-    void openChart();
     void openAbout();
-    void addToEditor(const QString &text);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -74,23 +70,17 @@ private:
     void updateMinimumContentSize();
     QWidget *buildTopBar();
     QFrame *buildTextFrame();
-    QFrame *buildPhoneticsFrame();
     QFrame *buildLanguageFrame();
     QWidget *buildStatusBand();
 
     Settings currentSettings() const;
     void applySettings(const Settings &settings);
     void saveSettings();
-    RenderOptions renderOptions() const;
     Accent accent() const;
     void applyPanelState();
     void applyAccentLook();
-    void setEditorText(const QString &text);
-    void editorChanged();
-    void optionClicked(QCheckBox *box);
     void fontSizeEdited();
     void toggleStyle(PictureButton *button);
-    void chartSymbolPicked(int index);
     void showDatabaseError(const DatabaseError &error);
     void setRunning(bool running);
 
@@ -107,7 +97,6 @@ private:
     RecentSymbols m_recent;
     PanelState m_panels = initialPanelState();
     QString m_appliedFontSize; // the size box's last valid text
-    bool m_rendering = false;  // the editor's text is being set by the program
     bool m_loading = false;    // settings are being put into the controls
     bool m_running = false;
     bool m_stopRequested = false;
@@ -119,21 +108,18 @@ private:
     PictureButton *picTranscription, *picRhymes, *picUpdate, *picLanguage, *picAbout, *picExit;
     ClickLabel *lblBrE, *lblAme;
     QLabel *lblWebSite;
-    QFrame *fraText, *fraPhonetics, *fraLanguage, *fraFont;
+    QFrame *fraText, *fraLanguage, *fraFont;
+    ResultPanel *fraPhonetics;
     RhymesPanel *fraRhymes;
     ContributionPanel *fraHelpMe;
-    QPlainTextEdit *txtWords, *txtText;
-    PictureButton *picClear, *picRemoveCRLF, *picGo, *picClearPhonetics, *picStop;
+    QPlainTextEdit *txtWords;
+    PictureButton *picClear, *picRemoveCRLF, *picGo, *picStop;
     PictureButton *picNegrita, *picItalic, *picUnderline;
-    QLabel *lblF5, *lblTextoAyuda, *lblStatus;
+    QLabel *lblF5, *lblStatus;
     QComboBox *cmbFont, *cmbFontSize;
-    QCheckBox *chkKeepSpaces, *chkPunctuation, *chkSyllables, *chkIntrusiveR, *chkStress;
-    QVector<QCheckBox *> m_optionBoxes; // the nine, in settings order
     QRadioButton *optBrE, *optAmE;
     QProgressBar *pgbTranscription;
-    KeyboardWidget *m_keyboard;
     ShortcutFilter *m_shortcuts;
-    IpaChartDialog *m_chart = nullptr;
     AboutDialog *m_about = nullptr;
 };
 

@@ -1,0 +1,207 @@
+#include "editor/ui/resultpanel.h"
+
+#include "app/texts.h"
+#include "app/ui/messagebox.h"
+#include "app/ui/picturebutton.h"
+#include "editor/addtext.h"
+#include "editor/ipachart.h"
+#include "editor/ui/ipachartdialog.h"
+#include "editor/ui/keyboardwidget.h"
+#include "editor/ui/textbox.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QGridLayout>
+#include <QHBoxLayout>
+#include <QHash>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QScreen>
+#include <QVBoxLayout>
+
+namespace vocalith {
+
+ResultPanel::ResultPanel(MessageBoxes &messages, QWidget *parent) : QFrame(parent), m_messages(messages) {
+    setObjectName(QStringLiteral("fraPhonetics"));
+    setFrameShape(QFrame::StyledPanel);
+    auto *layout = new QVBoxLayout(this);
+
+    auto *commands = new QHBoxLayout;
+    picClearPhonetics = new PictureButton(QStringLiteral("picClearPhonetics"), texts::kClearText);
+    commands->addWidget(picClearPhonetics);
+    commands->addStretch(1);
+    picStatistics = new PictureButton(QStringLiteral("picStatistics"), texts::kStatistics);
+    picZentab = new PictureButton(QStringLiteral("picZentab"), texts::kZentab);
+    picImport = new PictureButton(QStringLiteral("picImport"), texts::kImport);
+    picExport = new PictureButton(QStringLiteral("picExport"), texts::kExport);
+    // Statistics, import and export come in a later version.
+    for (PictureButton *b : {picStatistics, picZentab, picImport, picExport}) {
+        b->setEnabled(false);
+        commands->addWidget(b);
+    }
+    layout->addLayout(commands);
+    connect(picClearPhonetics, &QToolButton::clicked, this, [this] { setEditorText(QString()); });
+
+    txtText = new QPlainTextEdit;
+    txtText->setObjectName(QStringLiteral("txtText"));
+    layout->addWidget(txtText, 1);
+    connect(txtText, &QPlainTextEdit::textChanged, this, &ResultPanel::editorChanged);
+    m_shortcuts = new ShortcutFilter(this);
+    m_shortcuts->attach(txtText);
+
+    lblTextoAyuda = new QLabel(texts::kEditorHint);
+    lblTextoAyuda->setObjectName(QStringLiteral("lblTextoAyuda"));
+    lblTextoAyuda->setWordWrap(true);
+    // Two lines are room enough from the least width up; without height-for-width the
+    // window's scroll area does not grow the content past the window.
+    QSizePolicy hint(QSizePolicy::Preferred, QSizePolicy::Fixed);
+    hint.setHeightForWidth(false);
+    lblTextoAyuda->setSizePolicy(hint);
+    lblTextoAyuda->setFixedHeight(lblTextoAyuda->fontMetrics().lineSpacing() * 2 + 2);
+    layout->addWidget(lblTextoAyuda);
+
+    buildOptions(layout);
+
+    m_keyboard = new KeyboardWidget;
+    layout->addWidget(m_keyboard);
+    m_keyboard->setSymbolButtons(m_recent);
+    connect(m_keyboard, &KeyboardWidget::insertRequested, this, &ResultPanel::addText);
+    connect(m_keyboard, &KeyboardWidget::chartRequested, this, &ResultPanel::openChart);
+}
+
+void ResultPanel::buildOptions(QVBoxLayout *layout) {
+    // Three columns of three, in this order down each column.
+    static const char *const kColumns[3][3] = {{"chkKeepSpaces", "chkStress", "chkPunctuation"},
+                                               {"chkSyllabicConsonants", "chkIntrusiveR", "chkSyllables"},
+                                               {"chkRemoveCRs", "chkList", "chkSlash"}};
+    auto *grid = new QGridLayout;
+    QHash<QString, QCheckBox *> boxes;
+    for (int c = 0; c < 3; ++c)
+        for (int r = 0; r < 3; ++r) {
+            const QString name = QString::fromLatin1(kColumns[c][r]);
+            auto *box = new QCheckBox;
+            box->setObjectName(name);
+            box->setSizePolicy(QSizePolicy::Minimum, QSizePolicy::Fixed);
+            boxes.insert(name, box);
+            grid->addWidget(box, r, c);
+        }
+    const RenderOptions designStates;
+    for (const RenderOptionInfo &o : kRenderOptions) {
+        QCheckBox *box = boxes.value(QString::fromLatin1(o.checkBox));
+        box->setText(QString::fromLatin1(o.caption));
+        box->setChecked(designStates.*o.member);
+        m_optionBoxes << box;
+        connect(box, &QCheckBox::clicked, this, [this, box] { optionClicked(box); });
+    }
+    chkKeepSpaces = boxes.value(QStringLiteral("chkKeepSpaces"));
+    chkPunctuation = boxes.value(QStringLiteral("chkPunctuation"));
+    chkSyllables = boxes.value(QStringLiteral("chkSyllables"));
+    chkIntrusiveR = boxes.value(QStringLiteral("chkIntrusiveR"));
+    chkStress = boxes.value(QStringLiteral("chkStress"));
+    chkPunctuation->setEnabled(designStates.punctuationEnabled());
+    layout->addLayout(grid);
+}
+
+// ---------------------------------------------------------------- options and rendering
+
+RenderOptions ResultPanel::options() const {
+    RenderOptions o;
+    for (int i = 0; i < int(kRenderOptions.size()); ++i)
+        o.*kRenderOptions[size_t(i)].member = m_optionBoxes[i]->isChecked();
+    return o;
+}
+
+void ResultPanel::setOptions(const RenderOptions &o) {
+    for (int i = 0; i < int(kRenderOptions.size()); ++i)
+        m_optionBoxes[i]->setChecked(o.*kRenderOptions[size_t(i)].member);
+    chkPunctuation->setEnabled(o.punctuationEnabled());
+}
+
+void ResultPanel::setAccent(Accent accent) {
+    m_accent = accent;
+    chkIntrusiveR->setEnabled(accent == Accent::BrE);
+}
+
+void ResultPanel::setEditorFont(const QFont &font) {
+    txtText->setFont(font);
+    m_faceFamily = font.family();
+    m_keyboard->setFaceFamily(m_faceFamily);
+}
+
+void ResultPanel::renderEditor() {
+    if (const auto shown = RenderTranscription(m_stored, options(), m_accent))
+        setEditorText(*shown);
+}
+
+void ResultPanel::optionClicked(QCheckBox *box) {
+    if (box == chkSyllables)
+        chkPunctuation->setEnabled(!chkSyllables->isChecked());
+    renderEditor();
+    emit optionsChanged();
+}
+
+void ResultPanel::showTranscription(const QString &stored) {
+    setStoredTranscription(stored);
+    chkKeepSpaces->setEnabled(true);
+    chkStress->setEnabled(true);
+}
+
+void ResultPanel::setStoredTranscription(const QString &stored) {
+    m_stored = stored;
+    renderEditor();
+}
+
+// ---------------------------------------------------------------- the editor
+
+QString ResultPanel::editorText() const { return boxText(txtText); }
+
+void ResultPanel::setEditorText(const QString &text) {
+    m_rendering = true;
+    setBoxText(txtText, text);
+    m_rendering = false;
+}
+
+void ResultPanel::editorChanged() {
+    const QString text = boxText(txtText);
+    QApplication::clipboard()->setText(programToBoxText(text));
+    if (m_rendering)
+        return;
+    // An edit by the user: the display options now render the edited text, and spaces
+    // already removed cannot come back.
+    m_stored = text;
+    if (!chkKeepSpaces->isChecked())
+        chkKeepSpaces->setEnabled(false);
+    emit edited();
+}
+
+void ResultPanel::addText(const QString &text) { AddTextToBox(txtText, text); }
+
+// ---------------------------------------------------------------- the chart
+
+void ResultPanel::openChart() {
+    if (!m_chart) {
+        m_chart = new IpaChartDialog(m_faceFamily, this);
+        connect(m_chart, &IpaChartDialog::symbolPicked, this, &ResultPanel::chartSymbolPicked);
+    }
+    // Beside the button that opens it, kept on the screen.
+    const QWidget *button = m_keyboard->findChild<QWidget *>(QStringLiteral("picAddIPASymbol"));
+    QPoint at = button->mapToGlobal(QPoint(button->width() + 10, -m_chart->sizeHint().height() / 2));
+    if (const QScreen *screen = this->screen()) {
+        const QRect area = screen->availableGeometry();
+        const QSize size = m_chart->sizeHint();
+        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
+        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
+    }
+    m_chart->move(at);
+    m_chart->open();
+}
+
+void ResultPanel::chartSymbolPicked(int index) {
+    const QString symbol = SymbolList().value(index);
+    addText(symbol);
+    if (m_recent.pick(symbol, DescriptionList().value(index)))
+        m_keyboard->setSymbolButtons(m_recent);
+}
+
+} // namespace vocalith

@@ -1,0 +1,88 @@
+#pragma once
+// The transcription-result side of the main window (fraPhonetics): the editor txtText with
+// the stored transcription it renders, the nine display options, the on-screen keyboard,
+// the IPA chart and the commands that work on the editor's text.
+
+#include "editor/keyboard.h"
+#include "engine/accent.h"
+#include "engine/render.h"
+
+#include <QFrame>
+#include <QVector>
+
+class QCheckBox;
+class QLabel;
+class QPlainTextEdit;
+class QVBoxLayout;
+
+namespace vocalith {
+
+class IpaChartDialog;
+class KeyboardWidget;
+class MessageBoxes;
+class PictureButton;
+class ShortcutFilter;
+
+class ResultPanel : public QFrame {
+    Q_OBJECT
+public:
+    explicit ResultPanel(MessageBoxes &messages, QWidget *parent = nullptr);
+
+    // StoredTranscription: the raw transcription the editor shows under the display options.
+    QString storedTranscription() const { return m_stored; }
+    // A finished Transcribe run: stores and renders it; spaces and stress can be shown again.
+    void showTranscription(const QString &stored);
+    // Replaces the stored transcription and renders it (an import).
+    void setStoredTranscription(const QString &stored);
+
+    RenderOptions options() const;
+    // Puts saved options into the boxes (no rendering, no optionsChanged).
+    void setOptions(const RenderOptions &options);
+    // The accent the renderer uses; intrusive r is offered for British English only.
+    void setAccent(Accent accent);
+    // The font of the editor and of the keyboard's faces.
+    void setEditorFont(const QFont &font);
+
+    // The editor's whole text, line breaks as CR LF.
+    QString editorText() const;
+    // Inserts text at the editor's caret, replacing its selection (AddText).
+    void addText(const QString &text);
+
+    const RecentSymbols &recentSymbols() const { return m_recent; }
+    IpaChartDialog *chart() const { return m_chart; }
+
+public slots:
+    void renderEditor();
+    void openChart();
+
+signals:
+    // A display option was clicked (the settings are to be saved).
+    void optionsChanged();
+    // The user changed the editor's text (typing, keyboard, chart).
+    void edited();
+
+private:
+    void buildOptions(QVBoxLayout *layout);
+    void setEditorText(const QString &text);
+    void editorChanged();
+    void optionClicked(QCheckBox *box);
+    void chartSymbolPicked(int index);
+
+    MessageBoxes &m_messages;
+    QString m_stored;
+    RecentSymbols m_recent;
+    Accent m_accent = Accent::BrE;
+    QString m_faceFamily;
+    bool m_rendering = false; // the editor's text is being set by the program
+
+    PictureButton *picClearPhonetics, *picStatistics, *picZentab, *picImport, *picExport;
+    QPlainTextEdit *txtText;
+    QLabel *lblTextoAyuda;
+    QCheckBox *chkKeepSpaces, *chkPunctuation, *chkSyllables, *chkIntrusiveR, *chkStress;
+    QVector<QCheckBox *> m_optionBoxes; // the nine, in settings order
+    KeyboardWidget *m_keyboard;
+    ShortcutFilter *m_shortcuts;
+    IpaChartDialog *m_chart = nullptr;
+};
+
+} // namespace vocalith
