@@ -44,7 +44,7 @@ public:
         rule(m_p);
         if (before == m_p)
             return;
-        RuleChange change{QLatin1String(name), {}, {}};
+        RuleChange change{QString::fromUtf8(name), {}, {}};
         if (m_trace->keepForms) {
             change.before = renderPron(before);
             change.after = renderPron(m_p);
@@ -76,7 +76,7 @@ void applyCrossEntryRules(const QString &word, RuleSteps &step, const WordContex
 
 QString finish(const QString &word, Pron &p, RuleSteps &step, const WordContext &context) {
     step("pretonic secondary", addPretonicSecondary);
-    if (word.endsWith(QLatin1String("'s")))
+    if (word.size() > 2 && word.endsWith(QLatin1String("'s")))
         step("possessive ending", applyPossessiveEnding);
     markSuffixBoundaries(word, p, context.isWord ? context.isWord : WordTest(noWord));
     return renderPron(p);
