@@ -7,6 +7,7 @@
 #include <QCoreApplication>
 #include <QDir>
 #include <QElapsedTimer>
+#include <QFile>
 #include <QFileInfo>
 #include <cstdio>
 
@@ -36,7 +37,12 @@ int main(int argc, char **argv) {
                                            QStringLiteral("A larger word list whose other words are added, hidden "
                                                           "from rhymes (repeatable)."),
                                            QStringLiteral("FILE"));
-    parser.addOptions({sources, out, cmudict, wordlist, extraWordlist, noStressCheck, noCorrections});
+    const QCommandLineOption reportFile(
+        QStringLiteral("report"),
+        QStringLiteral("Write every change a rule made to a generated entry to FILE (TSV: rule, "
+                       "accent, word, before, after)."),
+        QStringLiteral("FILE"));
+    parser.addOptions({sources, out, cmudict, wordlist, extraWordlist, noStressCheck, noCorrections, reportFile});
     parser.process(app);
     if (!parser.isSet(sources) || !parser.isSet(out)) {
         std::fprintf(stderr, "vocalith-lexicon: --sources DIR and --out FILE are required\n");
@@ -70,6 +76,7 @@ int main(int argc, char **argv) {
     if (!parser.isSet(noCorrections))
         inputs.corrections = QDir(parser.value(sources)).filePath(QStringLiteral("corrections.tsv"));
     inputs.crossCheckStress = !parser.isSet(noStressCheck);
+    inputs.keepChanges = parser.isSet(reportFile);
     inputs.functionWords = QDir(parser.value(sources)).filePath(QStringLiteral("functionwords.tsv"));
     Table words;
     GeneratorReport report;
@@ -89,5 +96,20 @@ int main(int argc, char **argv) {
                 static_cast<long long>(words.rows.size()), report.fromCmudict,
                 qPrintable(QFileInfo(inputs.cmudict).fileName()), report.fromEspeakOnly, report.corrected, report.added,
                 report.unreadable, timer.elapsed() / 1000.0);
+    std::printf("vocalith-lexicon: %d possessives left to the transcriber; generated entries changed by each rule:\n",
+                report.possessivesLeftOut);
+    for (auto it = report.ruleCounts.cbegin(); it != report.ruleCounts.cend(); ++it)
+        std::printf("  %-32s %7d\n", it.key().toUtf8().constData(), it.value());
+    if (parser.isSet(reportFile)) {
+        QFile file(parser.value(reportFile));
+        if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
+            file.write((QStringLiteral("rule\taccent\tword\tbefore\tafter\n") + report.changes.join(QLatin1Char('\n')) +
+                        QLatin1Char('\n'))
+                           .toUtf8()) < 0) {
+            std::fprintf(stderr, "vocalith-lexicon: %s: %s\n", qPrintable(file.fileName()),
+                         qPrintable(file.errorString()));
+            return 1;
+        }
+    }
     return 0;
 }

@@ -1,6 +1,7 @@
 #include "phonology.h"
 
 #include <QHash>
+#include <QRegularExpression>
 #include <QSet>
 #include <algorithm>
 #include <span>
@@ -524,7 +525,7 @@ void reduceWeakPrefixes(const QString &word, Pron &p) {
         p[v + 1].sym = QStringLiteral("n");
     if (first.sym == QStringLiteral("e") && v == 0 &&
         (word.startsWith(QLatin1String("en")) || word.startsWith(QLatin1String("em")) ||
-         word.startsWith(QLatin1String("ex"))))
+         word.startsWith(QLatin1String("ex")) || word.startsWith(QLatin1String("es"))))
         first.sym = QStringLiteral("ɪ");
     else if (first.sym == QStringLiteral("ɒ") && word.startsWith(QLatin1Char('o')) && v == 0)
         first.sym = QStringLiteral("ə");
@@ -553,13 +554,24 @@ bool isBathStem(const QString &word) {
         QStringLiteral("distaff"), QStringLiteral("chaff"), QStringLiteral("chaffs"),
         QStringLiteral("slander"), QStringLiteral("slanders"), QStringLiteral("blanch"),
         QStringLiteral("raspberry"), QStringLiteral("vast"), QStringLiteral("vastly"),
+        QStringLiteral("advance"), QStringLiteral("staff"),
     };
     // clang-format on
     return stems.contains(word);
 }
 
 void applyBathVowel(const QString &word, Pron &p) {
-    if (!isBathStem(word))
+    static const char *const endings[] = {"s", "es", "ed", "d", "ing", "er", "ers", "ment", "ments", "ness", "ly"};
+    bool listed = isBathStem(word);
+    for (const char *e : endings) {
+        const QLatin1String ending(e);
+        if (listed || !word.endsWith(ending) || word.size() <= ending.size() + 2)
+            continue;
+        const QString stem = word.chopped(ending.size());
+        // advance|ment, advanc|ing (the stem's e dropped), staff|er
+        listed = isBathStem(stem) || isBathStem(stem + QLatin1Char('e'));
+    }
+    if (!listed)
         return;
     const int primary = primaryIndex(p);
     const int v = primary >= 0 ? primary : (nuclei(p).isEmpty() ? -1 : nuclei(p).front());
@@ -639,15 +651,34 @@ void weakenUnstressedLongVowels(Pron &p) {
     }
 }
 
-void splitUnstressedIa(Pron &p) {
+namespace {
+
+// Splits unstressed ɪə after a consonant into i + ə; with keepFinal, a last nucleus ɪə stays.
+void splitIa(Pron &p, bool keepFinal) {
     if (nuclei(p).size() < 2)
         return; // near nɪə
     for (int i = 1; i < p.size(); ++i) {
         if (p[i].sym != QStringLiteral("ɪə") || p[i].stress != Stress::None || p[i - 1].vowel)
             continue;
+        // linear, nuclear: -e.ar after l or n is i.ə even so.
+        if (keepFinal && !oneOf(p[i - 1].sym, {u"l", u"n"}) &&
+            std::none_of(p.cbegin() + i + 1, p.cend(), [](const Phone &ph) { return ph.vowel; }))
+            continue;
         p[i].sym = QStringLiteral("i");
         p.insert(i + 1, Phone{QStringLiteral("ə"), true, Stress::None});
     }
+}
+
+} // namespace
+
+void splitUnstressedIa(Pron &p) { splitIa(p, false); }
+
+void splitUnstressedIa(const QString &word, Pron &p) {
+    const QString w = word.toLower();
+    bool nearSpelling = false;
+    for (const char *ending : {"ear", "eer", "ere", "eare", "ears", "eers", "eres", "eares"})
+        nearSpelling = nearSpelling || w.endsWith(QLatin1String(ending));
+    splitIa(p, nearSpelling);
 }
 
 void reduceWeakSuffixes(const QString &word, Pron &p) {
@@ -661,6 +692,18 @@ void reduceWeakSuffixes(const QString &word, Pron &p) {
         const int end = word.endsWith(QLatin1String("ities")) && p.back().sym == QStringLiteral("z") ? n - 1 : n;
         if (end >= 3 && p[end - 1].sym == QStringLiteral("i") && p[end - 2].sym == QStringLiteral("t"))
             reduceAt(end - 3);
+    }
+    // -itive, -itives, -itively: ɪ t ɪ v
+    for (const char *suffix : {"itive", "itives", "itively"}) {
+        if (!word.endsWith(QLatin1String(suffix)))
+            continue;
+        for (int i = n - 1; i >= 2; --i)
+            if (p[i].sym == QLatin1String("v") && p[i - 1].sym == QStringLiteral("ɪ") &&
+                p[i - 2].sym == QLatin1String("t")) {
+                reduceAt(i - 3);
+                break;
+            }
+        break;
     }
     // -ible, -ibly, -ibility: the ɪ before b
     for (const char *suffix : {"ible", "ibles", "ibly", "ibility", "ibilities"}) {
@@ -765,6 +808,164 @@ QString withLinkingR(const QString &word, const QString &british) {
     if (last != QChar(0x0259) && last != QChar(0x02D0)) // ə or a long vowel
         return british;
     return british + kLinkingR;
+}
+
+QVector<QPair<int, int>> alignNuclei(const Pron &a, const Pron &b) {
+    const QVector<int> na = nuclei(a), nb = nuclei(b);
+    QVector<QPair<int, int>> pairs;
+    if (na.size() != nb.size())
+        return pairs;
+    for (int k = 0; k < na.size(); ++k)
+        pairs.append({na[k], nb[k]});
+    return pairs;
+}
+
+void applyAmericanThought(Pron &american, const Pron &british) {
+    for (const auto &[a, b] : alignNuclei(american, british)) {
+        if (american[a].sym != QStringLiteral("ɑː") || british[b].sym != QStringLiteral("ɔː"))
+            continue;
+        // ɑː + r that did not fuse begins a stressed syllable (START, LOT + r): left alone.
+        if (a + 1 < american.size() && american[a + 1].sym == QLatin1String("r"))
+            continue;
+        american[a].sym = QStringLiteral("ɔː");
+    }
+}
+
+void applySharedWeakI(const QString &word, Pron &american, const Pron &british) {
+    const QVector<int> last = nuclei(american);
+    const bool ainEnding = word.endsWith(QLatin1String("ain")) || word.endsWith(QLatin1String("ains"));
+    auto symAt = [](const Pron &p, int i) { return i >= 0 && i < p.size() ? p[i].sym : QString(); };
+    for (const auto &[a, b] : alignNuclei(american, british)) {
+        if (american[a].sym != QStringLiteral("ə") || american[a].stress != Stress::None ||
+            british[b].sym != QStringLiteral("ɪ") || british[b].stress != Stress::None)
+            continue;
+        if (ainEnding && a == last.back())
+            continue;
+        // The same syllable: the same consonant after it, and before it unless an American
+        // rhotic nucleus took the r (ˈɒr.ɪ.dʒɪn, ˈɔːr.ə.dʒən).
+        if (symAt(american, a + 1) != symAt(british, b + 1))
+            continue;
+        const bool vowelBefore = isVowelAt(american, a - 1) || isVowelAt(british, b - 1);
+        if (!vowelBefore && symAt(american, a - 1) != symAt(british, b - 1))
+            continue;
+        american[a].sym = QStringLiteral("ɪ");
+    }
+}
+
+void applyOneVowel(const QString &word, Pron &p, const std::function<bool(const QString &)> &isWord) {
+    QString w = word.toLower();
+    w.remove(QLatin1Char('\''));
+    auto isOneVowel = [&](int i) { return i >= 0 && i < p.size() && oneOf(p[i].sym, {u"ɒ", u"ɔː", u"ɑː", u"ə"}); };
+    auto isWAt = [&](int i) { return i >= 0 && i < p.size() && p[i].sym == QLatin1String("w"); };
+    auto isNAt = [&](int i) { return i >= 0 && i < p.size() && p[i].sym == QLatin1String("n"); };
+    if (w.endsWith(QLatin1String("one")) || w.endsWith(QLatin1String("ones")) || w.endsWith(QLatin1String("once"))) {
+        int n = p.size();
+        if (n >= 1 && oneOf(p[n - 1].sym, {u"s", u"z"}))
+            --n;
+        if (isWAt(n - 3) && isOneVowel(n - 2) && isNAt(n - 1))
+            p[n - 2].sym = QStringLiteral("ʌ");
+    }
+    // one- and one + a word (oneself, oneness), not names that start so (Oneida).
+    QString rest = w.mid(3);
+    const bool hyphen = rest.startsWith(QLatin1Char('-'));
+    if (hyphen)
+        rest.remove(0, 1);
+    if (w.startsWith(QLatin1String("one")) && (hyphen || (rest.size() >= 4 && isWord && isWord(rest))) && isWAt(0) &&
+        isOneVowel(1) && isNAt(2))
+        p[1].sym = QStringLiteral("ʌ");
+}
+
+bool applyCompoundHappy(Pron &p, const Pron &firstPart) {
+    const int k = firstPart.size() - 1;
+    if (k < 1 || p.size() <= firstPart.size() || firstPart[k].sym != QLatin1String("i"))
+        return false;
+    for (int i = 0; i < k; ++i)
+        if (p[i].sym != firstPart[i].sym)
+            return false;
+    if (p[k].sym != QStringLiteral("ɪ") || p[k].stress != Stress::None)
+        return false;
+    p[k].sym = QStringLiteral("i");
+    return true;
+}
+
+void applyGlideBeforeIon(const QString &word, Pron &p) {
+    static const char *const endings[] = {"ion", "ions", "ior", "iors", "ian", "ians"};
+    const QString w = word.toLower();
+    QString ending;
+    for (const char *e : endings)
+        if (w.endsWith(QLatin1String(e)))
+            ending = QLatin1String(e);
+    if (ending.isEmpty() || w.size() < ending.size() + 2)
+        return;
+    const QChar consonant = w[w.size() - ending.size() - 1];
+    if (consonant != QLatin1Char('l') && consonant != QLatin1Char('n'))
+        return;
+    // i + ə (ər) + n? + z? at the end, after l or n that follows a vowel (not ganglion).
+    int end = p.size();
+    if (end > 0 && p[end - 1].sym == QLatin1String("z"))
+        --end;
+    if (end > 0 && p[end - 1].sym == QLatin1String("n") && ending.startsWith(QLatin1String("i")) &&
+        !ending.startsWith(QLatin1String("ior")))
+        --end;
+    const int i = end - 2;
+    if (i < 2 || !oneOf(p[end - 1].sym, {u"ə", u"ər"}) || p[i].sym != QLatin1String("i") ||
+        !oneOf(p[i - 1].sym, {u"l", u"n"}) || !p[i - 2].vowel)
+        return;
+    // -ian keeps i.ən after a long vowel or diphthong (Australian, Romanian).
+    if (ending.startsWith(QLatin1String("ian")) &&
+        !(isShortCheckedVowel(p[i - 2].sym) && p[i - 2].stress != Stress::None))
+        return;
+    p[i] = Phone{QStringLiteral("j"), false, Stress::None};
+}
+
+void applyBritishAlVowel(const QString &word, Pron &p) {
+    static const QRegularExpression al(QStringLiteral("(a|au)l[bcdfgjkmnpqrstvxz]"));
+    static const QRegularExpression ol(QStringLiteral("ol[bcdfgjklmnpqrstvxz]"));
+    const QString w = word.toLower();
+    if (!w.contains(al) || w.contains(ol))
+        return;
+    for (int i = 0; i + 2 < p.size(); ++i)
+        if (p[i].sym == QStringLiteral("ɒ") && p[i + 1].sym == QLatin1String("l") && !p[i + 2].vowel)
+            p[i].sym = QStringLiteral("ɔː");
+}
+
+void applyAmericanPrefixVowels(const QString &word, Pron &p, const Pron &british) {
+    const QVector<int> n = nuclei(p);
+    if (n.size() < 2 || n.front() != 0 || p.size() < 2)
+        return;
+    Phone &first = p[0];
+    const QString w = word.toLower();
+    const QVector<int> bn = nuclei(british);
+    if (w.startsWith(QLatin1String("un")) && !bn.isEmpty() && bn.front() == 0 &&
+        british[0].sym == QStringLiteral("ʌ") && first.sym == QStringLiteral("ə") && first.stress == Stress::None &&
+        p[1].sym == QLatin1String("n")) {
+        first.sym = QStringLiteral("ʌ");
+    } else if ((w.startsWith(QLatin1String("en")) || w.startsWith(QLatin1String("em"))) &&
+               first.sym == QLatin1String("e") && first.stress == Stress::Secondary &&
+               p[n[1]].stress == Stress::Primary && oneOf(p[1].sym, {u"n", u"m"})) {
+        first.sym = QStringLiteral("ɪ");
+        first.stress = Stress::None;
+    }
+}
+
+void applyPossessiveEnding(Pron &p) {
+    const int n = p.size();
+    if (n < 2 || !oneOf(p[n - 1].sym, {u"s", u"z"}))
+        return;
+    static const std::initializer_list<const char16_t *> sibilants = {u"s", u"z", u"ʃ", u"ʒ", u"tʃ", u"dʒ"};
+    int stemEnd = n - 1;
+    // A stem ending in a sibilant already carries ɪz (or ə z): the vowel belongs to the ending.
+    if (n >= 3 && oneOf(p[n - 2].sym, {u"ɪ", u"ə"}) && p[n - 2].stress == Stress::None &&
+        oneOf(p[n - 3].sym, sibilants))
+        stemEnd = n - 2;
+    p.resize(stemEnd);
+    const QString last = p.back().sym;
+    if (oneOf(last, sibilants)) {
+        p << Phone{QStringLiteral("ɪ"), true, Stress::None} << Phone{QStringLiteral("z"), false, Stress::None};
+    } else {
+        const bool voiceless = oneOf(last, {u"p", u"t", u"k", u"f", u"θ"});
+        p << Phone{voiceless ? QStringLiteral("s") : QStringLiteral("z"), false, Stress::None};
+    }
 }
 
 } // namespace vocalith::lexicon

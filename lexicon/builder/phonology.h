@@ -7,6 +7,7 @@
 // British (RP) or American English, and a shared last step divides the syllables and
 // writes the stress marks at the syllable starts.
 
+#include <QPair>
 #include <QString>
 #include <QStringList>
 #include <QVector>
@@ -75,17 +76,22 @@ void applySyllabicConsonants(Pron &p);
 // is reduced to ə as British dictionaries write it (ˈdɪk.ʃə.nə.ri).
 void reduceAryEnding(const QString &word, Pron &p);
 // CURE words keep ʊə (espeak's RP voice says ɔː for them, dictionaries write ʊə); the
-// BATH set is a word list on top of espeak's own (espeak already marks most).
+// BATH set is a list of stems on top of espeak's own (espeak already marks most), and a word
+// built on a listed stem with an ending (advanced, advancement, staffer) has ɑː too.
 bool isBathStem(const QString &word);
 void applyBathVowel(const QString &word, Pron &p);
 
 // espeak's unstressed ɪə of -ia, -ious, -ium is i + ə in dictionaries (ˈeə.ri.ə).
 void splitUnstressedIa(Pron &p);
-// -ity and -ible/-ibly/-ibility have ə where espeak says ɪ (səˈkjʊə.rə.ti, ˈpɒs.ə.bl̩).
+// The same, except that a final ɪə spelt -ear, -eer, -ere, -eare is the NEAR vowel and stays
+// (ˈʃeɪk.spɪə, ˈæt.mə.sfɪə), unless l or n comes before it (ˈlɪn.i.ə, ˈnjuː.kli.ə).
+void splitUnstressedIa(const QString &word, Pron &p);
+// -ity, -itive and -ible/-ibly/-ibility have ə where espeak says ɪ (səˈkjʊə.rə.ti, ˈpɒz.ə.tɪv,
+// ˈpɒs.ə.bl̩).
 void reduceWeakSuffixes(const QString &word, Pron &p);
 
 // Weak first syllables espeak gives with full vowels: unstressed in-/un-/con- before k ɡ keep
-// n (ɪnˈkluː.dɪŋ, not ɪŋ), en-/em-/ex- have ɪ (ɪnˈtaɪə), an unstressed ɒ before the
+// n (ɪnˈkluː.dɪŋ, not ɪŋ), en-/em-/ex-/es- have ɪ (ɪnˈtaɪə, ɪˈstiːm), an unstressed ɒ before the
 // stress is ə (əbˈteɪn).
 void reduceWeakPrefixes(const QString &word, Pron &p);
 // -ies, -ied and -iness keep the happY vowel (ˈkɒp.iz); unstressed jʊ before l is jə
@@ -110,6 +116,39 @@ void addPretonicSecondary(Pron &p);
 // unstressed uː is u before a vowel or ending an open syllable (ˌsɪtʃ.uˈeɪ.ʃn̩, ˌedʒ.uˈkeɪ.ʃn̩);
 // unstressed ɪ before a vowel is i (ˈpɪə.ri.əd). Words of one syllable are left alone.
 void weakenUnstressedLongVowels(Pron &p);
+
+// --- one learners'-dictionary convention in both accents --------------------------------
+
+// Nuclei of two pronunciations of one word paired in order, when both have as many
+// (the British and American forms of caught, digit); empty otherwise.
+QVector<QPair<int, int>> alignNuclei(const Pron &a, const Pron &b);
+// American THOUGHT: where the British form has ɔː (no r follows it in British English), an
+// American ɑː in the same nucleus is ɔː (caught, cause, raw): CMUdict gives many of these
+// words the LOT vowel, learners' dictionaries of General American write ɔː.
+void applyAmericanThought(Pron &american, const Pron &british);
+// One convention for unstressed ɪ: an unstressed American ə where the British form has
+// unstressed ɪ between the same consonants is ɪ (ˈdɪdʒ.ɪt, ˈtɪp.ɪ.kəl, ˈtɑːr.ɡɪt). Spelt -ain
+// (captain, mountain) keeps ə, as American dictionaries write it.
+void applySharedWeakI(const QString &word, Pron &american, const Pron &british);
+// "one" ending a word (someone, twenty-one, no-one), beginning one before a word (oneself,
+// one-sided) and once have ʌ, where espeak's RP voice says ɒ and CMUdict has ɔː or ə in compounds.
+void applyOneVowel(const QString &word, Pron &p, const std::function<bool(const QString &)> &isWord = {});
+// A compound whose first part ends in the happY vowel keeps it there (ˈev.ri.θɪŋ,
+// ˈen.i.weə): firstPart is that part's own pronunciation. Returns whether it applied.
+bool applyCompoundHappy(Pron &p, const Pron &firstPart);
+// -ion and -ior after l or n, and -ian after a stressed short vowel + l or n, have j where the
+// sources say i.ə: ˈmɪl.jən, əˈpɪn.jən, ˈsiː.njə, səˈvɪl.jən (but ɒˈstreɪ.li.ən).
+void applyGlideBeforeIon(const QString &word, Pron &p);
+// British ɒ + l + consonant spelt al or aul is ɔː, as learners' dictionaries give it first
+// (salt, false, fault, alter); espeak's RP voice says ɒ.
+void applyBritishAlVowel(const QString &word, Pron &p);
+// American prefixes keep their own vowel: un- is ʌ where the British form has it (ʌnˈhæp.i, not
+// ən; until keeps ən), and en-/em- with a secondary stress right before the primary is a weak ɪ
+// (ɪnˈdʒɔɪ). british may be empty (no British form to follow).
+void applyAmericanPrefixVowels(const QString &word, Pron &p, const Pron &british);
+// A possessive's ending as the transcriber derives it from the stem: s after p t k f θ, ɪz
+// after a sibilant, z otherwise (waɪfs, not waɪfz). p is the possessive's pronunciation.
+void applyPossessiveEnding(Pron &p);
 
 // --- syllables and text -----------------------------------------------------------------
 

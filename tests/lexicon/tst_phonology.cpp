@@ -479,6 +479,172 @@ private slots:
         QFETCH(bool, hidden);
         QCOMPARE(hiddenFromRhymes(word, listed), hidden);
     }
+
+    // Rules that follow the British entry: american and british as rendered, the American rhotic.
+    void crossAccentRules_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("american");
+        QTest::addColumn<QString>("british");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("THOUGHT from the British ɔː") << "thought" << "caught" << "kɑːt" << "kɔːt" << "kɔːt";
+        QTest::newRow("PALM stays") << "thought" << "father" << "ˈfɑː.ðər" << "ˈfɑː.ðə" << "ˈfɑː.ðər";
+        QTest::newRow("LOT stays") << "thought" << "body" << "ˈbɑː.di" << "ˈbɒd.i" << "ˈbɑː.di";
+        QTest::newRow("nuclei that do not pair") << "thought" << "awfully" << "ˈɑː.fli" << "ˈɔː.fə.li" << "ˈɑː.fli";
+        QTest::newRow("weak ɪ of the British form") << "weakI" << "digit" << "ˈdɪdʒ.ət" << "ˈdɪdʒ.ɪt" << "ˈdɪdʒ.ɪt";
+        QTest::newRow("weak ɪ before syllabic l") << "weakI" << "typical" << "ˈtɪp.ə.kəl" << "ˈtɪp.ɪ.kl̩"
+                                                  << "ˈtɪp.ɪ.kəl";
+        QTest::newRow("weak ɪ after a rhotic nucleus") << "weakI" << "origin" << "ˈɔːr.ə.dʒən" << "ˈɒr.ɪ.dʒɪn"
+                                                       << "ˈɔːr.ɪ.dʒɪn";
+        QTest::newRow("-ity is ə in both") << "weakI" << "city" << "ˈsɪt.ə.ti" << "ˈsɪt.ə.ti" << "ˈsɪt.ə.ti";
+        QTest::newRow("-ain keeps ə") << "weakI" << "captain" << "ˈkæp.tən" << "ˈkæp.tɪn" << "ˈkæp.tən";
+        QTest::newRow("another consonant, another syllable") << "weakI" << "x" << "ˈmɪn.ət" << "ˈmɪn.ɪd" << "ˈmɪn.ət";
+        QTest::newRow("stressed British ɪ") << "weakI" << "x" << "ˈɪn.ət" << "ˌɪnˈɪt" << "ˈɪn.ət";
+        QTest::newRow("un- as in British") << "prefix" << "unhappy" << "ənˈhæp.i" << "ʌnˈhæp.i" << "ʌnˈhæp.i";
+        QTest::newRow("un- weak in British too") << "prefix" << "until" << "ənˈtɪl" << "ənˈtɪl" << "ənˈtɪl";
+        QTest::newRow("un- without a British form") << "prefix" << "unhappy" << "ənˈhæp.i" << "" << "ənˈhæp.i";
+        QTest::newRow("en- secondary before the stress") << "prefix" << "enjoy" << "ˌenˈdʒɔɪ" << "ɪnˈdʒɔɪ"
+                                                         << "ɪnˈdʒɔɪ";
+        QTest::newRow("stressed en-") << "prefix" << "enter" << "ˈen.tər" << "ˈen.tə" << "ˈen.tər";
+    }
+    void crossAccentRules() {
+        QFETCH(QString, rule);
+        QFETCH(QString, word);
+        QFETCH(QString, american);
+        QFETCH(QString, british);
+        QFETCH(QString, expected);
+        Pron a = parseNotation(american, true);
+        const Pron b = parseNotation(british);
+        if (rule == QLatin1String("thought"))
+            applyAmericanThought(a, b);
+        else if (rule == QLatin1String("weakI"))
+            applySharedWeakI(word, a, b);
+        else
+            applyAmericanPrefixVowels(word, a, b);
+        QCOMPARE(renderPron(a), expected);
+    }
+
+    void classRules_data() {
+        QTest::addColumn<QString>("rule");
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("one in a compound") << "one" << "someone" << "ˈsʌm.wɒn" << "ˈsʌm.wʌn";
+        QTest::newRow("one with CMUdict's ɔː") << "one" << "twenty-one" << "ˈtwen.ti.wɔːn" << "ˈtwen.ti.wʌn";
+        QTest::newRow("once") << "one" << "once" << "wɒns" << "wʌns";
+        QTest::newRow("one before a word") << "one" << "oneself" << "wɒnˈself" << "wʌnˈself";
+        QTest::newRow("a name that starts with one") << "one" << "oneida" << "ˈwɒn.ɪ.də" << "ˈwɒn.ɪ.də";
+        QTest::newRow("-one without w") << "one" << "gone" << "ɡɒn" << "ɡɒn";
+        QTest::newRow("-ion after l") << "ion" << "million" << "ˈmɪl.i.ən" << "ˈmɪl.jən";
+        QTest::newRow("-ions after n") << "ion" << "opinions" << "əˈpɪn.i.ənz" << "əˈpɪn.jənz";
+        QTest::newRow("-ior after a long vowel") << "ion" << "senior" << "ˈsiː.ni.ə" << "ˈsiː.njə";
+        QTest::newRow("-ior rhotic") << "ion" << "junior" << "ˈdʒuː.ni.ər" << "ˈdʒuː.njər";
+        QTest::newRow("-ian after a short stressed vowel") << "ion" << "civilian" << "sɪˈvɪl.i.ən" << "sɪˈvɪl.jən";
+        QTest::newRow("-ian after a long vowel") << "ion" << "australian" << "ɒˈstreɪ.li.ən" << "ɒˈstreɪ.li.ən";
+        QTest::newRow("-ion after p") << "ion" << "champion" << "ˈtʃæm.pi.ən" << "ˈtʃæm.pi.ən";
+        QTest::newRow("-lion after a consonant") << "ion" << "ganglion" << "ˈɡæŋ.ɡli.ən" << "ˈɡæŋ.ɡli.ən";
+        QTest::newRow("al + consonant") << "al" << "salt" << "sɒlt" << "sɔːlt";
+        QTest::newRow("al + consonant, two syllables") << "al" << "alter" << "ˈɒl.tə" << "ˈɔːl.tə";
+        QTest::newRow("spelt ol") << "al" << "solve" << "sɒlv" << "sɒlv";
+        QTest::newRow("al and ol") << "al" << "alcohols" << "ˈæl.kə.hɒlz" << "ˈæl.kə.hɒlz";
+        QTest::newRow("BATH stem with -ed") << "bath" << "advanced" << "ədˈvænst" << "ədˈvɑːnst";
+        QTest::newRow("BATH stem with -es") << "bath" << "advances" << "ədˈvæn.sɪz" << "ədˈvɑːn.sɪz";
+        QTest::newRow("BATH stem with -er") << "bath" << "staffer" << "ˈstæf.ə" << "ˈstɑː.fə";
+        QTest::newRow("TRAP word with an ending") << "bath" << "massed" << "mæst" << "mæst";
+        QTest::newRow("-itive") << "suffix" << "positive" << "ˈpɒz.ɪ.tɪv" << "ˈpɒz.ə.tɪv";
+        QTest::newRow("es- before the stress") << "prefix" << "esteem" << "eˈstiːm" << "ɪˈstiːm";
+        QTest::newRow("NEAR spelt -eare stays") << "ia" << "shakespeare" << "ˈʃeɪk.spɪə" << "ˈʃeɪk.spɪə";
+        QTest::newRow("NEAR spelt -ere stays") << "ia" << "atmospheres" << "ˈæt.mə.sfɪəz" << "ˈæt.mə.sfɪəz";
+        QTest::newRow("-e.ar after n") << "ia" << "linear" << "ˈlɪn.ɪə" << "ˈlɪn.i.ə";
+        QTest::newRow("-ia") << "ia" << "area" << "ˈeə.rɪə" << "ˈeə.ri.ə";
+        QTest::newRow("possessive after f") << "possessive" << "wife's" << "waɪfz" << "waɪfs";
+        QTest::newRow("possessive after a voiced sound") << "possessive" << "dog's" << "dɒɡs" << "dɒɡz";
+        QTest::newRow("possessive after a sibilant") << "possessive" << "boss's" << "ˈbɒs.əz" << "ˈbɒs.ɪz";
+        QTest::newRow("possessive after an affricate") << "possessive" << "church's" << "tʃɜːtʃs" << "tʃɜː.tʃɪz";
+    }
+    void classRules() {
+        QFETCH(QString, rule);
+        QFETCH(QString, word);
+        QFETCH(QString, notation);
+        QFETCH(QString, expected);
+        const QSet<QString> words = {"self", "ida", "some", "twenty"};
+        Pron p = parseNotation(notation, notation.contains(QStringLiteral("ər")));
+        if (rule == QLatin1String("one"))
+            applyOneVowel(word, p, [&](const QString &w) { return words.contains(w); });
+        else if (rule == QLatin1String("ion"))
+            applyGlideBeforeIon(word, p);
+        else if (rule == QLatin1String("al"))
+            applyBritishAlVowel(word, p);
+        else if (rule == QLatin1String("bath"))
+            applyBathVowel(word, p);
+        else if (rule == QLatin1String("suffix"))
+            reduceWeakSuffixes(word, p);
+        else if (rule == QLatin1String("prefix"))
+            reduceWeakPrefixes(word, p);
+        else if (rule == QLatin1String("ia"))
+            splitUnstressedIa(word, p);
+        else
+            applyPossessiveEnding(p);
+        QCOMPARE(renderPron(p), expected);
+    }
+
+    void compoundHappy_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("firstPart");
+        QTest::addColumn<QString>("notation");
+        QTest::addColumn<QString>("partNotation");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("every-") << "everything" << "every" << "ˈev.rɪ.θɪŋ" << "ˈev.ri" << "ˈev.ri.θɪŋ";
+        QTest::newRow("any-") << "anywhere" << "any" << "ˈen.ɪ.weə" << "ˈen.i" << "ˈen.i.weə";
+        QTest::newRow("hyphenated") << "twenty-one" << "twenty" << "ˈtwen.tɪ.wʌn" << "ˈtwen.ti" << "ˈtwen.ti.wʌn";
+        QTest::newRow("first part not ending in i") << "keyboard" << "key" << "ˈkiː.bɔːd" << "kiː" << "ˈkiː.bɔːd";
+        QTest::newRow("phones of another word") << "everything" << "every" << "ˈev.ə.rɪ.θɪŋ" << "ˈev.ri"
+                                                << "ˈev.ə.rɪ.θɪŋ";
+        QTest::newRow("an ending, not a word") << "partying" << "" << "ˈpɑː.tɪ.ɪŋ" << "" << "ˈpɑː.tɪ.ɪŋ";
+    }
+    void compoundHappy() {
+        QFETCH(QString, word);
+        QFETCH(QString, firstPart);
+        QFETCH(QString, notation);
+        QFETCH(QString, partNotation);
+        QFETCH(QString, expected);
+        const QSet<QString> words = {"every", "thing", "any", "where", "twenty", "one", "key", "board", "party"};
+        QCOMPARE(happyFirstPart(word, [&](const QString &w) { return words.contains(w); }), firstPart);
+        Pron p = parseNotation(notation);
+        if (!firstPart.isEmpty())
+            applyCompoundHappy(p, parseNotation(partNotation));
+        QCOMPARE(renderPron(p), expected);
+    }
+
+    // The whole generator on a small CMUdict: possessives of stored words are left to the
+    // transcriber, the American entry follows the British one, and the rules are counted.
+    void generatorSecondRound() {
+        QTemporaryFile npm, list;
+        QVERIFY(npm.open() && list.open());
+        npm.write("export const dictionary = {\n  \"caught\": \"K AA1 T\",\n  \"wife\": \"W AY1 F\",\n"
+                  "  \"wife's\": \"W AY1 F S\",\n  \"xanadu's\": \"Z AE1 N AH0 D UW2 Z\",\n}\n");
+        list.write("caught\nwife\n");
+        npm.close();
+        list.close();
+        GeneratorInputs inputs;
+        inputs.cmudict = npm.fileName();
+        inputs.wordLists = {list.fileName()};
+        inputs.keepChanges = true;
+        Table words;
+        GeneratorReport report;
+        QString error;
+        QVERIFY2(generateWords(inputs, words, report, &error), qPrintable(error));
+        QHash<QString, QStringList> rows;
+        for (const auto &row : words.rows)
+            rows.insert(row[0].toString(), {row[1].toString(), row[2].toString()});
+        QCOMPARE(rows.value("caught"), QStringList({"kɔːt", "kɔːt"}));
+        QVERIFY(!rows.contains("wife's"));
+        QVERIFY(rows.contains("xanadu's")); // no stem stored: kept, with the rule's ending
+        QVERIFY(rows.value("xanadu's").value(1).endsWith(QStringLiteral("uːz")));
+        QCOMPARE(report.possessivesLeftOut, 1);
+        QCOMPARE(report.ruleCounts.value("AmE American THOUGHT"), 1);
+        QVERIFY(report.changes.contains(QStringLiteral("American THOUGHT\tAmE\tcaught\tkɑːt\tkɔːt")));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestPhonology)
