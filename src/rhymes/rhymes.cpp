@@ -69,10 +69,11 @@ QString alliterationSql(const QString &column) {
                           "hiderhyme=false ORDER BY word")
         .arg(column);
 }
-// The sound search. Each "_" of the pattern (hole) must not stand for a stress mark or a
-// syllable dot: the row must not match the pattern with that "_" replaced by one of them.
-// The statement derives those patterns from the one bound pattern, so it stays the same,
-// and within SQLite's limits on parameters and expression depth, for any number of holes.
+// The sound search, the pattern bound twice. Each "_" of the pattern (a hole) must not
+// stand for a stress mark or a syllable dot: the row must not match the pattern with that
+// "_" replaced by one of them. The statement derives those patterns from the bound pattern,
+// so it stays one statement, within SQLite's limits on parameters and expression depth,
+// for any number of holes.
 QString soundSql(Accent accent) {
     return QStringLiteral(
                u"WITH RECURSIVE p(pattern) AS (SELECT ?),"
@@ -80,9 +81,8 @@ QString soundSql(Accent accent) {
                u" hole(i) AS (SELECT instr(pattern, '_') FROM p"
                u"   UNION ALL SELECT i + instr(substr(pattern, i + 1), '_') FROM hole, p"
                u"   WHERE i > 0 AND instr(substr(pattern, i + 1), '_') > 0)"
-               u" SELECT w.word, w.%1 FROM words2 AS w, p"
-               u" WHERE w.%1 LIKE p.pattern AND w.hiderhyme=false"
-               u" AND NOT EXISTS (SELECT 1 FROM hole, mark WHERE hole.i > 0"
+               u" SELECT w.word, w.%1 FROM words2 AS w WHERE w.%1 LIKE ? AND w.hiderhyme=false"
+               u" AND NOT EXISTS (SELECT 1 FROM hole, mark, p WHERE hole.i > 0"
                u"   AND w.%1 LIKE substr(p.pattern, 1, hole.i - 1) || mark.m || substr(p.pattern, hole.i + 1))"
                u" ORDER BY w.word")
         .arg(accentCode(accent));
@@ -194,7 +194,7 @@ SearchResult FindBySound(const QString &typedPattern, Accent accent, Connection 
     const QString pattern = applied(trimSpaces(typedPattern.toLower()), kWildcards);
     if (pattern.isEmpty())
         return notInDatabase();
-    const Recordset candidates = lexicon.openRecordset(soundSql(accent), {pattern});
+    const Recordset candidates = lexicon.openRecordset(soundSql(accent), {pattern, pattern});
 
     QVector<RhymeRow> rows;
     rows.reserve(candidates.recordCount());

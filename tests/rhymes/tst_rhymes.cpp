@@ -244,6 +244,24 @@ private slots:
         QCOMPARE(*r.phonetics, QString());
     }
 
+    // The builder's indexes for the rhyme finder only make it faster.
+    void sameWithoutIndexes() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath("plain.sqlite");
+        QVERIFY(QFile::copy(test::fixturePath("rhymes"), path));
+        QFile::setPermissions(path, QFile::ReadOwner | QFile::WriteOwner);
+        auto plain = Connection::openReadWrite(path, {}, schema::lexiconRequiredTables());
+        QVERIFY(plain);
+        plain->execute("DROP INDEX words_rhymes");
+        plain->execute("DROP INDEX words2_sound");
+        for (const auto type : {RhymeType::Perfect, RhymeType::Assonance, RhymeType::Alliteration})
+            for (const char *word : {"cat", "nation", "hmm", "day"})
+                QCOMPARE(FindRhymes(word, type, Accent::AmE, *plain).rows,
+                         FindRhymes(word, type, Accent::AmE, *m_db).rows);
+        for (const char *pattern : {"*", "?æ?", "%æt"})
+            QCOMPARE(FindBySound(pattern, Accent::BrE, *plain).rows, FindBySound(pattern, Accent::BrE, *m_db).rows);
+    }
+
     // A lexicon without the rhyme columns or the sound table: the searches report an error.
     void databaseError() {
         QTemporaryDir dir;
