@@ -241,12 +241,14 @@ private slots:
         get<QLineEdit>("txtRhymeSound")->setText("*");
         QElapsedTimer timer;
         timer.start();
+        QCOMPARE(FindBySound("*", Accent::BrE, *big).rows.size(), 20000);
+        const qint64 search = timer.restart();
         get<QToolButton>("picRhymeSound")->click();
         m_panel->repaint();
-        const qint64 ms = timer.elapsed();
+        const qint64 shown = timer.elapsed();
         QCOMPARE(list()->model()->rowCount(), 20000);
         QCOMPARE(label(), "20000 words found.");
-        qInfo("20000 rows searched and shown in %lld ms", ms);
+        qInfo("20000 rows: search alone %lld ms; search, list filled and painted %lld ms", search, shown);
         m_panel->setLexicon(m_db.get());
     }
 
