@@ -34,7 +34,7 @@ public:
     int rowCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : int(m_rows.size()); }
     int columnCount(const QModelIndex &parent = {}) const override { return parent.isValid() ? 0 : 2; }
     QVariant data(const QModelIndex &index, int role) const override {
-        if (!index.isValid() || (role != Qt::DisplayRole && role != Qt::ToolTipRole))
+        if (!index.isValid() || role != Qt::DisplayRole)
             return {};
         const RhymeRow &r = m_rows[index.row()];
         return index.column() == 0 ? r.word : r.transcription;
