@@ -26,6 +26,8 @@ constexpr Command kCommands[] = {
     {"number",     "number [--amount SYMBOL] NUMBER",                                          numberCommand},
     {"export",     "export --to xsampa|html|hex|braille|vb",                                   exportCommand},
     {"import",     "import --from xsampa|html|hex|braille|vb",                                 importCommand},
+    {"rhymes",     "rhymes [--type perfect|assonance|alliteration] WORD",                      rhymesCommand},
+    {"sound",      "sound PATTERN",                                                            soundCommand},
     {"about",      "about",                                                                    aboutCommand},
 };
 // clang-format on

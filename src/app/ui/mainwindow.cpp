@@ -93,7 +93,7 @@ void MainWindow::buildControls() {
     auto *work = new QHBoxLayout;
     auto *inputSide = new QVBoxLayout;
     fraText = buildTextFrame();
-    fraRhymes = new RhymesPanel;
+    fraRhymes = new RhymesPanel(m_messages);
     fraHelpMe = new ContributionPanel;
     fraLanguage = buildLanguageFrame();
     for (QWidget *w : {static_cast<QWidget *>(fraText), static_cast<QWidget *>(fraRhymes),
@@ -101,6 +101,7 @@ void MainWindow::buildControls() {
         inputSide->addWidget(w);
     fraPhonetics = new ResultPanel(m_messages);
     connect(fraPhonetics, &ResultPanel::optionsChanged, this, &MainWindow::saveSettings);
+    connect(fraRhymes, &RhymesPanel::addTextRequested, fraPhonetics, &ResultPanel::addText);
     // Never narrower than the least width, nor than its controls need.
     static_cast<QBoxLayout *>(fraPhonetics->layout())->addStrut(twipsToPixels(kMinPhoneticsWidth, dpiX));
     work->addLayout(inputSide, 2);
@@ -307,6 +308,7 @@ bool MainWindow::startUp() {
         return false;
     }
     m_lexicon = std::make_unique<Lexicon>(*m_lexiconDb);
+    fraRhymes->setLexicon(m_lexiconDb.get());
 
     m_contributionsDb = contributions::open(m_paths.contributions);
     if (!m_contributionsDb) {
@@ -424,6 +426,7 @@ void MainWindow::applyAccentLook() {
     lblBrE->setCaptionColour(american ? texts::kInactiveCaption : texts::kActiveCaption);
     lblAme->setCaptionColour(american ? texts::kActiveCaption : texts::kInactiveCaption);
     fraPhonetics->setAccent(accent());
+    fraRhymes->setAccent(accent());
 }
 
 void MainWindow::chooseAccent(Accent) {

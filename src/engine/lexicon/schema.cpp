@@ -27,6 +27,10 @@ QStringList lexiconIndexes() {
         QStringLiteral("CREATE INDEX collocations_word ON collocations (word)"),
         QStringLiteral("CREATE INDEX functionwords_word ON functionwords (word)"),
         QStringLiteral("CREATE INDEX metadata_attribute ON metadata (attribute)"),
+        // The rhyme finder reads only the visible rows, in word order: these cover its
+        // queries (their condition is written as the queries write it, so that it applies).
+        QStringLiteral("CREATE INDEX words_rhymes ON words (word, BrE2, AmE2, hiderhyme) WHERE hiderhyme=false"),
+        QStringLiteral("CREATE INDEX words2_sound ON words2 (word, BrE, AmE, hiderhyme) WHERE hiderhyme=false"),
     };
 }
 
