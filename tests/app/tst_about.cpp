@@ -1,10 +1,9 @@
-// About texts from the lexicon's metadata, the font-size rule, and `vocalith-cli about`.
+// About texts from the lexicon's metadata, and the font-size rule.
 
 #include "app/about.h"
 #include "app/fontsize.h"
 #include "testsupport.h"
 
-#include <QProcess>
 #include <QTemporaryDir>
 #include <QtTest>
 
@@ -70,30 +69,6 @@ private slots:
         const auto list = ReadContributors(*db);
         QCOMPARE(list.size(), 1);
         QCOMPARE(list[0].name + '|' + list[0].from + '|' + list[0].contribution, QStringLiteral("Ann|Leeds|vowels"));
-    }
-
-    void commandLine() {
-        QTemporaryDir dir;
-        auto partial = kFull;
-        partial.removeAt(2); // no dbtext: an empty line
-        const QString path = makeLexicon(dir, partial);
-        QProcess p;
-        p.start(test::binPath("vocalith-cli"), {"--lexicon", path, "about"});
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 0);
-        QCOMPARE(QString::fromUtf8(p.readAllStandardOutput()),
-                 QStringLiteral("Vocalith version 1.7f (January 2014)\nDatabase version 2.0 (March 2015)\n\n"
-                                "This tool is based on a database that contains 125000 words.\n"
-                                "https://example.org\na@example.org\n"));
-    }
-
-    void commandLineWithoutLexicon() {
-        QTemporaryDir dir;
-        QProcess p;
-        p.start(test::binPath("vocalith-cli"), {"--lexicon", dir.filePath("missing.sqlite"), "about"});
-        QVERIFY(p.waitForFinished(30000));
-        QCOMPARE(p.exitCode(), 3);
-        QVERIFY(p.readAllStandardOutput().isEmpty());
     }
 
     void fontSizes_data() {
