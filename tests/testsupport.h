@@ -19,8 +19,13 @@ inline std::unique_ptr<Connection> openFixture(const QString &name) {
     return Connection::openReadOnly(fixturePath(name), schema::lexiconRequiredTables());
 }
 
-inline QString binPath(const QString &program) {
-    return QDir(qEnvironmentVariable("VOCALITH_BIN")).filePath(program);
+inline QString binPath(const QString &program) { return QDir(qEnvironmentVariable("VOCALITH_BIN")).filePath(program); }
+
+// Writes the bytes to a new file and returns its path.
+inline QString writeFile(const QString &path, const QByteArray &content) {
+    QFile f(path);
+    [&] { QVERIFY2(f.open(QIODevice::WriteOnly) && f.write(content) == content.size(), qPrintable(path)); }();
+    return path;
 }
 
 } // namespace vocalith::test

@@ -104,4 +104,6 @@ QString Text2StringExpression(QString Text) {
 
 QString VB2Unicode(QString Text) { return applied(std::move(Text), importChain()); }
 
+std::span<const char16_t> quotableCharacters() { return kQuotable; }
+
 } // namespace vocalith

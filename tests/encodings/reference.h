@@ -1,11 +1,17 @@
 #pragma once
-// Test helpers for the converters: the plain rule-by-rule replacement every converter must
-// equal, random texts that make keys touch and overlap, and hexadecimal notation of texts.
+// The plain rule-by-rule replacement every converter must equal, fed with the program's own
+// tables, and random texts that make the keys touch and overlap.
+
+#include "encodings/brailletable.h"
+#include "encodings/stringexpression.h"
+#include "encodings/symbolinventory.h"
+#include "encodings/xsampatables.h"
 
 #include <QList>
 #include <QRandomGenerator>
 #include <QString>
 #include <QStringList>
+#include <algorithm>
 #include <utility>
 
 namespace vocalith::test {
@@ -19,9 +25,16 @@ inline QString byRules(QString text, const Rules &rules) {
     return text;
 }
 
+inline Rules toRules(std::span<const Replacement> chain) {
+    Rules rules;
+    for (const Replacement &r : chain)
+        rules << std::pair{QString::fromUtf16(r.find), QString::fromUtf16(r.replace)};
+    return rules;
+}
+
 // `count` texts of up to `length` fragments each, drawn with a fixed seed.
-inline QStringList randomTexts(const QStringList &fragments, int count, int length = 12, quint32 seed = 7) {
-    QRandomGenerator random(seed);
+inline QStringList randomTexts(const QStringList &fragments, int count, int length = 12) {
+    QRandomGenerator random(7);
     QStringList texts;
     for (int t = 0; t < count; ++t) {
         QString text;
@@ -44,35 +57,100 @@ inline QStringList overlaps(const QStringList &keys) {
     return texts;
 }
 
-// "2816 2807" → the two units U+2816 U+2807.
-inline QString fromHex(const QString &codes) {
-    QString text;
-    for (const QString &code : codes.split(QLatin1Char(' '), Qt::SkipEmptyParts))
-        text += QChar(char16_t(code.toUShort(nullptr, 16)));
-    return text;
+// ---------------------------------------------------------------- X-SAMPA
+
+inline Rules xsampaExport() {
+    Rules rules = toRules(xsampa::exportToneChain()) + toRules(xsampa::kExportBarredVowels);
+    for (const xsampa::SymbolCode &e : xsampa::kExportSymbols)
+        rules << std::pair{QString(QChar(e.symbol)), QString::fromUtf16(e.code)};
+    return rules;
 }
 
-// The 136 inventory symbols, in rule order.
-inline QString inventory() {
-    return fromHex(QStringLiteral(
-        "0251 0250 0252 00E6 0253 0299 03B2 0254 0255 00E7 0257 0256 00F0 02A4 0259 0258 025A "
-        "025B 025C 025D 025E 025F 0284 0261 0260 0262 029B 0266 0267 0127 0265 029C 0268 026A "
-        "029D 026D 026C 026B 026E 029F 0271 026F 0270 014B 0273 0272 0274 00F8 0275 0278 03B8 "
-        "0153 0276 0298 0279 027A 027E 027B 0280 0281 027D 0282 0283 0288 02A7 0289 028B 028A "
-        "028C 0263 0264 028D 03C7 028E 028F 0291 0290 0292 0294 02A1 0295 02A2 01C0 01C1 01C2 "
-        "01C3 02C8 02CC 02D0 02D1 02BC 02B4 02B0 02B1 02B2 02B7 02E0 02E4 02DE 0325 030A 0324 "
-        "032A 032C 0330 033A 033C 033B 031A 0339 0303 031C 031F 0320 0308 0334 033D 031D 0329 "
-        "031E 032F 0318 0319 0306 030B 0301 0304 0300 030F 035C 0361 2193 2191 2192 2197 2198"));
+inline Rules xsampaImport() { return toRules(xsampa::importChain()); }
+
+// ---------------------------------------------------------------- Braille
+
+inline Rules brailleExport() {
+    Rules rules;
+    for (const braille::BrailleCode &e : braille::BrailleTable)
+        rules << std::pair{QString(QChar(e.symbol)), QString::fromUtf16(e.cells)};
+    return rules;
 }
 
-// What an imported reference of an inventory symbol gives: the affricate ligatures come
-// back as two letters.
+// Cells to symbol: longest cell sequences first, then by cells, then the lower symbol first,
+// so that of two symbols with the same cells the lower one is imported.
+inline Rules brailleImport() {
+    Rules rules;
+    for (const auto &[symbol, cells] : brailleExport())
+        rules << std::pair{cells, symbol};
+    std::stable_sort(rules.begin(), rules.end(), [](const auto &a, const auto &b) {
+        if (a.first.size() != b.first.size())
+            return a.first.size() > b.first.size();
+        return a.first != b.first ? a.first < b.first : a.second < b.second;
+    });
+    return rules;
+}
+
+// ---------------------------------------------------------------- character references
+
+// What an imported reference gives: the affricate ligatures come back as two letters.
 inline QString decoded(QChar symbol) {
     if (symbol == QChar(0x02A4))
         return QStringLiteral("d\u0292");
     if (symbol == QChar(0x02A7))
         return QStringLiteral("t\u0283");
     return symbol;
+}
+
+// One rule per inventory symbol, from the symbol to its reference or back.
+template <bool Export>
+Rules referenceRules(QString (*reference)(QChar)) {
+    Rules rules;
+    for (const QChar c : SymbolInventory)
+        rules << (Export ? std::pair{QString(c), reference(c)} : std::pair{reference(c), decoded(c)});
+    return rules;
+}
+inline QString decimal(QChar c) { return QStringLiteral("&#%1;").arg(c.unicode()); }
+inline QString shortHex(QChar c) { return QStringLiteral("&#x%1;").arg(QString::number(c.unicode(), 16).toUpper()); }
+inline QString paddedHex(QChar c) {
+    return QStringLiteral("&#x%1;").arg(QString::number(c.unicode(), 16).toUpper().rightJustified(4, u'0'));
+}
+inline Rules decimalExport() { return referenceRules<true>(decimal); }
+inline Rules decimalImport() { return referenceRules<false>(decimal); }
+inline Rules hexExport() { return referenceRules<true>(paddedHex); }
+inline Rules hexImport() { return referenceRules<false>(paddedHex) + referenceRules<false>(shortHex); }
+
+// ---------------------------------------------------------------- string expression
+
+// Export, before the ends are trimmed and the quoted pieces joined (see stringExpressionExport).
+inline Rules stringExpressionRules() {
+    Rules rules{{QStringLiteral(" "), QStringLiteral("\" \" & ")}};
+    for (const QChar q : quotableCharacters())
+        rules << std::pair{QString(q), QStringLiteral("\"%1\" & ").arg(q)};
+    for (const QChar c : SymbolInventory)
+        rules << std::pair{QString(c), QStringLiteral("ChrW(%1) & ").arg(c.unicode())};
+    return rules;
+}
+
+inline QString stringExpressionExport(const QString &text) {
+    QString out = byRules(text, stringExpressionRules());
+    while (out.startsWith(u' '))
+        out.remove(0, 1);
+    while (out.endsWith(u' '))
+        out.chop(1);
+    if (out.endsWith(u'&'))
+        out.chop(1);
+    return out.remove(QStringLiteral("\" & \""));
+}
+
+inline Rules stringExpressionImport() {
+    Rules rules{{QStringLiteral(" & "), QString()}};
+    for (const QChar q : quotableCharacters())
+        rules << std::pair{QStringLiteral("\"%1\"").arg(q), QString(q)};
+    for (const QChar c : SymbolInventory)
+        rules << std::pair{QStringLiteral("ChrW(%1)").arg(c.unicode()), QString(c)};
+    rules << std::pair{QStringLiteral("\""), QString()};
+    return rules;
 }
 
 } // namespace vocalith::test

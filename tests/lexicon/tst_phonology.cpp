@@ -38,39 +38,20 @@ class TestPhonology : public QObject {
     Q_OBJECT
 
 private slots:
+    // clang-format off
     void americanFromCmudict_data() {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("arpabet");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("schwa and stress") << "nation" << "N EY1 SH AH0 N" << "ˈneɪ.ʃən";
-        QTest::newRow("rhotic ɑːr, no mark on one syllable") << "car" << "K AA1 R" << "kɑːr";
-        QTest::newRow("er before an unstressed vowel") << "very" << "V EH1 R IY0" << "ˈver.i";
-        QTest::newRow("ɑːr before an unstressed vowel") << "sorry" << "S AA1 R IY0" << "ˈsɑːr.i";
         QTest::newRow("r before the stress stays an onset, weak secondary dropped") << "irregular"
                                                             << "IH2 R EH1 G Y AH0 L ER0"
                                                             << "ɪˈreɡ.jə.lər";
         QTest::newRow("ER0 before a vowel is ə + r") << "marine" << "M ER0 IY1 N" << "məˈriːn";
-        QTest::newRow("ɜːr stressed") << "bird" << "B ER1 D" << "bɜːrd";
-        QTest::newRow("triphthong aɪər") << "fire" << "F AY1 ER0" << "ˈfaɪər";
-        QTest::newRow("-ed after t") << "wanted" << "W AA1 N T AH0 D" << "ˈwɑːn.tɪd";
-        QTest::newRow("-es after a sibilant") << "boxes" << "B AA1 K S AH0 Z" << "ˈbɑːk.sɪz";
-        QTest::newRow("-ist") << "artist" << "AA1 R T AH0 S T" << "ˈɑːr.tɪst";
-        QTest::newRow("-age") << "village" << "V IH1 L AH0 JH" << "ˈvɪl.ɪdʒ";
         QTest::newRow("-ice") << "notice" << "N OW1 T AH0 S" << "ˈnoʊ.tɪs";
         QTest::newRow("-ledge") << "knowledge" << "N AA1 L AH0 JH" << "ˈnɑː.lɪdʒ";
-        QTest::newRow("re- with i") << "report" << "R IY0 P AO1 R T" << "rɪˈpɔːrt";
-        QTest::newRow("re- before a vowel keeps i") << "react" << "R IY0 AE1 K T" << "riˈækt";
-        QTest::newRow("de- secondary dropped") << "decide" << "D IH2 S AY1 D" << "dɪˈsaɪd";
-        QTest::newRow("prevocalic u") << "situation" << "S IH2 CH UW0 EY1 SH AH0 N" << "ˌsɪtʃ.uˈeɪ.ʃən";
-        QTest::newRow("final IY2 is happY") << "company" << "K AH1 M P AH0 N IY2" << "ˈkʌm.pə.ni";
-        QTest::newRow("glide w removed") << "actual" << "AE1 K CH AH0 W AH0 L" << "ˈæk.tʃu.əl";
-        QTest::newRow("two primaries") << "outside" << "AW1 T S AY1 D" << "ˌaʊtˈsaɪd";
         QTest::newRow("-ies") << "toddies" << "T AA1 D IH0 Z" << "ˈtɑː.diz";
         QTest::newRow("re- with iː secondary") << "require" << "R IY2 K W AY1 ER0" << "rɪˈkwaɪər";
         QTest::newRow("en- with e") << "entitled" << "EH0 N T AY1 T AH0 L D" << "ɪnˈtaɪ.təld";
-        QTest::newRow("pretonic full vowel") << "violation" << "V AY0 AH0 L EY1 SH AH0 N" << "ˌvaɪəˈleɪ.ʃən";
-        QTest::newRow("no secondary after the primary") << "library" << "L AY1 B R EH0 R IY2" << "ˈlaɪ.brer.i";
-        QTest::newRow("rhotic after dropping a secondary") << "tomorrow" << "T AH0 M AA1 R OW2" << "təˈmɑːr.oʊ";
         QTest::newRow("unknown symbol") << "x" << "XX1" << "";
     }
     void americanFromCmudict() {
@@ -84,26 +65,12 @@ private slots:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("mnemonics");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("syllabic n after ʃ") << "nation" << "n_'eI_S_@_n" << "ˈneɪ.ʃn̩";
-        QTest::newRow("linking r") << "water" << "w_'O:_t_a#" << "ˈwɔː.tə(r)";
-        QTest::newRow("linking r, one syllable") << "car" << "k_'A@" << "kɑː(r)";
-        QTest::newRow("happY") << "happy" << "h_'a_p_i" << "ˈhæp.i";
-        QTest::newRow("-ary") << "dictionary" << "d_'I_k_S_@_n_@_r_i" << "ˈdɪk.ʃə.nə.ri";
-        QTest::newRow("BATH") << "bath" << "b_'aa_T" << "bɑːθ";
-        QTest::newRow("CURE") << "cure" << "k_j_'U@" << "kjʊə(r)";
-        QTest::newRow("syllabic l") << "little" << "l_'I_t_@L" << "ˈlɪt.l̩";
-        QTest::newRow("triphthong stressed") << "fire" << "f_'aI@" << "ˈfaɪə(r)";
         QTest::newRow("elided schwa dropped") << "history" << "h_'I_s_t_@-_r_i" << "ˈhɪs.tri";
         QTest::newRow("n before a cluster keeps ə") << "national" << "n_'a_S_@-_n_@L" << "ˈnæʃ.nəl";
-        QTest::newRow("-ia split") << "area" << "'e@_r_i@" << "ˈeə.ri.ə";
-        QTest::newRow("-ity") << "security" << "s_I_k_j_'U@_r_I_t_i" << "sɪˈkjʊə.rə.ti";
-        QTest::newRow("-ible") << "possible" << "p_'0_s_I_b_@L" << "ˈpɒs.ə.bl̩";
         QTest::newRow("in- before k") << "including" << "I_N_k_l_'u:_d_I_N" << "ɪnˈkluː.dɪŋ";
-        QTest::newRow("-ies") << "copies" << "k_'0_p_I_z" << "ˈkɒp.iz";
         QTest::newRow("-ular") << "particular" << "p_3_t_'I_k_j_U_l_a#" << "pəˈtɪk.jə.lə(r)";
         QTest::newRow("en-") << "entire" << "E_n_t_'aI@" << "ɪnˈtaɪə(r)";
         QTest::newRow("ob-") << "obtain" << "0_b_t_'eI_n" << "əbˈteɪn";
-        QTest::newRow("final espeak r is the linking mark") << "four" << "f_'O@_r-" << "fɔː(r)";
         QTest::newRow("unknown name") << "x" << "k_'Q" << "";
     }
     void britishFromEspeakRP() {
@@ -117,7 +84,6 @@ private slots:
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("mnemonics");
         QTest::addColumn<QString>("expected");
-        QTest::newRow("rhotic er keeps one r") << "library" << "l_'aI_b_r_e@_r_i" << "ˈlaɪ.brer.i";
         QTest::newRow("ər and flap t") << "water" << "w_'O:_t#_3" << "ˈwɔː.tər";
         QTest::newRow("oʊ and LOT ɑː") << "photography" << "f_@_t_'0_g_r_@_f_i" << "fəˈtɑː.ɡrə.fi";
     }
@@ -645,6 +611,7 @@ private slots:
         QCOMPARE(report.ruleCounts.value("AmE American THOUGHT"), 1);
         QVERIFY(report.changes.contains(QStringLiteral("American THOUGHT\tAmE\tcaught\tkɑːt\tkɔːt")));
     }
+    // clang-format on
 };
 
 QTEST_GUILESS_MAIN(TestPhonology)

@@ -1,8 +1,8 @@
 // Opening databases, result sets and prepared statements.
 
 #include "app/paths.h"
-#include "engine/lexicon/lexicon.h"
 #include "contributions/contributiondb.h"
+#include "engine/lexicon/lexicon.h"
 #include "testsupport.h"
 
 #include <QSqlDatabase>
@@ -15,57 +15,25 @@ class TestDatabase : public QObject {
     QTemporaryDir m_dir;
 
     QString file(const QString &name, const QByteArray &content) {
-        const QString path = m_dir.filePath(name);
-        QFile f(path);
-        f.open(QIODevice::WriteOnly);
-        f.write(content);
-        return path;
+        return test::writeFile(m_dir.filePath(name), content);
     }
 
 private slots:
-    void lexiconOpening_data() {
-        QTest::addColumn<QString>("which");
-        QTest::addColumn<bool>("opens");
-        QTest::newRow("fixture") << "fixture" << true;
-        QTest::newRow("missing file") << "missing" << false;
-        QTest::newRow("empty file") << "empty" << false;
-        QTest::newRow("not a database") << "garbage" << false;
-        QTest::newRow("a folder") << "folder" << false;
-    }
+    // Opening read-only fails without creating or changing anything; the reasons are
+    // checked where they are shown (the command line).
     void lexiconOpening() {
-        QFETCH(QString, which);
-        QFETCH(bool, opens);
-        QString path;
-        if (which == QLatin1String("fixture"))
-            path = test::fixturePath(QStringLiteral("engine"));
-        else if (which == QLatin1String("missing"))
-            path = m_dir.filePath(QStringLiteral("none.sqlite"));
-        else if (which == QLatin1String("empty"))
-            path = file(QStringLiteral("empty.sqlite"), {});
-        else if (which == QLatin1String("garbage"))
-            path = file(QStringLiteral("garbage.sqlite"), QByteArray(8192, '\x5a'));
-        else
-            path = m_dir.path();
-        const auto c = Connection::openReadOnly(path, schema::lexiconRequiredTables());
-        QCOMPARE(bool(c), opens);
-        // Opening read-only never creates or changes the file.
-        if (which == QLatin1String("missing"))
-            QVERIFY(!QFile::exists(path));
-        if (which == QLatin1String("empty"))
-            QCOMPARE(QFileInfo(path).size(), 0);
-    }
-
-    void lexiconIsReadOnly() {
-        auto c = test::openFixture(QStringLiteral("engine"));
-        QVERIFY(c);
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, c->execute(QStringLiteral("DELETE FROM words")));
-        QCOMPARE(c->openRecordset(QStringLiteral("SELECT * FROM words WHERE word = ?"), {QStringLiteral("cat")})
-                     .recordCount(),
-                 1);
+        QVERIFY(test::openFixture(QStringLiteral("engine")));
+        const QString missing = m_dir.filePath(QStringLiteral("none.sqlite"));
+        const QString empty = file(QStringLiteral("empty.sqlite"), {});
+        for (const QString &path : {missing, empty, m_dir.path()})
+            QVERIFY(!Connection::openReadOnly(path, schema::lexiconRequiredTables()));
+        QVERIFY(!QFile::exists(missing));
+        QCOMPARE(QFileInfo(empty).size(), 0);
     }
 
     void recordsetFields() {
         auto c = test::openFixture(QStringLiteral("engine"));
+        QVERIFY_THROWS_EXCEPTION(DatabaseError, c->execute(QStringLiteral("DELETE FROM words"))); // read-only
         Recordset rs = c->openRecordset(QStringLiteral("SELECT * FROM words WHERE word = ? OR word = ? ORDER BY word"),
                                         {QStringLiteral("dog"), QStringLiteral("CAT")});
         QCOMPARE(rs.recordCount(), 2); // the word column ignores letter case
@@ -97,9 +65,11 @@ private slots:
     // Small tables are read whole and large ones word by word; both answer as the query
     // by word does, letter case of ASCII letters ignored and rows in table order.
     void smallAndLargeTablesAnswerAlike_data() {
+        // clang-format off
         QTest::addColumn<int>("extraRows");
         QTest::newRow("read whole") << 0;
         QTest::newRow("read word by word") << 25000;
+        // clang-format on
     }
     void smallAndLargeTablesAnswerAlike() {
         QFETCH(int, extraRows);
@@ -109,14 +79,15 @@ private slots:
             QVERIFY(db);
             QSqlDatabase raw = db->database();
             raw.transaction();
-            const QString insert = QStringLiteral("INSERT INTO collocations (word, AFTER, BrE, AmE) VALUES (?, ?, ?, ?)");
+            const QString collocation = "INSERT INTO collocations (word, AFTER, BrE, AmE) VALUES (?, ?, ?, ?)";
+            const QString functionWord = "INSERT INTO functionwords (word, BrE_Weak) VALUES (?, ?)";
             for (int k = 0; k < extraRows; ++k)
-                db->execute(insert, {QStringLiteral("filler%1").arg(k), QStringLiteral("x"), QStringLiteral("a"), QStringLiteral("a")});
-            db->execute(insert, {QStringLiteral("Lead"), QStringLiteral("pencil"), QStringLiteral("led"), QStringLiteral("led")});
-            db->execute(insert, {QStringLiteral("lead"), QStringLiteral("dog"), QStringLiteral("liːd"), QStringLiteral("liːd")});
-            db->execute(QStringLiteral("INSERT INTO functionwords (word, BrE_Weak) VALUES (?, ?)"), {QStringLiteral("THE"), QStringLiteral("ðə")});
-            db->execute(QStringLiteral("INSERT INTO functionwords (word, BrE_Weak) VALUES (?, ?)"), {QStringLiteral("the"), QStringLiteral("second")});
-            db->execute(QStringLiteral("INSERT INTO functionwords (word, BrE_Weak) VALUES (?, ?)"), {QStringLiteral("çà"), QStringLiteral("x")});
+                db->execute(collocation, {QStringLiteral("filler%1").arg(k), "x", "a", "a"});
+            db->execute(collocation, {"Lead", "pencil", "led", "lɛd"});
+            db->execute(collocation, {"lead", "dog", "liːd", "liːd"});
+            db->execute(functionWord, {"THE", "ðə"});
+            db->execute(functionWord, {"the", "second"});
+            db->execute(functionWord, {"çà", "x"});
             raw.commit();
         }
         auto db = Connection::openReadOnly(path, schema::lexiconRequiredTables());
@@ -125,6 +96,7 @@ private slots:
         const QVector<CollocationRow> &rows = lexicon.collocations(QStringLiteral("lead"));
         QCOMPARE(rows.size(), 2);
         QCOMPARE(*rows[0].after, QStringLiteral("pencil"));
+        QCOMPARE(*rows[0].transcription[int(Accent::AmE)], QStringLiteral("lɛd"));
         QCOMPARE(*rows[1].after, QStringLiteral("dog"));
         QVERIFY(lexicon.collocations(QStringLiteral("pencil")).isEmpty());
         const auto &the = lexicon.functionWord(QStringLiteral("the"));
@@ -151,36 +123,21 @@ private slots:
                  1);
     }
 
-    void contributionsUnusable_data() {
-        QTest::addColumn<QString>("which");
-        QTest::newRow("not a database") << "garbage";
-        QTest::newRow("unwritable folder") << "nofolder";
-        QTest::newRow("database without the table") << "notable";
-    }
+    // A file that is not a contribution database is left as it was; a folder that cannot
+    // be made gives no database.
     void contributionsUnusable() {
-        QFETCH(QString, which);
-        QString path;
-        QByteArray before;
-        if (which == QLatin1String("garbage")) {
-            before = QByteArray(8192, '\x5a');
-            path = file(QStringLiteral("bad.sqlite"), before);
-        } else if (which == QLatin1String("nofolder")) {
-            path = m_dir.filePath(QStringLiteral("no/such/folder/ContributionDB.sqlite"));
-        } else {
-            path = m_dir.filePath(QStringLiteral("other.sqlite"));
-            auto c = Connection::openReadWrite(path, {QStringLiteral("CREATE TABLE other (x)")}, {});
-            QVERIFY(c);
-            QFile f(path);
-            f.open(QIODevice::ReadOnly);
-            before = f.readAll();
-        }
-        QVERIFY(!contributions::open(path));
-        // Nothing is lost: a file that was there is left as it was.
-        if (!before.isEmpty()) {
+        const QString garbage = file(QStringLiteral("bad.sqlite"), QByteArray(8192, '\x5a'));
+        const QString other = m_dir.filePath(QStringLiteral("other.sqlite"));
+        QVERIFY(Connection::openReadWrite(other, {QStringLiteral("CREATE TABLE other (x)")}, {}));
+        for (const QString &path : {garbage, other}) {
             QFile f(path);
             QVERIFY(f.open(QIODevice::ReadOnly));
+            const QByteArray before = f.readAll();
+            QVERIFY(!contributions::open(path));
+            QVERIFY(f.seek(0));
             QCOMPARE(f.readAll(), before);
         }
+        QVERIFY(!contributions::open(m_dir.filePath(QStringLiteral("no/such/folder/ContributionDB.sqlite"))));
     }
 
     void lexiconPathChoice() {
