@@ -107,6 +107,9 @@ private slots:
         QVERIFY(s.editor.list);
         QVERIFY(s.editor.removeStress);
         QVERIFY(!s.editor.slash);
+        QVERIFY(!s.useContributions); // off unless the file turns it on
+        QVERIFY(LoadSettings(writeFile(dir, "<vocalith><editor usecontributions='TRUE'/></vocalith>"), kInstalled, s));
+        QVERIFY(s.useContributions);
     }
 
     void roundTrip() {
@@ -119,6 +122,7 @@ private slots:
         out.editor.removeStress = true;
         out.editor.showSyllables = false;
         out.editor.keepPunctuation = true;
+        out.useContributions = true;
         out.brailleFonts = {"DejaVu Sans"};
         out.brailleFontName = QStringLiteral("DejaVu Sans");
         const QString path = dir.filePath("vocalith.xml");
@@ -133,6 +137,7 @@ private slots:
         QCOMPARE(in.fontName, out.fontName);
         QCOMPARE(in.unicodeFonts, out.unicodeFonts);
         QVERIFY(in.editor == out.editor);
+        QVERIFY(in.useContributions);
         QCOMPARE(in.brailleFonts, out.brailleFonts);
         QCOMPARE(in.brailleFontName, out.brailleFontName);
     }
@@ -148,7 +153,7 @@ private slots:
             children << e.tagName();
         QCOMPARE(children, (QStringList{"unicodefonts", "editor", "braillefonts"}));
         const QDomNamedNodeMap editor = root.firstChildElement("editor").attributes();
-        QCOMPARE(editor.count(), 9);
+        QCOMPARE(editor.count(), 10); // the nine display options and usecontributions
         for (int i = 0; i < editor.count(); ++i)
             QVERIFY(QStringList({"true", "false"}).contains(editor.item(i).nodeValue()));
         const QByteArray text = settingsDocument(defaultSettings(kInstalled));
