@@ -82,6 +82,7 @@ int numberCommand(Context &, const QStringList &);
 int exportCommand(Context &, const QStringList &);
 int importCommand(Context &, const QStringList &);
 int aboutCommand(Context &, const QStringList &);
+int contributionsCommand(Context &, const QStringList &);
 
 // Runs one command line (args[0] is the program name) on the given streams and returns the
 // exit status; every failure ends here with its message on err.
