@@ -13,6 +13,7 @@ const QStringList kDefaultBrailleFonts = {"Braille",    "Code2000", "DejaVu Sans
                                           "ghUBraille", "Komikaze", "Y.OzFont"};
 const QString kDefaultFontSize = QStringLiteral("12");
 const QString kSettingsFileName = QStringLiteral("vocalith.xml");
+const QString kUseContributionsKey = QStringLiteral("usecontributions");
 
 namespace {
 
@@ -100,6 +101,8 @@ bool LoadSettings(const QString &path, const QStringList &installedFonts, Settin
             if (editor.hasAttribute(key))
                 s.editor.*o.member = isTrue(editor.attribute(key));
         }
+        if (editor.hasAttribute(kUseContributionsKey))
+            s.useContributions = isTrue(editor.attribute(kUseContributionsKey));
     }
 
     const QDomElement braille = root.firstChildElement(QStringLiteral("braillefonts"));
@@ -140,6 +143,8 @@ QByteArray settingsDocument(const Settings &s) {
     w.writeEmptyElement(QStringLiteral("editor"));
     for (const RenderOptionInfo &o : kRenderOptions)
         w.writeAttribute(QString::fromLatin1(o.key), boolText(s.editor.*o.member));
+    // After the nine: readers that do not know it pass over it.
+    w.writeAttribute(kUseContributionsKey, boolText(s.useContributions));
 
     w.writeStartElement(QStringLiteral("braillefonts"));
     w.writeAttribute(QStringLiteral("name"), s.brailleFontName);

@@ -19,6 +19,8 @@ struct Settings {
     QString fontName;         // the text of the font box
     QStringList unicodeFonts; // fonts offered for the editor
     RenderOptions editor;     // the nine display options
+    // "Use my words when transcribing", saved with the display options.
+    bool useContributions = false;
     QStringList brailleFonts; // fonts offered for Braille text
     QString brailleFontName = QStringLiteral("Braille");
 };
@@ -26,6 +28,8 @@ struct Settings {
 extern const QStringList kDefaultBrailleFonts;
 extern const QString kDefaultFontSize;
 extern const QString kSettingsFileName;
+// The editor element's attribute of "Use my words when transcribing".
+extern const QString kUseContributionsKey;
 
 // Installed fonts usable for IPA, in the system's order: names containing "unicode",
 // and Charis SIL, Doulos SIL and Gentium.

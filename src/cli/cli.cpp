@@ -21,13 +21,16 @@ struct Command {
 // Every command that exists, in the order the usage lists them.
 // clang-format off
 constexpr Command kCommands[] = {
-    {"transcribe", "transcribe [--raw] [--settings FILE] [--set KEY=true|false]... [TEXT...]", transcribeCommand},
+    {"transcribe", "transcribe [--raw] [--use-contributions] [--settings FILE] [--set KEY=true|false]... [TEXT...]",
+                   transcribeCommand},
     {"render",     "render [--settings FILE] [--set KEY=true|false]...",                      renderCommand},
     {"number",     "number [--amount SYMBOL] NUMBER",                                          numberCommand},
     {"export",     "export --to xsampa|html|hex|braille|vb",                                   exportCommand},
     {"import",     "import --from xsampa|html|hex|braille|vb",                                 importCommand},
     {"rhymes",     "rhymes [--type perfect|assonance|alliteration] WORD",                      rhymesCommand},
     {"sound",      "sound PATTERN",                                                            soundCommand},
+    {"contributions", "contributions list | show WORD | add WORD [--bre T] [--ame T] | delete WORD | export | import FILE",
+                   contributionsCommand},
     {"about",      "about",                                                                    aboutCommand},
 };
 // clang-format on

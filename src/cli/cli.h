@@ -84,6 +84,7 @@ int importCommand(Context &, const QStringList &);
 int rhymesCommand(Context &, const QStringList &);
 int soundCommand(Context &, const QStringList &);
 int aboutCommand(Context &, const QStringList &);
+int contributionsCommand(Context &, const QStringList &);
 
 // Runs one command line (args[0] is the program name) on the given streams and returns the
 // exit status; every failure ends here with its message on err.

@@ -2,6 +2,7 @@
 
 #include "app/settings.h"
 #include "cli/cli.h"
+#include "contributions/contributionstore.h"
 #include "engine/driver.h"
 #include "engine/numbers.h"
 #include "engine/render.h"
@@ -50,7 +51,9 @@ void printRendered(Context &context, const QString &stored, const RenderOptions 
 int transcribeCommand(Context &context, const QStringList &args) {
     QCommandLineParser parser;
     const QCommandLineOption raw(QStringLiteral("raw"), QStringLiteral("Print the stored transcription"));
-    parser.addOptions({raw, kSettingsOption, kSetOption});
+    const QCommandLineOption useContributions(QStringLiteral("use-contributions"),
+                                              QStringLiteral("The user's words before the word list"));
+    parser.addOptions({raw, useContributions, kSettingsOption, kSetOption});
     parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Text to transcribe"));
     parseOptions(parser, QStringLiteral("transcribe"), args);
     const RenderOptions options = displayOptions(parser);
@@ -58,7 +61,10 @@ int transcribeCommand(Context &context, const QStringList &args) {
     const QString text = parser.positionalArguments().isEmpty()
                              ? toBoxText(context.readAllText())
                              : toBoxText(parser.positionalArguments().join(QLatin1Char(' ')));
-    const auto stored = Transcribe(text, context.accent, context.lexicon());
+    Lexicon &lexicon = context.lexicon();
+    if (parser.isSet(useContributions))
+        lexicon.setWordOverlay(contributions::ContributionStore(context.contributions()).overlay());
+    const auto stored = Transcribe(text, context.accent, lexicon);
     if (!stored)
         return kDone;
     if (parser.isSet(raw)) {

@@ -8,6 +8,7 @@
 #include "app/ui/messagebox.h"
 #include "app/ui/picturebutton.h"
 #include "contributions/contributiondb.h"
+#include "contributions/contributionstore.h"
 #include "contributions/ui/contributionpanel.h"
 #include "editor/ui/ipachartdialog.h"
 #include "editor/ui/resultpanel.h"
@@ -19,6 +20,7 @@
 #include "rhymes/ui/rhymespanel.h"
 
 #include <QApplication>
+#include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QHBoxLayout>
@@ -94,7 +96,7 @@ void MainWindow::buildControls() {
     auto *inputSide = new QVBoxLayout;
     fraText = buildTextFrame();
     fraRhymes = new RhymesPanel(m_messages);
-    fraHelpMe = new ContributionPanel;
+    fraHelpMe = new ContributionPanel(m_messages);
     fraLanguage = buildLanguageFrame();
     for (QWidget *w : {static_cast<QWidget *>(fraText), static_cast<QWidget *>(fraRhymes),
                        static_cast<QWidget *>(fraHelpMe), static_cast<QWidget *>(fraLanguage)})
@@ -202,15 +204,23 @@ QFrame *MainWindow::buildTextFrame() {
     picGo->setFont(bold);
     picGo->setMinimumHeight(30);
     lblF5 = makeLabel(QStringLiteral("lblF5"), texts::kF5);
+    chkUseMyWords = new QCheckBox(contributions::kUseMyWords);
+    chkUseMyWords->setObjectName(QStringLiteral("chkUseMyWords"));
+    chkUseMyWords->setToolTip(contributions::kUseMyWordsTip);
     commands->addWidget(picClear);
     commands->addWidget(picRemoveCRLF);
     commands->addStretch(1);
+    commands->addWidget(chkUseMyWords);
     commands->addWidget(picGo);
     commands->addWidget(lblF5);
     layout->addLayout(commands);
     connect(picClear, &QToolButton::clicked, txtWords, &QPlainTextEdit::clear);
     connect(picRemoveCRLF, &QToolButton::clicked, this, &MainWindow::removeCarriageReturns);
     connect(picGo, &QToolButton::clicked, this, &MainWindow::transcribe);
+    connect(chkUseMyWords, &QCheckBox::toggled, this, [this] {
+        if (!m_loading)
+            saveSettings();
+    });
 
     fraFont = makeFrame(QStringLiteral("fraFont"));
     auto *fonts = new QHBoxLayout(fraFont);
@@ -318,6 +328,7 @@ bool MainWindow::startUp() {
         p.setColor(QPalette::WindowText, QColor::fromRgb(QRgb(texts::kWarning)));
         fraHelpMe->notice()->setPalette(p);
         fraHelpMe->setEnabled(false);
+        chkUseMyWords->setEnabled(false);
     }
 
     FillNumberWords();
@@ -362,6 +373,7 @@ Settings MainWindow::currentSettings() const {
     s.underline = tagIsOn(picUnderline->tag());
     s.fontName = cmbFont->currentText();
     s.editor = fraPhonetics->options();
+    s.useContributions = chkUseMyWords->isChecked();
     return s;
 }
 
@@ -380,6 +392,7 @@ void MainWindow::applySettings(const Settings &s) {
     cmbFont->addItems(s.unicodeFonts);
     cmbFont->setCurrentIndex(cmbFont->findText(s.fontName, Qt::MatchFixedString));
     fraPhonetics->setOptions(s.editor);
+    chkUseMyWords->setChecked(s.useContributions);
 }
 
 void MainWindow::saveSettings() {
@@ -515,6 +528,10 @@ void MainWindow::transcribe() {
 
     std::optional<QString> result;
     try {
+        // The user's words as they are now take the word list's place, when asked for.
+        const bool useMine = chkUseMyWords->isChecked() && m_contributionsDb;
+        m_lexicon->setWordOverlay(useMine ? contributions::ContributionStore(*m_contributionsDb).overlay()
+                                          : QHash<QString, WordRow>());
         result = Transcribe(text, accent(), *m_lexicon, observer);
     } catch (const DatabaseError &e) {
         setRunning(false);

@@ -11,6 +11,7 @@
 #include <QWidget>
 #include <memory>
 
+class QCheckBox;
 class QComboBox;
 class QFrame;
 class QLabel;
@@ -116,6 +117,7 @@ private:
     PictureButton *picClear, *picRemoveCRLF, *picGo, *picStop;
     PictureButton *picNegrita, *picItalic, *picUnderline;
     QLabel *lblF5, *lblStatus;
+    QCheckBox *chkUseMyWords;
     QComboBox *cmbFont, *cmbFontSize;
     QRadioButton *optBrE, *optAmE;
     QProgressBar *pgbTranscription;

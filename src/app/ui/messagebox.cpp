@@ -14,4 +14,11 @@ void QtMessageBoxes::show(QWidget *parent, MessageKind kind, const QString &text
     box.exec();
 }
 
+bool QtMessageBoxes::question(QWidget *parent, const QString &text) {
+    QMessageBox box(QMessageBox::Question, texts::kProgramName, text, QMessageBox::Yes | QMessageBox::No, parent);
+    box.setDefaultButton(QMessageBox::No);
+    box.setEscapeButton(QMessageBox::No);
+    return box.exec() == QMessageBox::Yes;
+}
+
 } // namespace vocalith

@@ -114,17 +114,39 @@ const std::optional<FunctionWordRow> &Lexicon::functionWord(const QString &word)
 
 const std::optional<WordRow> &Lexicon::word(const QString &word) {
     Entry &e = entry(word);
-    if (e.word)
-        return *e.word;
-    Recordset rs = m_db.openRecordset(QStringLiteral("SELECT BrE, AmE FROM words WHERE word = ?"), {word});
-    std::optional<WordRow> row;
-    if (rs.recordCount() > 0) {
-        row.emplace();
-        row->transcription[int(Accent::BrE)] = optText(rs, QStringLiteral("BrE"));
-        row->transcription[int(Accent::AmE)] = optText(rs, QStringLiteral("AmE"));
+    if (!e.word) {
+        Recordset rs = m_db.openRecordset(QStringLiteral("SELECT BrE, AmE FROM words WHERE word = ?"), {word});
+        std::optional<WordRow> row;
+        if (rs.recordCount() > 0) {
+            row.emplace();
+            row->transcription[int(Accent::BrE)] = optText(rs, QStringLiteral("BrE"));
+            row->transcription[int(Accent::AmE)] = optText(rs, QStringLiteral("AmE"));
+        }
+        e.word = std::move(row);
     }
-    e.word = std::move(row);
-    return *e.word;
+    if (m_overlay.empty())
+        return *e.word;
+    if (!e.overlaid) {
+        const auto it = m_overlay.find(nocaseKey(word));
+        if (it == m_overlay.end()) {
+            e.overlaid = *e.word;
+        } else {
+            WordRow merged = it->second;
+            for (size_t a = 0; a < merged.transcription.size(); ++a)
+                if (!merged.transcription[a] && *e.word)
+                    merged.transcription[a] = (*e.word)->transcription[a];
+            e.overlaid = std::optional<WordRow>(merged);
+        }
+    }
+    return *e.overlaid;
+}
+
+void Lexicon::setWordOverlay(const QHash<QString, WordRow> &rows) {
+    m_overlay.clear();
+    for (auto it = rows.cbegin(); it != rows.cend(); ++it)
+        m_overlay.emplace(nocaseKey(it.key()), it.value());
+    for (auto &[key, e] : m_entries)
+        e.overlaid.reset();
 }
 
 OptText Lexicon::metadata(const QString &attribute) {

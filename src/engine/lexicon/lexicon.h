@@ -39,8 +39,14 @@ public:
     const QVector<CollocationRow> &collocations(const QString &word);
     // First row of "SELECT * FROM functionwords WHERE word = ?", if any.
     const std::optional<FunctionWordRow> &functionWord(const QString &word);
-    // First row of "SELECT BrE, AmE FROM words WHERE word = ?", if any.
+    // First row of "SELECT BrE, AmE FROM words WHERE word = ?", if any; with an overlay
+    // set, the overlay's text of each accent it has one for instead of the row's.
     const std::optional<WordRow> &word(const QString &word);
+
+    // Words that take the word list's place in word() (the user's own words), keyed like
+    // the words table (ASCII letters in either case). An accent without a text in the
+    // overlay keeps the word list's. An empty overlay sets none.
+    void setWordOverlay(const QHash<QString, WordRow> &rows);
 
     // Value of a metadata attribute; nullopt for a missing row or a null value.
     OptText metadata(const QString &attribute);
@@ -54,6 +60,7 @@ private:
         std::optional<QVector<CollocationRow>> collocations;
         std::optional<std::optional<FunctionWordRow>> functionWord;
         std::optional<std::optional<WordRow>> word;
+        std::optional<std::optional<WordRow>> overlaid; // word with the overlay applied
     };
     Entry &entry(const QString &word);
     template <typename Row, typename Make>
@@ -69,6 +76,7 @@ private:
     std::optional<std::unordered_map<QString, QVector<CollocationRow>>> m_allCollocations;
     std::optional<std::unordered_map<QString, QVector<FunctionWordRow>>> m_allFunctionWords;
     QStringList m_preloadTried;
+    std::unordered_map<QString, WordRow> m_overlay; // by NOCASE key
 };
 
 } // namespace vocalith
