@@ -26,6 +26,8 @@ constexpr Command kCommands[] = {
     {"number",     "number [--amount SYMBOL] NUMBER",                                          numberCommand},
     {"export",     "export --to xsampa|html|hex|braille|vb",                                   exportCommand},
     {"import",     "import --from xsampa|html|hex|braille|vb",                                 importCommand},
+    {"stats",      "stats [--unique]",                                                         statsCommand},
+    {"zentab",     "zentab",                                                                   zentabCommand},
     {"about",      "about",                                                                    aboutCommand},
 };
 // clang-format on

@@ -81,6 +81,8 @@ int renderCommand(Context &, const QStringList &);
 int numberCommand(Context &, const QStringList &);
 int exportCommand(Context &, const QStringList &);
 int importCommand(Context &, const QStringList &);
+int statsCommand(Context &, const QStringList &);
+int zentabCommand(Context &, const QStringList &);
 int aboutCommand(Context &, const QStringList &);
 
 // Runs one command line (args[0] is the program name) on the given streams and returns the
