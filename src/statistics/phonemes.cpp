@@ -52,26 +52,26 @@ const std::array<int, kPhonemeCount> &countingOrder() {
 
 namespace {
 
-// Counts the occurrences of symbol in w, overlapping ones included, and replaces them by
-// "@" left to right (an occurrence overlapping one already replaced stays), in one scan.
-qint64 countAndBlot(QString &w, QStringView symbol) {
-    qsizetype at = w.indexOf(symbol);
-    if (at < 0)
-        return 0;
+// Counts the occurrences of symbol in w, overlapping ones included, in one scan. With blot,
+// also replaces them by "@" left to right (an occurrence overlapping one already replaced
+// stays), so that shorter phonemes are not found in them.
+qint64 countOccurrences(QString &w, QStringView symbol, bool blot) {
     QString out;
-    out.reserve(w.size());
     qint64 count = 0;
     qsizetype copied = 0; // w is in out up to here
-    for (; at >= 0; at = w.indexOf(symbol, at + 1)) {
-        ++count;
-        if (at >= copied) {
+    for (qsizetype at = w.indexOf(symbol); at >= 0; at = w.indexOf(symbol, at + 1)) {
+        if (++count == 1 && blot)
+            out.reserve(w.size());
+        if (blot && at >= copied) {
             out.append(QStringView(w).mid(copied, at - copied));
             out.append(u'@');
             copied = at + symbol.size();
         }
     }
-    out.append(QStringView(w).mid(copied));
-    w = std::move(out);
+    if (blot && count > 0) {
+        out.append(QStringView(w).mid(copied));
+        w = std::move(out);
+    }
     return count;
 }
 
@@ -80,20 +80,23 @@ qint64 countAndBlot(QString &w, QStringView symbol) {
 qint64 CountCharacters(QStringView text, QStringView character) {
     if (character.isEmpty())
         return text.size();
-    const QString lowered = text.toString().toLower();
-    qint64 count = 0;
-    for (qsizetype at = lowered.indexOf(character); at >= 0; at = lowered.indexOf(character, at + 1))
-        ++count;
-    return count;
+    QString lowered = text.toString().toLower();
+    return countOccurrences(lowered, character, false);
 }
 
 std::optional<PhonemeCounts> countPhonemes(const QString &text, const CountProgress &progress) {
     // Lower case once, so that what is counted is also what is blotted out.
     QString w = text.toLower();
+    static const auto symbols = [] {
+        std::array<QStringView, kPhonemeCount> views;
+        for (int i = 0; i < kPhonemeCount; ++i)
+            views[size_t(i)] = QStringView(kPhonemes[size_t(i)].symbol);
+        return views;
+    }();
     PhonemeCounts counts{};
     int counted = 0;
     for (int row : countingOrder()) {
-        counts[size_t(row)] = countAndBlot(w, QStringView(kPhonemes[size_t(row)].symbol));
+        counts[size_t(row)] = countOccurrences(w, symbols[size_t(row)], true);
         if (progress && !progress(++counted))
             return std::nullopt;
     }

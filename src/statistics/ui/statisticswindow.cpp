@@ -54,13 +54,12 @@ StatisticsWindow::StatisticsWindow(QWidget *parent) : QDialog(parent) {
     connect(chkDeleteDuplicates, &QCheckBox::clicked, this, &StatisticsWindow::recount);
     layout->addWidget(Frame1);
 
-    layout->addWidget(buildProgress());
-
+    // The progress panel stands between the buttons while a count runs.
     auto *buttons = new QHBoxLayout;
     picCopyTable = new PictureButton(QStringLiteral("picCopyTable"), statistics::kCopyTable);
     picSalir = new PictureButton(QStringLiteral("picSalir"), texts::kClose);
     buttons->addWidget(picCopyTable);
-    buttons->addStretch(1);
+    buttons->addWidget(buildProgress(), 1);
     buttons->addWidget(picSalir);
     layout->addLayout(buttons);
     connect(picCopyTable, &QToolButton::clicked, this, &StatisticsWindow::copyTable);
@@ -115,8 +114,8 @@ QWidget *StatisticsWindow::buildRows() {
 QWidget *StatisticsWindow::buildProgress() {
     Frame2 = new QFrame;
     Frame2->setObjectName(QStringLiteral("Frame2"));
-    Frame2->setFrameShape(QFrame::StyledPanel);
     auto *row = new QHBoxLayout(Frame2);
+    row->setContentsMargins(0, 0, 0, 0);
     row->addWidget(namedLabel(QStringLiteral("lblWait"), statistics::kPleaseWait));
     row->addWidget(namedLabel(QStringLiteral("lblCalculating"), statistics::kCalculating));
     pgbStatistics = new QProgressBar;
