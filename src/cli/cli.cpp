@@ -29,6 +29,8 @@ constexpr Command kCommands[] = {
     {"import",     "import --from xsampa|html|hex|braille|vb",                                 importCommand},
     {"rhymes",     "rhymes [--type perfect|assonance|alliteration] WORD",                      rhymesCommand},
     {"sound",      "sound PATTERN",                                                            soundCommand},
+    {"stats",      "stats [--unique]",                                                         statsCommand},
+    {"zentab",     "zentab",                                                                   zentabCommand},
     {"contributions", "contributions list | show WORD | add WORD [--bre T] [--ame T] | delete WORD | export | import FILE",
                    contributionsCommand},
     {"about",      "about",                                                                    aboutCommand},

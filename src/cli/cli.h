@@ -83,6 +83,8 @@ int exportCommand(Context &, const QStringList &);
 int importCommand(Context &, const QStringList &);
 int rhymesCommand(Context &, const QStringList &);
 int soundCommand(Context &, const QStringList &);
+int statsCommand(Context &, const QStringList &);
+int zentabCommand(Context &, const QStringList &);
 int aboutCommand(Context &, const QStringList &);
 int contributionsCommand(Context &, const QStringList &);
 

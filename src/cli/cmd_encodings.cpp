@@ -1,34 +1,12 @@
 // export and import: standard input through one of the converters, byte for byte.
 
 #include "cli/cli.h"
-#include "encodings/braille.h"
-#include "encodings/htmlreferences.h"
-#include "encodings/stringexpression.h"
-#include "encodings/xsampa.h"
+#include "encodings/notations.h"
 
 #include <QStringDecoder>
-#include <array>
 
 namespace vocalith::cli {
 namespace {
-
-using Converter = QString (*)(QString);
-
-struct Notation {
-    const char *name;
-    Converter exportFn;
-    Converter importFn;
-};
-
-// clang-format off
-constexpr std::array<Notation, 5> kNotations = {{
-    {"xsampa", Text2SAMPA, SAMPA2Unicode},
-    {"html", Text2HTML, HTML2Text},
-    {"hex", Text2HexHTML, HexHTML2Text},
-    {"braille", Text2Braille, Braille2Unicode},
-    {"vb", Text2StringExpression, VB2Unicode},
-}};
-// clang-format on
 
 const char kNotationNames[] = "xsampa|html|hex|braille|vb";
 

@@ -7,6 +7,7 @@
 #include "app/ui/aboutdialog.h"
 #include "app/ui/messagebox.h"
 #include "app/ui/picturebutton.h"
+#include "app/ui/twips.h"
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 #include "contributions/ui/contributionpanel.h"
@@ -14,6 +15,7 @@
 #include "editor/ui/resultpanel.h"
 #include "editor/ui/textbox.h"
 #include "encodings/htmlreferences.h"
+#include "encodings/notations.h"
 #include "engine/driver.h"
 #include "engine/lexicon/schema.h"
 #include "engine/numbers.h"
@@ -41,8 +43,6 @@ namespace {
 constexpr int kMinContentWidth = 14400;
 constexpr int kMinContentHeight = 8000;
 constexpr int kMinPhoneticsWidth = 8160;
-
-int twipsToPixels(int twips, int dpi) { return twips * dpi / 1440; }
 
 QFrame *makeFrame(const QString &name) {
     auto *f = new QFrame;
@@ -104,6 +104,10 @@ void MainWindow::buildControls() {
     fraPhonetics = new ResultPanel(m_messages);
     connect(fraPhonetics, &ResultPanel::optionsChanged, this, &MainWindow::saveSettings);
     connect(fraRhymes, &RhymesPanel::addTextRequested, fraPhonetics, &ResultPanel::addText);
+    connect(fraPhonetics, &ResultPanel::brailleFontChanged, this, [this](const QString &name) {
+        m_settings.brailleFontName = name;
+        saveSettings();
+    });
     // Never narrower than the least width, nor than its controls need.
     static_cast<QBoxLayout *>(fraPhonetics->layout())->addStrut(twipsToPixels(kMinPhoneticsWidth, dpiX));
     work->addLayout(inputSide, 2);
@@ -309,6 +313,8 @@ bool MainWindow::startUp() {
     m_loading = true;
     LoadSettings(m_paths.settings, m_installedFonts, m_settings);
     applySettings(m_settings);
+    fraPhonetics->setBrailleFonts(brailleFontChoices(m_installedFonts, m_settings.brailleFonts),
+                                  m_settings.brailleFontName);
     m_loading = false;
     setWindowTitle(texts::mainWindowCaption());
 
@@ -355,8 +361,7 @@ void MainWindow::closeEvent(QCloseEvent *event) {
         return;
     }
     saveSettings();
-    if (fraPhonetics->chart())
-        fraPhonetics->chart()->close();
+    fraPhonetics->closeWindows();
     if (m_about)
         m_about->close();
     event->accept();

@@ -8,6 +8,10 @@
 #include "editor/ui/ipachartdialog.h"
 #include "editor/ui/keyboardwidget.h"
 #include "editor/ui/textbox.h"
+#include "encodings/ui/importexportwindow.h"
+#include "statistics/statistics.h"
+#include "statistics/ui/statisticswindow.h"
+#include "statistics/ui/zentabwindow.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -31,17 +35,18 @@ ResultPanel::ResultPanel(MessageBoxes &messages, QWidget *parent) : QFrame(paren
     picClearPhonetics = new PictureButton(QStringLiteral("picClearPhonetics"), texts::kClearText);
     commands->addWidget(picClearPhonetics);
     commands->addStretch(1);
-    picStatistics = new PictureButton(QStringLiteral("picStatistics"), texts::kStatistics);
-    picZentab = new PictureButton(QStringLiteral("picZentab"), texts::kZentab);
-    picImport = new PictureButton(QStringLiteral("picImport"), texts::kImport);
-    picExport = new PictureButton(QStringLiteral("picExport"), texts::kExport);
-    // Statistics, import and export come in a later version.
-    for (PictureButton *b : {picStatistics, picZentab, picImport, picExport}) {
-        b->setEnabled(false);
+    picStatistics = new PictureButton(QStringLiteral("picStatistics"), texts::kStatistics, texts::kStatisticsTip);
+    picZentab = new PictureButton(QStringLiteral("picZentab"), texts::kZentab, texts::kStatisticsTip);
+    picImport = new PictureButton(QStringLiteral("picImport"), texts::kImport, texts::kImportTip);
+    picExport = new PictureButton(QStringLiteral("picExport"), texts::kExport, texts::kExportTip);
+    for (PictureButton *b : {picStatistics, picZentab, picImport, picExport})
         commands->addWidget(b);
-    }
     layout->addLayout(commands);
     connect(picClearPhonetics, &QToolButton::clicked, this, [this] { setEditorText(QString()); });
+    connect(picStatistics, &QToolButton::clicked, this, &ResultPanel::showStatistics);
+    connect(picZentab, &QToolButton::clicked, this, &ResultPanel::showZentab);
+    connect(picImport, &QToolButton::clicked, this, &ResultPanel::openImport);
+    connect(picExport, &QToolButton::clicked, this, &ResultPanel::openExport);
 
     txtText = new QPlainTextEdit;
     txtText->setObjectName(QStringLiteral("txtText"));
@@ -152,6 +157,11 @@ void ResultPanel::setStoredTranscription(const QString &stored) {
     renderEditor();
 }
 
+void ResultPanel::importTranscription(const QString &text) {
+    setEditorText(text);
+    m_stored = editorText();
+}
+
 // ---------------------------------------------------------------- the editor
 
 QString ResultPanel::editorText() const { return boxText(txtText); }
@@ -202,6 +212,59 @@ void ResultPanel::chartSymbolPicked(int index) {
     addText(symbol);
     if (m_recent.pick(symbol, DescriptionList().value(index)))
         m_keyboard->setSymbolButtons(m_recent);
+}
+
+// ---------------------------------------------------------------- statistics
+
+void ResultPanel::showStatistics() {
+    const QString text = editorText();
+    if (text.isEmpty()) {
+        m_messages.show(this, MessageKind::Information, statistics::kTextBoxEmpty);
+        return;
+    }
+    if (!m_statistics)
+        m_statistics = new StatisticsWindow(this);
+    m_statistics->present(analysedText(text), chkKeepSpaces->isChecked());
+}
+
+void ResultPanel::showZentab() {
+    const QString text = editorText();
+    if (text.isEmpty()) {
+        m_messages.show(this, MessageKind::Information, statistics::kTextBoxEmpty);
+        return;
+    }
+    if (!m_zentab)
+        m_zentab = new ZentabWindow(m_messages, this);
+    m_zentab->present(analysedText(text));
+}
+
+// ---------------------------------------------------------------- import and export
+
+void ResultPanel::setBrailleFonts(const QStringList &choices, const QString &name) {
+    m_brailleFonts = choices;
+    m_brailleFontName = name;
+}
+
+ImportExportWindow *ResultPanel::importExport() {
+    if (!m_importExport) {
+        m_importExport = new ImportExportWindow(m_brailleFonts, m_brailleFontName, this);
+        connect(m_importExport, &ImportExportWindow::imported, this, &ResultPanel::importTranscription);
+        connect(m_importExport, &ImportExportWindow::brailleFontChanged, this, [this](const QString &name) {
+            m_brailleFontName = name;
+            emit brailleFontChanged(name);
+        });
+    }
+    return m_importExport;
+}
+
+void ResultPanel::openExport() { importExport()->openExport(editorText()); }
+
+void ResultPanel::openImport() { importExport()->openImport(m_brailleFontName); }
+
+void ResultPanel::closeWindows() {
+    for (QWidget *w : std::initializer_list<QWidget *>{m_chart, m_statistics, m_zentab, m_importExport})
+        if (w)
+            w->close();
 }
 
 } // namespace vocalith

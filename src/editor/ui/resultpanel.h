@@ -1,7 +1,8 @@
 #pragma once
 // The transcription-result side of the main window (fraPhonetics): the editor txtText with
 // the stored transcription it renders, the nine display options, the on-screen keyboard,
-// the IPA chart and the commands that work on the editor's text.
+// the IPA chart and the commands that work on the editor's text: statistics, Zentab,
+// import and export.
 
 #include "editor/keyboard.h"
 #include "engine/accent.h"
@@ -17,11 +18,14 @@ class QVBoxLayout;
 
 namespace vocalith {
 
+class ImportExportWindow;
 class IpaChartDialog;
 class KeyboardWidget;
 class MessageBoxes;
 class PictureButton;
 class ShortcutFilter;
+class StatisticsWindow;
+class ZentabWindow;
 
 class ResultPanel : public QFrame {
     Q_OBJECT
@@ -32,8 +36,11 @@ public:
     QString storedTranscription() const { return m_stored; }
     // A finished Transcribe run: stores and renders it; spaces and stress can be shown again.
     void showTranscription(const QString &stored);
-    // Replaces the stored transcription and renders it (an import).
+    // Replaces the stored transcription and renders it.
     void setStoredTranscription(const QString &stored);
+    // An import: the editor shows the text as it is, and it becomes the stored transcription
+    // that the display options render from now on.
+    void importTranscription(const QString &text);
 
     RenderOptions options() const;
     // Puts saved options into the boxes (no rendering, no optionsChanged).
@@ -50,16 +57,30 @@ public:
 
     const RecentSymbols &recentSymbols() const { return m_recent; }
     IpaChartDialog *chart() const { return m_chart; }
+    StatisticsWindow *statisticsWindow() const { return m_statistics; }
+    ZentabWindow *zentabWindow() const { return m_zentab; }
+    ImportExportWindow *importExportWindow() const { return m_importExport; }
+
+    // The installed fonts offered for Braille text and the font of the Braille box.
+    void setBrailleFonts(const QStringList &choices, const QString &name);
+    // Closes the windows the panel opened (the program ends).
+    void closeWindows();
 
 public slots:
     void renderEditor();
     void openChart();
+    void showStatistics();
+    void showZentab();
+    void openExport();
+    void openImport();
 
 signals:
     // A display option was clicked (the settings are to be saved).
     void optionsChanged();
     // The user changed the editor's text (typing, keyboard, chart).
     void edited();
+    // The user chose another font for the Braille box (the settings are to be saved).
+    void brailleFontChanged(const QString &name);
 
 private:
     void buildOptions(QVBoxLayout *layout);
@@ -67,6 +88,7 @@ private:
     void editorChanged();
     void optionClicked(QCheckBox *box);
     void chartSymbolPicked(int index);
+    ImportExportWindow *importExport();
 
     MessageBoxes &m_messages;
     QString m_stored;
@@ -83,6 +105,11 @@ private:
     KeyboardWidget *m_keyboard;
     ShortcutFilter *m_shortcuts;
     IpaChartDialog *m_chart = nullptr;
+    StatisticsWindow *m_statistics = nullptr;
+    ZentabWindow *m_zentab = nullptr;
+    ImportExportWindow *m_importExport = nullptr;
+    QStringList m_brailleFonts;
+    QString m_brailleFontName = QStringLiteral("Braille");
 };
 
 } // namespace vocalith

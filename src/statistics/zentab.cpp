@@ -1,0 +1,49 @@
+#include "statistics/zentab.h"
+
+namespace vocalith {
+
+namespace {
+
+// The piece without the spaces at both ends (spaces only: tabs and other white space stay).
+QStringView trimSpaces(QStringView s) {
+    qsizetype begin = 0, end = s.size();
+    while (begin < end && s[begin] == u' ')
+        ++begin;
+    while (end > begin && s[end - 1] == u' ')
+        --end;
+    return s.mid(begin, end - begin);
+}
+
+} // namespace
+
+PhonemeCounts CountSection(const QString &section) { return *countPhonemes(section); }
+
+QString zentabHeader() {
+    QString header;
+    for (const Phoneme &p : kPhonemes) {
+        if (!header.isEmpty())
+            header += QLatin1Char('\t');
+        header += QString::fromUtf16(p.symbol);
+    }
+    return header;
+}
+
+QString ZentabReport(const QString &analysedText) {
+    const QString text = analysedText.toLower();
+    QString report = zentabHeader();
+    for (QStringView section : QStringView(text).tokenize(u'|')) {
+        section = trimSpaces(section);
+        if (section.isEmpty())
+            continue;
+        const PhonemeCounts counts = CountSection(section.toString());
+        report += QLatin1String("\r\n");
+        for (int i = 0; i < kPhonemeCount; ++i) {
+            if (i > 0)
+                report += QLatin1Char('\t');
+            report += QString::number(counts[size_t(i)]);
+        }
+    }
+    return report;
+}
+
+} // namespace vocalith
