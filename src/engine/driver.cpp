@@ -47,16 +47,6 @@ bool isPunctuationWord(const QString &w) {
     return false;
 }
 
-// Trims spaces only (tabs are already spaces, and line breaks are segments of their own).
-QString trimSpaces(const QString &s) {
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == QLatin1Char(' '))
-        ++b;
-    while (e > b && s[e - 1] == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
-
 bool isQuoteMark(QChar c) {
     return c == QChar(0x2018) || c == QLatin1Char('\'') || c == QLatin1Char('"') || c == QLatin1Char('*') ||
            c == QLatin1Char('/');

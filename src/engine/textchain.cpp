@@ -57,4 +57,13 @@ void applyChain(QString &text, std::span<const Replacement> chain) {
         replaceAll(text, view(r.find), view(r.replace));
 }
 
+QStringView trimSpaces(QStringView text) {
+    qsizetype b = 0, e = text.size();
+    while (b < e && text[b] == u' ')
+        ++b;
+    while (e > b && text[e - 1] == u' ')
+        --e;
+    return text.sliced(b, e - b);
+}
+
 } // namespace vocalith

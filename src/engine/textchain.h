@@ -24,4 +24,9 @@ inline QString applied(QString text, std::span<const Replacement> chain) {
     return text;
 }
 
+// The text without the plain spaces at both ends (the boxes' trimming: tabs and line
+// breaks are not spaces here).
+QStringView trimSpaces(QStringView text);
+inline QString trimSpaces(const QString &text) { return trimSpaces(QStringView(text)).toString(); }
+
 } // namespace vocalith

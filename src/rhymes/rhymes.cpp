@@ -43,16 +43,6 @@ bool endsSyllabic(const QString &t) {
     return false;
 }
 
-// Spaces only, as the boxes are trimmed.
-QString trimSpaces(const QString &s) {
-    qsizetype b = 0, e = s.size();
-    while (b < e && s[b] == QLatin1Char(' '))
-        ++b;
-    while (e > b && s[e - 1] == QLatin1Char(' '))
-        --e;
-    return s.mid(b, e - b);
-}
-
 // The column names are fixed texts chosen by accent, never user text.
 QString rhymeColumn(Accent accent) { return accent == Accent::AmE ? QStringLiteral("AmE2") : QStringLiteral("BrE2"); }
 

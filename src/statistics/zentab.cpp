@@ -1,20 +1,8 @@
 #include "statistics/zentab.h"
 
+#include "engine/textchain.h"
+
 namespace vocalith {
-
-namespace {
-
-// The piece without the spaces at both ends (spaces only: tabs and other white space stay).
-QStringView trimSpaces(QStringView s) {
-    qsizetype begin = 0, end = s.size();
-    while (begin < end && s[begin] == u' ')
-        ++begin;
-    while (end > begin && s[end - 1] == u' ')
-        --end;
-    return s.mid(begin, end - begin);
-}
-
-} // namespace
 
 PhonemeCounts CountSection(const QString &section) { return *countPhonemes(section); }
 
