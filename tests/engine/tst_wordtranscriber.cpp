@@ -170,6 +170,20 @@ private slots:
         QFETCH(bool, expected);
         QCOMPARE(StartsWithVowel(transcription), expected);
     }
+
+    // "is" looks back at the word before it; a long run of them must not exhaust the stack,
+    // and each still follows the rule: "s" after t, then "ɪz" after "s" or "ɪz".
+    void longRunOfIs() {
+        QStringList words{QStringLiteral("cat")};
+        for (int i = 0; i < 200000; ++i)
+            words << QStringLiteral("is");
+        words << QStringLiteral("day");
+        SegmentTranscriber segment(words, Accent::BrE, *m_lexicon);
+        segment.transcribeAllBackwards();
+        QCOMPARE(segment.transcribeWord(1), QStringLiteral("s"));
+        QCOMPARE(segment.transcribeWord(2), QStringLiteral("ɪz"));
+        QCOMPARE(segment.transcribeWord(200000), QStringLiteral("ɪz"));
+    }
 };
 
 QTEST_GUILESS_MAIN(TestWordTranscriber)
