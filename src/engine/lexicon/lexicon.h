@@ -46,6 +46,8 @@ public:
     OptText metadata(const QString &attribute);
 
     void clearMemo();
+    // Number of words remembered.
+    size_t memoSize() const { return m_entries.size(); }
     Connection &connection() { return m_db; }
 
 private:
