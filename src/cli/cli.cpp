@@ -168,20 +168,24 @@ bool Context::readLines(QStringList &lines) {
             // The end: what follows the last line break is the last line.
             m_inputEnded = true;
             if (!m_input.isEmpty())
-                lines << decoded(m_input);
-            m_input.clear();
+                lines << decoded(std::exchange(m_input, QByteArray()));
             break;
         }
-        const qsizetype lf = m_input.lastIndexOf('\n');
+        // Only the bytes just read can hold a line break: the rest follows the last one.
+        qsizetype lf = QByteArrayView(m_input).sliced(had).lastIndexOf('\n');
         if (lf < 0)
             continue;
+        lf += had;
         // Decoded with its line break, after which a UTF-8 decoder starts afresh.
         lines = decoded(QByteArrayView(m_input.constData(), lf + 1)).split(QLatin1Char('\n'));
         lines.removeLast();
         for (QString &line : lines)
             if (line.endsWith(QLatin1Char('\r')))
                 line.chop(1);
-        m_input.remove(0, lf + 1);
+        if (lf + 1 == m_input.size())
+            m_input = QByteArray(); // a long line's buffer goes at once
+        else
+            m_input.remove(0, lf + 1);
     }
     return !lines.isEmpty();
 }

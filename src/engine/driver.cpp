@@ -258,7 +258,7 @@ QString PiecewiseTranscriber::transcribePending() {
     m_started = true;
     // The lookups are remembered across pieces, up to a size that a large vocabulary reaches.
     if (m_lexicon.memoSize() > kMemoLimit)
-        m_lexicon.clearMemo();
+        m_lexicon.forgetWords();
     return piece;
 }
 

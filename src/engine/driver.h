@@ -47,7 +47,7 @@ public:
 
 private:
     QString transcribePending();
-    static constexpr size_t kMemoLimit = 50000;
+    static constexpr size_t kMemoLimit = 10000;
 
     Accent m_accent;
     Lexicon &m_lexicon;
