@@ -8,6 +8,9 @@
 #include "contributions/contributiondb.h"
 #include "engine/lexicon/schema.h"
 
+#include <algorithm>
+#include <utility>
+
 namespace vocalith::cli {
 
 namespace {
@@ -151,6 +154,49 @@ QByteArray Context::readAll() { return m_streams.in.readAll(); }
 
 QString Context::readAllText() { return QString::fromUtf8(readAll()); }
 
+QString Context::decoded(QByteArrayView bytes) {
+    QString text = QString::fromUtf8(bytes);
+    // fromUtf8 drops a byte-order mark at the start of what it is given; only the one at
+    // the start of the input goes.
+    if (std::exchange(m_inputStarted, true) && bytes.startsWith("\xEF\xBB\xBF"))
+        text.prepend(QChar(0xFEFF));
+    return text;
+}
+
+bool Context::readLines(QStringList &lines) {
+    constexpr qint64 kBlock = 65536;
+    lines.clear();
+    while (lines.isEmpty() && !m_inputEnded) {
+        const qsizetype had = m_input.size();
+        m_input.resize(had + kBlock);
+        const qint64 n = m_streams.in.read(m_input.data() + had, kBlock);
+        m_input.resize(had + std::max<qint64>(n, 0));
+        if (n <= 0) {
+            // The end: what follows the last line break is the last line.
+            m_inputEnded = true;
+            if (!m_input.isEmpty())
+                lines << decoded(std::exchange(m_input, QByteArray()));
+            break;
+        }
+        // Only the bytes just read can hold a line break: the rest follows the last one.
+        qsizetype lf = QByteArrayView(m_input).sliced(had).lastIndexOf('\n');
+        if (lf < 0)
+            continue;
+        lf += had;
+        // Decoded with its line break, after which a UTF-8 decoder starts afresh.
+        lines = decoded(QByteArrayView(m_input.constData(), lf + 1)).split(QLatin1Char('\n'));
+        lines.removeLast();
+        for (QString &line : lines)
+            if (line.endsWith(QLatin1Char('\r')))
+                line.chop(1);
+        if (lf + 1 == m_input.size())
+            m_input = QByteArray(); // a long line's buffer goes at once
+        else
+            m_input.remove(0, lf + 1);
+    }
+    return !lines.isEmpty();
+}
+
 void Context::write(const QByteArray &bytes) {
     qint64 done = 0;
     while (done < bytes.size()) {
@@ -159,6 +205,21 @@ void Context::write(const QByteArray &bytes) {
             throw OutputError{m_streams.out.errorString()};
         done += n;
     }
+}
+
+void Context::writeBoxText(const QString &text) {
+    if (text.isEmpty())
+        return;
+    QString t = m_crWaiting ? QLatin1Char('\r') + text : text;
+    m_crWaiting = t.endsWith(QLatin1Char('\r'));
+    if (m_crWaiting)
+        t.chop(1);
+    write(fromBoxText(t));
+}
+
+void Context::finishBoxText() {
+    if (std::exchange(m_crWaiting, false))
+        write(QByteArray("\r"));
 }
 
 void Context::writeErr(const QString &text) { m_streams.err.write(text.toUtf8()); }

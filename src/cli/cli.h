@@ -58,15 +58,31 @@ public:
     QByteArray readAll();
     // All of standard input as UTF-8 text; invalid bytes become U+FFFD.
     QString readAllText();
+    // Standard input as box text in pieces of whole lines, so that memory stays flat: each
+    // call gives the next lines without their line breaks (LF or CR LF) and returns false at
+    // the end. The lines joined by CR LF are toBoxText(readAllText()): a line break at the
+    // very end of the input ends the last line and starts none.
+    bool readLines(QStringList &lines);
     // Standard output; throws OutputError when the bytes cannot be written.
     void write(const QByteArray &bytes);
     void write(const QString &text) { write(text.toUtf8()); }
+    // Box text to standard output in pieces: CR LF becomes LF, also where one piece ends
+    // with the CR and the next begins with the LF. finishBoxText writes a CR left waiting.
+    void writeBoxText(const QString &text);
+    void finishBoxText();
     // Standard error (a failure there has nowhere to be reported).
     void writeErr(const QString &text);
     QIODevice &in() { return m_streams.in; }
 
 private:
+    // Standard input text from bytes that follow a line break (or start the input).
+    QString decoded(QByteArrayView bytes);
+
     Streams m_streams;
+    QByteArray m_input;          // standard input read but not handed out yet
+    bool m_inputEnded = false;   // standard input is exhausted
+    bool m_inputStarted = false; // some of it has been decoded
+    bool m_crWaiting = false;    // the last box text written ended with a CR, not written yet
     std::unique_ptr<Connection> m_lexiconConnection;
     std::unique_ptr<Lexicon> m_lexicon;
     std::unique_ptr<Connection> m_contributions;

@@ -57,22 +57,53 @@ int transcribeCommand(Context &context, const QStringList &args) {
     parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Text to transcribe"));
     parseOptions(parser, QStringLiteral("transcribe"), args);
     const RenderOptions options = displayOptions(parser);
-
-    const QString text = parser.positionalArguments().isEmpty()
-                             ? toBoxText(context.readAllText())
-                             : toBoxText(parser.positionalArguments().join(QLatin1Char(' ')));
     Lexicon &lexicon = context.lexicon();
     if (parser.isSet(useContributions))
         lexicon.setWordOverlay(contributions::ContributionStore(context.contributions()).overlay());
-    const auto stored = Transcribe(text, context.accent, lexicon);
-    if (!stored)
+
+    if (!parser.positionalArguments().isEmpty()) {
+        const auto stored =
+            Transcribe(toBoxText(parser.positionalArguments().join(QLatin1Char(' '))), context.accent, lexicon);
+        if (!stored)
+            return kDone;
+        if (parser.isSet(raw)) {
+            if (!stored->isEmpty())
+                context.write(fromBoxText(*stored) + QLatin1Char('\n'));
+        } else {
+            printRendered(context, *stored, options, context.accent);
+        }
         return kDone;
-    if (parser.isSet(raw)) {
-        if (!stored->isEmpty())
-            context.write(fromBoxText(*stored) + QLatin1Char('\n'));
-    } else {
-        printRendered(context, *stored, options, context.accent);
     }
+
+    // Standard input a few lines at a time, each piece written as soon as it is done: the
+    // bytes are those of the whole text transcribed at once.
+    PiecewiseTranscriber transcriber(context.accent, lexicon);
+    std::optional<PiecewiseRenderer> renderer;
+    if (!parser.isSet(raw))
+        renderer.emplace(options, context.accent);
+    bool written = false;
+    auto writeStored = [&](const QString &stored) {
+        if (renderer) {
+            context.writeBoxText(renderer->add(stored));
+        } else if (!stored.isEmpty()) {
+            context.writeBoxText(stored);
+            written = true;
+        }
+    };
+    QStringList lines;
+    while (context.readLines(lines))
+        for (const QString &line : lines)
+            writeStored(transcriber.addLine(line));
+    writeStored(transcriber.finish());
+    if (renderer) {
+        const auto rest = renderer->finish();
+        written = rest.has_value();
+        if (rest)
+            context.writeBoxText(*rest);
+    }
+    context.finishBoxText();
+    if (written)
+        context.write(QByteArray("\n"));
     return kDone;
 }
 
@@ -83,7 +114,21 @@ int renderCommand(Context &context, const QStringList &args) {
     if (!parser.positionalArguments().isEmpty())
         throw UsageError{QStringLiteral("render reads the stored transcription from standard input")};
     const RenderOptions options = displayOptions(parser);
-    printRendered(context, toBoxText(context.readAllText()), options, context.accent);
+    // Standard input a few lines at a time, as transcribe reads it.
+    PiecewiseRenderer renderer(options, context.accent);
+    bool firstLine = true;
+    QStringList lines;
+    while (context.readLines(lines)) {
+        for (const QString &line : lines) {
+            context.writeBoxText(renderer.add(firstLine ? line : kCrLf + line));
+            firstLine = false;
+        }
+    }
+    if (const auto rest = renderer.finish()) {
+        context.writeBoxText(*rest);
+        context.finishBoxText();
+        context.write(QByteArray("\n"));
+    }
     return kDone;
 }
 

@@ -163,13 +163,11 @@ QStringList SegmentText(const QString &input, Accent accent) {
     return lines;
 }
 
-std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &lexicon,
-                                  const TranscribeObserver &observer) {
-    if (trimSpaces(text).isEmpty())
-        return std::nullopt;
-    // Lookups are remembered for the length of one run, and see one state of the file.
-    lexicon.clearMemo();
-    const Connection::ReadTransaction snapshot(lexicon.connection());
+namespace {
+
+// The main pass over the segments of a non-empty text, with the lookups the lexicon
+// remembers already.
+QString transcribeText(const QString &text, Accent accent, Lexicon &lexicon, const TranscribeObserver &observer) {
     const QVector<QStringList> segments = segmentWords(text, accent);
     const int n = int(segments.size());
     if (observer.started)
@@ -207,6 +205,51 @@ std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &l
     }
     result.remove(QStringLiteral("(r)"));
     return result;
+}
+
+} // namespace
+
+std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &lexicon,
+                                  const TranscribeObserver &observer) {
+    if (trimSpaces(text).isEmpty())
+        return std::nullopt;
+    // Lookups are remembered for the length of one run, and see one state of the file.
+    lexicon.clearMemo();
+    const Connection::ReadTransaction snapshot(lexicon.connection());
+    return transcribeText(text, accent, lexicon, observer);
+}
+
+PiecewiseTranscriber::PiecewiseTranscriber(Accent accent, Lexicon &lexicon, qsizetype pieceSize)
+    : m_accent(accent), m_lexicon(lexicon), m_pieceSize(pieceSize), m_snapshot(lexicon.connection()) {
+    // As in Transcribe: the lookups of this run see the state of the file that the run sees.
+    m_lexicon.clearMemo();
+}
+
+QString PiecewiseTranscriber::addLine(const QString &line) {
+    if (m_lines > 0)
+        m_pending += kCrLf;
+    m_pending += line;
+    ++m_lines;
+    // A segment never reaches across a line break, so the text can be cut after any line,
+    // except one that ends with "@": the cut mark "#@#" put before the break could then
+    // begin inside the line.
+    if (m_pending.size() < m_pieceSize || line.endsWith(QLatin1Char('@')))
+        return {};
+    return transcribePending();
+}
+
+QString PiecewiseTranscriber::finish() { return m_lines > 0 ? transcribePending() : QString(); }
+
+QString PiecewiseTranscriber::transcribePending() {
+    QString piece = m_started ? kCrLf : QString();
+    piece += transcribeText(m_pending, m_accent, m_lexicon, {});
+    m_pending.clear();
+    m_lines = 0;
+    m_started = true;
+    // The lookups are remembered across pieces, up to a size that a large vocabulary reaches.
+    if (m_lexicon.memoSize() > kMemoLimit)
+        m_lexicon.forgetWords();
+    return piece;
 }
 
 QString RemoveCarriageReturns(const QString &text) {

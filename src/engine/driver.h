@@ -31,6 +31,33 @@ QStringList SegmentText(const QString &text, Accent accent);
 std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &lexicon,
                                   const TranscribeObserver &observer = {});
 
+// Transcribes a text that arrives line by line, with memory that does not grow with it.
+// The stored transcription comes out in pieces; joined, they are what Transcribe gives for
+// the lines joined by CR LF (nothing where Transcribe gives nullopt). Lines are transcribed
+// in groups of about pieceSize units, with one read transaction for the whole run.
+class PiecewiseTranscriber {
+public:
+    PiecewiseTranscriber(Accent accent, Lexicon &lexicon, qsizetype pieceSize = 32768);
+
+    // Takes the next line, without its line break; returns the part of the stored
+    // transcription that is final now (often empty).
+    QString addLine(const QString &line);
+    // Ends the text: the rest of the stored transcription.
+    QString finish();
+
+private:
+    QString transcribePending();
+    static constexpr size_t kMemoLimit = 10000;
+
+    Accent m_accent;
+    Lexicon &m_lexicon;
+    qsizetype m_pieceSize;
+    Connection::ReadTransaction m_snapshot;
+    QString m_pending; // lines not transcribed yet, joined by CR LF
+    int m_lines = 0;   // how many
+    bool m_started = false;
+};
+
 // The "Remove CR" command: every CR LF becomes a space, then double spaces are halved.
 QString RemoveCarriageReturns(const QString &text);
 

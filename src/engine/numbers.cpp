@@ -1,6 +1,7 @@
 #include "engine/numbers.h"
 
 #include <QStringList>
+#include <optional>
 
 namespace vocalith {
 
@@ -37,13 +38,44 @@ constexpr Currency kCurrencies[] = {
 
 void append(QString &result, const QString &words) { result = (result + QLatin1Char(' ') + words).trimmed(); }
 
-// Digits of the numeric text without spaces, "$" and ","; "(x)" becomes "-x".
-QString cleaned(const QString &number) {
-    QString s = number;
-    s.remove(QLatin1Char('$')).remove(QLatin1Char(',')).remove(QLatin1Char(' '));
-    if (s.startsWith(QLatin1Char('(')) && s.endsWith(QLatin1Char(')')))
-        s = QLatin1Char('-') + s.mid(1, s.size() - 2);
-    return s;
+// A number as the numeric test reads it: the white space around it, the parentheses and
+// the sign taken off, the thousands separators dropped.
+struct ParsedNumber {
+    bool negative = false;
+    QString integerDigits; // possibly empty (".5")
+    bool point = false;
+    QString decimalDigits; // possibly empty ("4.")
+};
+
+// The one reading of a numeric text, shared by the numeric test and the speller so that
+// nothing the test accepts reaches the word tables as anything but digits.
+std::optional<ParsedNumber> parseNumber(const QString &text) {
+    QStringView s = QStringView(text).trimmed();
+    ParsedNumber n;
+    if (s.size() >= 2 && s.front() == QLatin1Char('(') && s.back() == QLatin1Char(')')) {
+        // Accounting parentheses: a negative number, so no sign of its own inside.
+        s = s.mid(1, s.size() - 2).trimmed();
+        n.negative = true;
+    } else if (!s.isEmpty() && (s.front() == QLatin1Char('-') || s.front() == QLatin1Char('+'))) {
+        n.negative = s.front() == QLatin1Char('-');
+        s = s.mid(1);
+    }
+    bool digits = false;
+    for (const QChar c : s) {
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
+            digits = true;
+            (n.point ? n.decimalDigits : n.integerDigits) += c;
+        } else if (c == QLatin1Char(',') && !n.point && digits) {
+            continue;
+        } else if (c == QLatin1Char('.') && !n.point) {
+            n.point = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!digits)
+        return std::nullopt;
+    return n;
 }
 
 // True when the integer digits (leading zeros allowed) reach the limit.
@@ -122,46 +154,23 @@ int centsOf(const QString &decimals) {
 
 } // namespace
 
-bool IsNumeric(const QString &text) {
-    QStringView s = QStringView(text).trimmed();
-    if (s.size() >= 2 && s.front() == QLatin1Char('(') && s.back() == QLatin1Char(')'))
-        s = s.mid(1, s.size() - 2).trimmed();
-    if (!s.isEmpty() && (s.front() == QLatin1Char('-') || s.front() == QLatin1Char('+')))
-        s = s.mid(1);
-    bool digits = false, point = false;
-    for (qsizetype k = 0; k < s.size(); ++k) {
-        const QChar c = s[k];
-        if (c >= QLatin1Char('0') && c <= QLatin1Char('9')) {
-            digits = true;
-        } else if (c == QLatin1Char(',') && !point && digits) {
-            continue;
-        } else if (c == QLatin1Char('.') && !point) {
-            point = true;
-        } else {
-            return false;
-        }
-    }
-    return digits;
-}
+bool IsNumeric(const QString &text) { return parseNumber(text).has_value(); }
 
 void FillNumberWords() { words(); }
 
 QString NumberToWords(const QString &number, bool isAmount, QString &currency, const QString &accent) {
     FillNumberWords();
-    if (!IsNumeric(number))
+    const std::optional<ParsedNumber> parsed = parseNumber(number);
+    if (!parsed)
         return kInvalidNumber;
-    const QString s = cleaned(number);
-    const qsizetype dot = s.indexOf(QLatin1Char('.'));
-    QString integerPart = dot < 0 ? s : s.left(dot);
-    QString decimalPart = dot < 0 ? (isAmount ? QStringLiteral("0") : QString()) : s.mid(dot + 1);
-    if (dot >= 0 && decimalPart.isEmpty())
+    const bool negative = parsed->negative;
+    const QString &integerPart = parsed->integerDigits;
+    QString decimalPart = parsed->decimalDigits;
+    // No point: no decimals, except for an amount, whose cents are then 0. A point
+    // followed by nothing gives the decimal part "0".
+    if (parsed->point ? decimalPart.isEmpty() : isAmount)
         decimalPart = QStringLiteral("0");
 
-    bool negative = false;
-    if (integerPart.startsWith(QLatin1Char('-')) || integerPart.startsWith(QLatin1Char('+'))) {
-        negative = integerPart.startsWith(QLatin1Char('-'));
-        integerPart.remove(0, 1);
-    }
     if (reachesLimit(integerPart))
         return kNumberTooBig;
     qint64 n = integerPart.isEmpty() ? 0 : integerPart.toLongLong();

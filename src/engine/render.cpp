@@ -2,6 +2,10 @@
 
 #include "engine/textchain.h"
 
+#include <algorithm>
+#include <string_view>
+#include <utility>
+
 namespace vocalith {
 
 // clang-format off
@@ -100,10 +104,11 @@ QString AddIntrusiveR(QString text) {
     return out;
 }
 
-std::optional<QString> RenderTranscription(const QString &stored, const RenderOptions &o, Accent accent) {
-    if (stored.isEmpty())
-        return std::nullopt;
-    QString s = stored;
+namespace {
+
+// The rendering steps on a part of a stored transcription: the delimiter that opens the
+// text goes before the first part only, the one that closes it after the last part only.
+QString renderPart(QString s, const RenderOptions &o, Accent accent, bool atStart, bool atEnd) {
     const QString d = o.slash ? QStringLiteral("/") : QStringLiteral("|");
 
     if (o.removeStress)
@@ -125,8 +130,9 @@ std::optional<QString> RenderTranscription(const QString &stored, const RenderOp
             replaceAll(s, kCrLf + kCrLf, kCrLf);
         replaceAll(s, kCrLf, o.removeCRs ? QLatin1Char(' ') + d + QLatin1Char(' ') : QLatin1Char(' ') + d + kCrLf);
         replaceAll(s, d + QLatin1Char(' ') + d, d);
-        s.prepend(d + QLatin1Char(' '));
-        if (!s.endsWith(d) && !s.endsWith(d + QLatin1Char(' ')))
+        if (atStart)
+            s.prepend(d + QLatin1Char(' '));
+        if (atEnd && !s.endsWith(d) && !s.endsWith(d + QLatin1Char(' ')))
             s += QLatin1Char(' ') + d;
     }
 
@@ -148,6 +154,53 @@ std::optional<QString> RenderTranscription(const QString &stored, const RenderOp
     if (!o.keepSpaces)
         s.remove(QLatin1Char(' '));
     return s;
+}
+
+// Letters that no rendering step matches, inserts next to or removes: consonants other than
+// n, l and r. A text cut between two of them renders as its two parts, since no match of
+// any step can reach across the cut and the two letters stay side by side throughout.
+bool isInert(QChar c) {
+    static constexpr std::u16string_view kInert = u"bcdfghjkmpqstvwxyz\u0261\u03B8\u00F0\u0283\u0292\u014B";
+    return kInert.find(char16_t(c.unicode())) != std::u16string_view::npos;
+}
+
+} // namespace
+
+std::optional<QString> RenderTranscription(const QString &stored, const RenderOptions &o, Accent accent) {
+    if (stored.isEmpty())
+        return std::nullopt;
+    return renderPart(stored, o, accent, true, true);
+}
+
+PiecewiseRenderer::PiecewiseRenderer(const RenderOptions &options, Accent accent, qsizetype pieceSize)
+    : m_options(options), m_accent(accent), m_pieceSize(std::max<qsizetype>(pieceSize, 1)) {}
+
+QString PiecewiseRenderer::add(const QString &stored) {
+    m_pending += stored;
+    if (m_pending.size() < m_pieceSize)
+        return {};
+    // The last cut, looked for only where no earlier call has looked already.
+    qsizetype cut = m_pending.size() - 1;
+    while (cut >= m_unsearched && !(isInert(m_pending[cut - 1]) && isInert(m_pending[cut])))
+        --cut;
+    if (cut < m_unsearched) {
+        m_unsearched = m_pending.size();
+        return {};
+    }
+    QString part = renderPart(m_pending.left(cut), m_options, m_accent, !m_started, false);
+    m_pending.remove(0, cut);
+    m_started = true;
+    // What is left lies after the last cut, so it holds none.
+    m_unsearched = m_pending.size();
+    return part;
+}
+
+std::optional<QString> PiecewiseRenderer::finish() {
+    if (!m_started && m_pending.isEmpty())
+        return std::nullopt;
+    QString part = renderPart(std::exchange(m_pending, QString()), m_options, m_accent, !m_started, true);
+    m_started = true;
+    return part;
 }
 
 } // namespace vocalith

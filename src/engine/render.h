@@ -42,6 +42,30 @@ const RenderOptionInfo *findRenderOption(const QString &key);
 // editor then keeps its text).
 std::optional<QString> RenderTranscription(const QString &stored, const RenderOptions &options, Accent accent);
 
+// Renders a stored transcription that arrives in pieces, with the text RenderTranscription
+// gives for the whole and memory that does not grow with it: the text is cut where every
+// rendering step acts on each side as it would on the whole (between two consonants that no
+// step touches), and each part is rendered once the cut behind it is known.
+class PiecewiseRenderer {
+public:
+    explicit PiecewiseRenderer(const RenderOptions &options, Accent accent, qsizetype pieceSize = 32768);
+
+    // Takes the next piece of the stored transcription; returns the rendered text that is
+    // final now (empty until about pieceSize units are waiting).
+    QString add(const QString &stored);
+    // Ends the text: the rest of the rendered text, or nullopt when the whole stored
+    // transcription was empty.
+    std::optional<QString> finish();
+
+private:
+    RenderOptions m_options;
+    Accent m_accent;
+    qsizetype m_pieceSize;
+    QString m_pending;
+    qsizetype m_unsearched = 1; // cuts before this position of m_pending are known not to exist
+    bool m_started = false;     // a part has been rendered
+};
+
 QString RemoveStressMarks(QString text);
 QString AddIntrusiveR(QString text);
 

@@ -59,8 +59,20 @@ QString SegmentTranscriber::transcribeWord(int i) {
 }
 
 void SegmentTranscriber::transcribeAllBackwards() {
-    for (int i = last(); i >= 0; --i)
-        transcribeWord(i);
+    for (int i = last(); i >= 0; --i) {
+        if (m_words[i] != kIs || m_done[i]) {
+            transcribeWord(i);
+            continue;
+        }
+        // "is" looks back at the word before it, which may be "is" again. The word before
+        // a run of them does not look ahead into it (the rules take a following "is" in
+        // full), so the run is done forwards from that word, one look-back deep each.
+        int first = i;
+        while (first > 0 && m_words[first - 1] == kIs)
+            --first;
+        for (int k = std::max(first - 1, 0); k <= i; ++k)
+            transcribeWord(k);
+    }
 }
 
 OptText SegmentTranscriber::lookup(const QString &w) {

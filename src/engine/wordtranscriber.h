@@ -20,7 +20,8 @@ public:
 
     QString transcribeWord(int i);
     // Transcribes every word from the last to the first, so that the look-ahead of each
-    // word finds its neighbour done and the call depth stays small on long segments.
+    // word finds its neighbour done, and each run of "is" from its first word, so that
+    // its look-back does too: the call depth stays small however long the segment.
     void transcribeAllBackwards();
     const QStringList &words() const { return m_words; }
 

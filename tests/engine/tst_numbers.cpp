@@ -102,6 +102,46 @@ private slots:
         QFETCH(bool, expected);
         QCOMPARE(IsNumeric(text), expected);
     }
+
+    // White space that the numeric test allows around a number is not taken for a digit.
+    void whiteSpaceAround_data() {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<bool>("isAmount");
+        QTest::addColumn<QString>("expected");
+        for (const char16_t space : {u'\t', u'\n', u'\v', u'\f', u'\r', u'\u00A0', u'\u3000'}) {
+            const QString s(QChar{space});
+            QTest::addRow("decimals, U+%04X after", space) << QStringLiteral("1.5") + s << false << "one point five";
+            QTest::addRow("integer, U+%04X before", space) << s + QStringLiteral("42") << false << "forty two";
+            QTest::addRow("amount, U+%04X after", space)
+                << QStringLiteral("5.5") + s << true << "five dollars and fifty cents";
+            QTest::addRow("parentheses, U+%04X inside", space)
+                << QStringLiteral("(") + s + QStringLiteral("12") + s + QStringLiteral(")") << false
+                << "negative twelve";
+        }
+    }
+    void whiteSpaceAround() {
+        QFETCH(QString, number);
+        QFETCH(bool, isAmount);
+        QFETCH(QString, expected);
+        QString currency = isAmount ? QStringLiteral("$") : QString();
+        QCOMPARE(NumberToWords(number, isAmount, currency, QStringLiteral("BrE")), expected);
+    }
+
+    // Parentheses already make a number negative: a sign inside them is not a number.
+    void signInsideParentheses_data() {
+        QTest::addColumn<QString>("number");
+        QTest::addColumn<bool>("isAmount");
+        for (const char *text : {"(-5)", "(-1,000)", "(-0.5)", "(+5)", "( -5 )", "(-.5)"})
+            QTest::newRow(text) << QString::fromLatin1(text) << false;
+        QTest::newRow("amount") << "(-5.25)" << true;
+    }
+    void signInsideParentheses() {
+        QFETCH(QString, number);
+        QFETCH(bool, isAmount);
+        QVERIFY(!IsNumeric(number));
+        QString currency = QStringLiteral("$");
+        QCOMPARE(NumberToWords(number, isAmount, currency, QStringLiteral("BrE")), kInvalidNumber);
+    }
 };
 
 QTEST_APPLESS_MAIN(TestNumbers)

@@ -83,6 +83,35 @@ private slots:
     }
 
     void emptyLeavesTheBoxAlone() { QVERIFY(!RenderTranscription(QString(), RenderOptions{}, Accent::BrE)); }
+
+    // A stored transcription rendered in parts of any size gives the text of the whole,
+    // under every option, where the steps' patterns crowd around the cuts.
+    void piecewiseEqualsWhole() {
+        static const QStringList kPieces{"<.>", "<,>", "<;>", "<:>", "<?>", "<!>", "<@>", " ",  " ",  "\r\n", "\r\n",
+                                         "\r",  "/",   "|",   "(r)", "r",   "ɑː",  "ɔː",  "ɪə", "eə", "ʊə",   "ˈ",
+                                         "ˌ",   "'",   "n̩",   "l̩",   "n",   "l",   ".",   "æ",  "ə",  "a",    "st",
+                                         "tʃ",  "k",   "ŋ",   "ð",   "<",   ">",   "@",   "(",  ")"};
+        QRandomGenerator random(5);
+        for (int round = 0; round < 3000; ++round) {
+            QString stored;
+            const int pieces = random.bounded(1, 30);
+            for (int p = 0; p < pieces; ++p)
+                stored += kPieces[random.bounded(int(kPieces.size()))];
+            RenderOptions options;
+            for (const RenderOptionInfo &info : kRenderOptions)
+                options.*info.member = random.bounded(2);
+            const Accent accent = random.bounded(4) ? Accent::BrE : Accent::AmE;
+            PiecewiseRenderer renderer(options, accent, random.bounded(1, 8));
+            QString rendered;
+            for (qsizetype at = 0; at < stored.size();) {
+                const qsizetype size = random.bounded(1, 6);
+                rendered += renderer.add(stored.mid(at, size));
+                at += size;
+            }
+            rendered += renderer.finish().value();
+            QCOMPARE(rendered, *RenderTranscription(stored, options, accent));
+        }
+    }
 };
 
 QTEST_APPLESS_MAIN(TestRender)

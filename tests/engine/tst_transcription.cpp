@@ -2,6 +2,7 @@
 // progress and stopping) and word transcription in context (every lookup rule, linking r).
 
 #include "engine/driver.h"
+#include "engine/render.h"
 #include "engine/wordtranscriber.h"
 #include "testsupport.h"
 
@@ -245,6 +246,66 @@ private slots:
         QFETCH(QString, transcription);
         QFETCH(bool, expected);
         QCOMPARE(StartsWithVowel(transcription), expected);
+    }
+
+    // "is" looks back at the word before it; a long run of them must not exhaust the stack,
+    // and each still follows the rule: "s" after t, then "ɪz" after "s" or "ɪz".
+    void longRunOfIs() {
+        QStringList words{QStringLiteral("cat")};
+        for (int i = 0; i < 200000; ++i)
+            words << QStringLiteral("is");
+        words << QStringLiteral("day");
+        SegmentTranscriber segment(words, Accent::BrE, *m_lexicon);
+        segment.transcribeAllBackwards();
+        QCOMPARE(segment.transcribeWord(1), QStringLiteral("s"));
+        QCOMPARE(segment.transcribeWord(2), QStringLiteral("ɪz"));
+        QCOMPARE(segment.transcribeWord(200000), QStringLiteral("ɪz"));
+    }
+
+    // Lines given one by one, in groups of any size, make the stored transcription of the
+    // whole text, and its rendering in parts is the rendering of the whole.
+    void piecewiseEqualsWhole() {
+        static const QStringList kPieces{
+            "cat",   "father", "is",     "the",   "idea", "for", "fw",   "there", "a",     "sir",
+            "four",  "at",     "3.5",    "1,000", "$5",   "20€", "(12)", "50%",   "cat's", "well-known",
+            "Blorf", "CAT",    ".",      ",",     "!",    "?",   ":",    ";",     "'",     "\"",
+            "-",     "#",      "@",      "#@",    "@#",   " ",   "  ",   "\t",    "\r",    "Σ",
+            "İ",     "é",      "\u00A0", "ʃ",     "(r)",  "/",   "|",    "<",     ">"};
+        QRandomGenerator random(9);
+        for (int round = 0; round < 400; ++round) {
+            QStringList lines;
+            const int lineCount = random.bounded(6);
+            for (int l = 0; l < lineCount; ++l) {
+                QString line;
+                const int pieces = random.bounded(8);
+                for (int p = 0; p < pieces; ++p)
+                    line += kPieces[random.bounded(int(kPieces.size()))] + (random.bounded(3) ? " " : "");
+                lines << line;
+            }
+            const QString whole = lines.join(kCrLf);
+            const Accent accent = random.bounded(2) ? Accent::AmE : Accent::BrE;
+            const QString expected = Transcribe(whole, accent, *m_lexicon).value_or(QString());
+
+            PiecewiseTranscriber transcriber(accent, *m_lexicon, random.bounded(1, 40));
+            RenderOptions options;
+            for (const RenderOptionInfo &info : kRenderOptions)
+                options.*info.member = random.bounded(2);
+            PiecewiseRenderer renderer(options, accent, random.bounded(1, 40));
+            QString stored, rendered;
+            for (const QString &line : lines) {
+                const QString piece = transcriber.addLine(line);
+                stored += piece;
+                rendered += renderer.add(piece);
+            }
+            const QString last = transcriber.finish();
+            stored += last;
+            rendered += renderer.add(last);
+            const auto rest = renderer.finish();
+            QCOMPARE(stored, expected);
+            QCOMPARE(rest.has_value(), !expected.isEmpty());
+            if (rest)
+                QCOMPARE(rendered + *rest, *RenderTranscription(expected, options, accent));
+        }
     }
 };
 

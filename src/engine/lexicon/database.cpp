@@ -85,7 +85,9 @@ std::unique_ptr<Connection> Connection::openReadOnly(const QString &path, const 
     std::unique_ptr<Connection> conn(new Connection(uniqueConnectionName(), info.absoluteFilePath()));
     QSqlDatabase db = QSqlDatabase::addDatabase(QStringLiteral("QSQLITE"), conn->m_name);
     db.setDatabaseName(info.absoluteFilePath());
-    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY"));
+    // Nothing writes a read-only database in the normal course, so a lock is a stranger's:
+    // wait a second for it (not the driver's default five) before saying so.
+    db.setConnectOptions(QStringLiteral("QSQLITE_OPEN_READONLY;QSQLITE_BUSY_TIMEOUT=1000"));
     if (!db.open()) {
         setReason(reason, db.lastError().text());
         return nullptr;

@@ -154,6 +154,12 @@ OptText Lexicon::metadata(const QString &attribute) {
     return optText(rs, QStringLiteral("Value"));
 }
 
+void Lexicon::forgetWords() {
+    m_entries.clear();
+    m_lastWord.clear();
+    m_lastEntry = nullptr;
+}
+
 void Lexicon::clearMemo() {
     m_entries.clear();
     m_allCollocations.reset();

@@ -52,6 +52,10 @@ public:
     OptText metadata(const QString &attribute);
 
     void clearMemo();
+    // Number of words remembered, and forgetting them while the small tables read whole
+    // stay (a long run's memory bound).
+    size_t memoSize() const { return m_entries.size(); }
+    void forgetWords();
     Connection &connection() { return m_db; }
 
 private:
