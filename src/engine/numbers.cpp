@@ -1,6 +1,7 @@
 #include "engine/numbers.h"
 
 #include <QStringList>
+#include <algorithm>
 #include <optional>
 
 namespace vocalith {
@@ -186,8 +187,12 @@ QString NumberToWords(const QString &number, bool isAmount, QString &currency, c
         }
     }
 
+    // A value below zero is negative however small its integer part ("-0.5", "-$0.25").
+    const bool fraction = isAmount ? cents > 0
+                                   : std::any_of(decimalPart.begin(), decimalPart.end(),
+                                                 [](QChar c) { return c != QLatin1Char('0'); });
     QString result;
-    if (negative && n != 0)
+    if (negative && (n != 0 || fraction))
         result = QStringLiteral("negative");
     append(result, spellInteger(n, accent == QLatin1String("BrE")));
 

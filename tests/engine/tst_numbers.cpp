@@ -38,6 +38,8 @@ private slots:
         QTest::newRow("too big") << "999999999999999" << "BrE" << "Number too big";
         QTest::newRow("negative") << "-42" << "BrE" << "negative forty two";
         QTest::newRow("negative thousands") << "-5000" << "BrE" << "negative five thousand";
+        QTest::newRow("negative fraction") << "-0.5" << "BrE" << "negative zero point five";
+        QTest::newRow("negative zero") << "-0.0" << "BrE" << "zero point zero";
         QTest::newRow("parentheses negative") << "(12)" << "BrE" << "negative twelve";
         QTest::newRow("thousands separators") << "1,234" << "AmE" << "one thousand two hundred and thirty four";
         QTest::newRow("decimals digit by digit") << "3.14" << "BrE" << "three point one four";
@@ -74,6 +76,7 @@ private slots:
         QTest::newRow("rounds into the next unit") << "5.999" << "$" << "six dollars" << "dollars";
         QTest::newRow("zero cents not spoken") << "5.00" << "$" << "five dollars" << "dollars";
         QTest::newRow("british and in amounts") << "105" << "$" << "one hundred and five dollars" << "dollars";
+        QTest::newRow("negative cents") << "-0.25" << "$" << "negative zero dollars and twenty five cents" << "dollars";
         QTest::newRow("unknown symbol kept") << "5" << "¥" << "five ¥" << "¥";
         QTest::newRow("not a number") << "x" << "$" << "Invalid Number" << "$";
         // clang-format on
