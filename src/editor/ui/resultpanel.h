@@ -51,6 +51,12 @@ public:
     const RecentSymbols &recentSymbols() const { return m_recent; }
     IpaChartDialog *chart() const { return m_chart; }
 
+    // The work of an earlier session: the stored transcription and the editor's text as
+    // they were (not rendered again), and the recently used symbols.
+    void restoreWork(const QString &stored, const QString &editorText, const RecentSymbols &recent);
+    // The font family of the editor (the HTML page of a saved transcription names it).
+    QString editorFontFamily() const { return m_faceFamily; }
+
 public slots:
     void renderEditor();
     void openChart();
@@ -60,6 +66,11 @@ signals:
     void optionsChanged();
     // The user changed the editor's text (typing, keyboard, chart).
     void edited();
+    // The editor's text or the recent symbols changed, whatever the cause (the work in
+    // progress is to be saved).
+    void workChanged();
+    // "Save transcription…" was clicked.
+    void saveRequested();
 
 private:
     void buildOptions(QVBoxLayout *layout);
@@ -67,6 +78,7 @@ private:
     void editorChanged();
     void optionClicked(QCheckBox *box);
     void chartSymbolPicked(int index);
+    void updatePunctuationTip();
 
     MessageBoxes &m_messages;
     QString m_stored;
@@ -75,6 +87,7 @@ private:
     QString m_faceFamily;
     bool m_rendering = false; // the editor's text is being set by the program
 
+    PictureButton *picSaveTranscription;
     PictureButton *picClearPhonetics, *picStatistics, *picZentab, *picImport, *picExport;
     QPlainTextEdit *txtText;
     QLabel *lblTextoAyuda;
