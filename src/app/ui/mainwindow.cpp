@@ -68,9 +68,9 @@ QLabel *makeLabel(const QString &name, const QString &text) {
 }
 
 // Hidden widgets of the status band keep their place, so nothing moves during a run.
-void keepPlaceWhenHidden(QWidget *w) {
+void keepPlaceWhenHidden(QWidget *w, bool keep = true) {
     QSizePolicy p = w->sizePolicy();
-    p.setRetainSizeWhenHidden(true);
+    p.setRetainSizeWhenHidden(keep);
     w->setSizePolicy(p);
 }
 
@@ -537,6 +537,7 @@ void MainWindow::setRunning(bool running) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         lblStatus->setText(QString());
         lblStatus->show();
+        keepPlaceWhenHidden(pgbTranscription);
         m_accentStatusShown = false;
         m_stopRequested = false;
     } else {
@@ -552,6 +553,7 @@ void MainWindow::transcribe() {
     if (m_running || !m_lexicon)
         return;
     const QString text = boxText(txtWords);
+    const Accent runAccent = accent(); // the accent may change while the run goes on
     setRunning(true);
 
     // The screen follows the run every m_progressIntervalMs, from the first word on, not
@@ -596,18 +598,19 @@ void MainWindow::transcribe() {
         const bool useMine = chkUseMyWords->isChecked() && m_contributionsDb;
         m_lexicon->setWordOverlay(useMine ? contributions::ContributionStore(*m_contributionsDb).overlay()
                                           : QHash<QString, WordRow>());
-        result = Transcribe(text, accent(), *m_lexicon, observer);
+        result = Transcribe(text, runAccent, *m_lexicon, observer);
     } catch (const DatabaseError &e) {
         setRunning(false);
         showDatabaseError(e);
         return;
     }
     if (result) {
-        m_transcriptionAccent = accent();
+        m_transcriptionAccent = runAccent;
         fraPhonetics->showTranscription(*result);
         txtWords->setFocus();
     }
     setRunning(false);
+    showAccentStatus();
     if (m_closeAfterRun)
         close();
 }
@@ -618,8 +621,10 @@ void MainWindow::setFileChoosers(FileChooser openFrom, FileChooser saveTo) {
 
 // ---------------------------------------------------------------- status line and work in progress
 
-// The status line outside a run: a message that stays until the next run.
+// The status line outside a run: a message that stays until the next run, with the
+// room of the hidden progress bar (a run gives it back).
 void MainWindow::showStatus(const QString &text) {
+    keepPlaceWhenHidden(pgbTranscription, false);
     m_accentStatusShown = false;
     lblStatus->setText(text);
     lblStatus->show();
