@@ -1,6 +1,7 @@
 #include "app/paths.h"
 
 #include "app/settings.h"
+#include "app/work.h"
 
 #include <QCoreApplication>
 #include <QDir>
@@ -58,5 +59,7 @@ QString contributionsPath(const QString &explicitPath) {
 }
 
 QString settingsPath() { return QDir(dataFolder()).filePath(kSettingsFileName); }
+
+QString workPath() { return QDir(dataFolder()).filePath(kWorkFileName); }
 
 } // namespace vocalith

@@ -22,5 +22,7 @@ QString chooseDataFolder(const QString &programFolder, const QString &userFolder
 
 QString contributionsPath(const QString &explicitPath = {});
 QString settingsPath();
+// The work in progress (work.json), beside the settings.
+QString workPath();
 
 } // namespace vocalith

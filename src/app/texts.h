@@ -75,6 +75,20 @@ inline QString statusWord(int segment, int segmentCount, const QString &word, co
         .arg(word, transcription);
 }
 
+// The status line after the accent changed while a transcription of the other accent shows.
+inline const QString kBritishName = QStringLiteral("British English");
+inline const QString kAmericanName = QStringLiteral("American English");
+inline const QString kAccentRedo =
+    QStringLiteral("The transcription shown is in %1: Transcribe (F5) will redo it in %2.");
+inline QString accentRedoStatus(bool shownAmerican) {
+    return shownAmerican ? kAccentRedo.arg(kAmericanName, kBritishName) : kAccentRedo.arg(kBritishName, kAmericanName);
+}
+
+// Shown in the empty input box.
+inline const QString kInputPlaceholder =
+    QStringLiteral("Type or paste English text here, or drop a text file (Ctrl+O opens one). "
+                   "Tab moves on to the next control; Ctrl+Tab types a tab.");
+
 // About window.
 inline const QString kClose = QStringLiteral("Close");
 inline const QString kAboutDatabase = QStringLiteral(

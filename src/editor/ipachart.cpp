@@ -1,8 +1,12 @@
 #include "editor/ipachart.h"
 
+#include "editor/shortcuts.h"
+
 namespace vocalith {
 
 const QString kChartTitle = QStringLiteral("IPA Symbols");
+const QString kChartKeyTip = QStringLiteral("%1\nKey in the editor: %2");
+const QString kChartKeysSeparator = QStringLiteral(" or ");
 
 namespace {
 
@@ -174,6 +178,14 @@ QStringList DescriptionList() {
     for (const SymbolEntry &e : kChart)
         list << QString::fromUtf16(e.description);
     return list;
+}
+
+QString chartToolTip(int index) {
+    if (index < 0 || index >= int(std::size(kChart)))
+        return {};
+    const QString description = QString::fromUtf16(kChart[index].description);
+    const QStringList keys = ShortcutKeyNames(QString::fromUtf16(kChart[index].symbol));
+    return keys.isEmpty() ? description : kChartKeyTip.arg(description, keys.join(kChartKeysSeparator));
 }
 
 ChartCell chartCell(int index) {

@@ -9,6 +9,9 @@
 namespace vocalith {
 
 extern const QString kChartTitle; // "IPA Symbols"
+// A chart tooltip naming the editor's key of its symbol: description, then the keys.
+extern const QString kChartKeyTip;
+extern const QString kChartKeysSeparator; // between two keys of one symbol
 
 constexpr int kChartRowLength = 14; // buttons per row, counted from each section's start
 
@@ -24,6 +27,10 @@ std::span<const ChartSection> chartSections();
 // The symbols and the descriptions, parallel, in chart order.
 QStringList SymbolList();
 QStringList DescriptionList();
+
+// The tooltip of an entry's button: its description, and the editor's keys that type
+// the symbol when there are any.
+QString chartToolTip(int index);
 
 // Where an entry's button stands: its section, the row within the section and the column.
 struct ChartCell {

@@ -104,10 +104,22 @@ bool RecentSymbols::pick(const QString &symbol, const QString &description) {
     return true;
 }
 
+void RecentSymbols::restore(std::span<const SymbolButton> recent) {
+    *this = RecentSymbols();
+    for (size_t i = 0; i < recent.size() && i + 1 < size_t(kSymbolButtonCount); ++i)
+        m_buttons[i + 1] = recent[i];
+}
+
 QString displayCaption(const QString &symbol) {
     if (!symbol.isEmpty() && symbol.at(0).category() == QChar::Mark_NonSpacing)
         return QStringLiteral("\u25CC") + symbol;
     return symbol;
+}
+
+QString keyFace(const QString &symbol) {
+    if (symbol == QStringLiteral(u"\u0329"))
+        return QStringLiteral(u"n\u0329");
+    return displayCaption(symbol);
 }
 
 } // namespace vocalith

@@ -51,11 +51,22 @@ public:
     // Returns whether the buttons changed.
     bool pick(const QString &symbol, const QString &description);
 
+    // Buttons 1 to 12 from a saved list, in order (its first twelve entries); buttons
+    // beyond the list keep their start-up symbols, element 0 stays the length mark.
+    void restore(std::span<const SymbolButton> recent);
+
+    bool operator==(const RecentSymbols &) const = default;
+
 private:
     std::array<SymbolButton, kSymbolButtonCount> m_buttons;
 };
 
 // The face of a button for a symbol: a combining mark alone is shown on a dotted circle.
 QString displayCaption(const QString &symbol);
+
+// The face of a key of the on-screen keyboard: the syllabic mark stands under an n, as it
+// is written (n̩), since on the dotted circle it is too faint to read as a key; any other
+// symbol as displayCaption shows it.
+QString keyFace(const QString &symbol);
 
 } // namespace vocalith

@@ -71,11 +71,39 @@ std::optional<QString> ShortcutText(int key, Qt::KeyboardModifiers modifiers) {
     return std::nullopt;
 }
 
+QStringList ShortcutKeyNames(const QString &symbol) {
+    QStringList names;
+    for (const ShortcutKey &s : kShortcuts) {
+        if (QString::fromUtf16(s.text) != symbol)
+            continue;
+        const QString name = (s.modifiers & Qt::ShiftModifier ? QStringLiteral("\u21E7") : QString()) + keyName(s.key);
+        if (!names.contains(name))
+            names << name;
+    }
+    return names;
+}
+
 QString ShortcutLabel(const QString &symbol) {
-    for (const ShortcutKey &s : kShortcuts)
-        if (QString::fromUtf16(s.text) == symbol)
-            return (s.modifiers & Qt::ShiftModifier ? QStringLiteral("\u21E7") : QString()) + keyName(s.key);
-    return {};
+    const QStringList whole = ShortcutKeyNames(symbol);
+    if (!whole.isEmpty() || symbol.size() < 2)
+        return whole.join(QLatin1Char(' '));
+    // A symbol of several characters is typed character by character: its label is the
+    // keys in turn, a lower-case letter standing for itself. One character that no key
+    // types leaves the symbol without a label, and so does a symbol of letters alone.
+    QString label;
+    bool needsShortcut = false;
+    for (const QChar c : symbol) {
+        const QStringList keys = ShortcutKeyNames(QString(c));
+        if (!keys.isEmpty()) {
+            label += keys.front();
+            needsShortcut = true;
+        } else if (c >= QLatin1Char('a') && c <= QLatin1Char('z') && c != QLatin1Char('g')) {
+            label += c;
+        } else {
+            return {};
+        }
+    }
+    return needsShortcut ? label : QString();
 }
 
 } // namespace vocalith

@@ -3,6 +3,7 @@
 // exact modifiers give an IPA symbol.
 
 #include <QString>
+#include <QStringList>
 #include <Qt>
 #include <optional>
 #include <span>
@@ -22,8 +23,13 @@ std::span<const ShortcutKey> shortcutKeys();
 // Ctrl, Alt, AltGr, Meta and keypad keys never match.
 std::optional<QString> ShortcutText(int key, Qt::KeyboardModifiers modifiers);
 
-// How the keyboard's small label names the key that types a symbol ("⇧S", "G", "["),
-// or an empty text when no single key types it.
+// The names of the keys that type exactly this symbol, in table order ("⇧[", ","); none
+// when no single key types it.
+QStringList ShortcutKeyNames(const QString &symbol);
+
+// How the keyboard's small label names the keys that type a symbol: "⇧S", "G", "⇧[ ,"
+// (either key), and for a symbol of several characters the keys in turn ("⇧A⇧." for ɑː,
+// "e⇧I" for eɪ). Empty when a character has no key, or when every one is a plain letter.
 QString ShortcutLabel(const QString &symbol);
 
 } // namespace vocalith

@@ -1,20 +1,27 @@
-// The app's core: settings file, data folder, panel switching, About texts and font sizes.
+// The app's core: settings file, data folder, panel switching, About texts, font sizes,
+// text files in and out, the work in progress and where windows go on a screen.
 
 #include "app/about.h"
 #include "app/fontsize.h"
 #include "app/panels.h"
 #include "app/paths.h"
+#include "app/screenfit.h"
 #include "app/settings.h"
+#include "app/textfiles.h"
+#include "app/work.h"
 #include "testsupport.h"
 
 #include <QDomDocument>
 #include <QTemporaryDir>
+#include <csignal>
+#include <sys/resource.h>
 
 using namespace vocalith;
 
 using MetadataRows = QList<std::pair<QString, QVariant>>;
 Q_DECLARE_METATYPE(MetadataRows)
 Q_DECLARE_METATYPE(vocalith::Panel)
+using Widths = QVector<int>;
 
 namespace {
 
@@ -308,6 +315,212 @@ private slots:
         QFETCH(QString, text);
         QFETCH(double, size);
         QCOMPARE(ParseFontSize(text).value_or(0.0), size);
+    }
+
+    void decodeText_data() {
+        // clang-format off
+        QTest::addColumn<QByteArray>("bytes");
+        QTest::addColumn<QString>("text"); // "-": not a text
+        QTest::newRow("UTF-8, LF") << QByteArray("a\nb\xC3\xBC") << u"a\r\nb\u00FC"_qs;
+        QTest::newRow("UTF-8 with BOM, CR LF") << QByteArray("\xEF\xBB\xBFx\r\ny") << "x\r\ny";
+        QTest::newRow("lone CR, tab, page break") << QByteArray("a\rb\tc\fd") << "a\r\nb\tc\fd";
+        QTest::newRow("UTF-16 LE") << QByteArray("\xFF\xFE\x83\x02\n\0", 6) << u"\u0283\r\n"_qs;
+        QTest::newRow("UTF-16 BE") << QByteArray("\xFE\xFF\x02\x83", 4) << u"\u0283"_qs;
+        QTest::newRow("empty") << QByteArray() << "";
+        QTest::newRow("Latin-1") << QByteArray("caf\xE9") << "-";
+        QTest::newRow("NUL byte") << QByteArray("a\0b", 3) << "-";
+        QTest::newRow("UTF-16 without BOM") << QByteArray("a\0b\0", 4) << "-";
+        QTest::newRow("UTF-16 of odd length") << QByteArray("\xFF\xFE\x61", 3) << "-";
+        QTest::newRow("UTF-16 lone surrogate") << QByteArray("\xFF\xFE\x00\xD8", 4) << "-";
+        QTest::newRow("UTF-16 surrogate pair") << QByteArray("\xFF\xFE\x3D\xD8\x00\xDE", 6) << u"\U0001F600"_qs;
+        // clang-format on
+    }
+
+    void decodeText() {
+        QFETCH(QByteArray, bytes);
+        QFETCH(QString, text);
+        QCOMPARE(decodeTextFile(bytes).value_or(QStringLiteral("-")), text);
+    }
+
+    void readTextFileErrors() {
+        QTemporaryDir dir;
+        QVERIFY(ReadTextFile(dir.filePath("none.txt")).error.startsWith("The file none.txt could not be read"));
+        QFile big(dir.filePath("big.txt"));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(kMaxTextFileBytes + 1));
+        big.close();
+        QCOMPARE(ReadTextFile(big.fileName()).error, kFileTooLarge.arg("big.txt").arg(16));
+    }
+
+    void transcriptionFiles() {
+        const QString text = u"/ \u0283 <\u00E6> & \"it's\" /\r\n| a  b |"_qs;
+        QCOMPARE(transcriptionText(text), u"/ \u0283 <\u00E6> & \"it's\" /\n| a  b |"_qs.toUtf8());
+        const QString page = QString::fromUtf8(transcriptionHtml(text, "Charis SIL"));
+        QVERIFY(page.contains(u"/ \u0283 &lt;\u00E6&gt; &amp; &quot;it&#39;s&quot; /\n| a  b |</div>"_qs));
+        QVERIFY(page.contains("font-family: \"Charis SIL\", " + kIpaFontStack + ";"));
+        QVERIFY(page.contains("white-space: pre-wrap") && page.contains("<meta charset=\"utf-8\">"));
+        // A font name cannot end the style sheet.
+        const QString hostile = QString::fromUtf8(transcriptionHtml("x", "A</style><script>\"\\"));
+        QCOMPARE(hostile.count("<style>"), 1);
+        QVERIFY(hostile.contains("font-family: \"Astylescript\", "));
+        QVERIFY(!hostile.contains("<script>"));
+    }
+
+    void formats_data() {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<bool>("html");
+        QTest::newRow("txt") << "a/b.txt" << false;
+        QTest::newRow("html") << "a/b.html" << true;
+        QTest::newRow("HTM") << "b.HTM" << true;
+        QTest::newRow("no ending") << "html" << false;
+    }
+
+    void formats() {
+        QFETCH(QString, path);
+        QFETCH(bool, html);
+        QCOMPARE(formatForFileName(path) == TranscriptionFormat::Html, html);
+    }
+
+    void saveTranscriptionRoundTrip() {
+        QTemporaryDir dir;
+        const QString path = dir.filePath(u"Aussprache \u0283\u00FC.txt"_qs);
+        const QString text = u"/ \u02C8\u0283\u0254\u02D0 /\r\n/ k\u00E6t /"_qs;
+        QVERIFY(SaveTranscription(path, text, "Charis SIL"));
+        QCOMPARE(ReadTextFile(path).text.value_or(QString()), text);
+        QString message;
+        QVERIFY(!SaveTranscription(dir.filePath("none/x.txt"), text, {}, &message));
+        QVERIFY(message.startsWith("The transcription could not be saved to x.txt: "));
+    }
+
+    // A write that fails half-way (the disk full, here a file size limit) leaves the old file.
+    void failedWriteKeepsOldFile() {
+        QTemporaryDir dir;
+        const QString path = test::writeFile(dir.filePath(u"alt \u00E6.txt"_qs), "old");
+        rlimit before;
+        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
+        rlimit small = before;
+        small.rlim_cur = 1000;
+        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
+        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
+        QString error;
+        const bool written = writeFileAtomically(path, QByteArray(100000, 'x'), &error);
+        setrlimit(RLIMIT_FSIZE, &before);
+        std::signal(SIGXFSZ, previous);
+        QVERIFY(!written);
+        QVERIFY(!error.isEmpty());
+        QFile old(path);
+        QVERIFY(old.open(QIODevice::ReadOnly));
+        QCOMPARE(old.readAll(), QByteArray("old"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+    }
+
+    void workRoundTrip() {
+        WorkInProgress out;
+        out.input = u"Good morning,\r\nsir.\t\u0001"_qs;
+        out.stored = u"\u0261\u028Ad <,>\r\ns\u025C\u02D0"_qs;
+        out.transcriptionAccent = Accent::AmE;
+        out.editor = u"/ \u0261\u028Ad /"_qs;
+        out.recent.pick(u"\u0283"_qs, "vl postalveolar fricative");
+        QTemporaryDir dir;
+        const QString path = dir.filePath(kWorkFileName);
+        QVERIFY(SaveWork(path, out));
+        const WorkRead in = ReadWork(path);
+        QCOMPARE(int(in.state), int(WorkFileState::Read));
+        QVERIFY(in.work == out);
+        // Members may be missing: they are empty.
+        const auto bare = parseWork(R"({"vocalith-work": 1, "input": "x"})");
+        QVERIFY(bare && bare->input == "x" && bare->stored.isEmpty() && !bare->transcriptionAccent);
+        QVERIFY(bare->recent == RecentSymbols());
+    }
+
+    void damagedWork_data() {
+        QTest::addColumn<QByteArray>("content");
+        QTest::newRow("not JSON") << QByteArray("{\"vocalith-work\": 1, \"input\": ");
+        QTest::newRow("a list") << QByteArray("[1]");
+        QTest::newRow("another version") << QByteArray(R"({"vocalith-work": 2})");
+        QTest::newRow("a number for a text") << QByteArray(R"({"vocalith-work": 1, "editor": 5})");
+        QTest::newRow("recent not a list") << QByteArray(R"({"vocalith-work": 1, "recent": "x"})");
+        QTest::newRow("recent without symbol") << QByteArray(R"({"vocalith-work": 1, "recent": [{"tooltip": ""}]})");
+    }
+
+    void damagedWork() {
+        QFETCH(QByteArray, content);
+        QTemporaryDir dir;
+        const QString path = test::writeFile(dir.filePath(kWorkFileName), content);
+        const WorkRead read = ReadWork(path);
+        QCOMPARE(int(read.state), int(WorkFileState::Damaged));
+        QVERIFY(!read.reason.isEmpty());
+        QVERIFY(read.work == WorkInProgress());
+        QCOMPARE(SetAsideDamagedWork(path), path + kDamagedWorkSuffix);
+        QVERIFY(!QFileInfo::exists(path));
+        QCOMPARE(int(ReadWork(path).state), int(WorkFileState::Missing));
+    }
+
+    void fitIntoArea_data() {
+        QTest::addColumn<QRect>("window");
+        QTest::addColumn<QRect>("expected");
+        const QRect area(0, 30, 1024, 570); // a 1024x600 screen under a panel
+        QTest::addColumn<QRect>("area");
+        QTest::newRow("fits") << QRect(100, 100, 400, 300) << QRect(100, 100, 400, 300) << area;
+        QTest::newRow("off the bottom right") << QRect(900, 500, 400, 300) << QRect(624, 300, 400, 300) << area;
+        QTest::newRow("above the top") << QRect(10, 0, 400, 300) << QRect(10, 30, 400, 300) << area;
+        QTest::newRow("taller") << QRect(10, 0, 600, 900) << QRect(10, 30, 600, 570) << area;
+        QTest::newRow("larger both ways") << QRect(-5, -5, 2000, 900) << area << area;
+    }
+
+    void fitIntoArea() {
+        QFETCH(QRect, window);
+        QFETCH(QRect, expected);
+        QFETCH(QRect, area);
+        QCOMPARE(vocalith::fitIntoArea(window, area), expected);
+    }
+
+    void placeAvoiding_data() {
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<QPoint>("preferred");
+        QTest::addColumn<QRect>("line");
+        QTest::addColumn<QRect>("expected");
+        // A 1024x600 screen; the editor's caret line runs across 400..1000.
+        const QSize chart(560, 300);
+        QTest::newRow("clear of the line")
+            << chart << QPoint(0, 250) << QRect(400, 100, 600, 20) << QRect(QPoint(0, 250), chart);
+        QTest::newRow("beside it, to the right")
+            << QSize(200, 300) << QPoint(500, 50) << QRect(400, 100, 400, 20) << QRect(800, 50, 200, 300);
+        QTest::newRow("below it") << chart << QPoint(450, 0) << QRect(400, 100, 600, 20)
+                                  << QRect(QPoint(450, 120), chart);
+        QTest::newRow("above it") << chart << QPoint(450, 300) << QRect(400, 500, 600, 20)
+                                  << QRect(QPoint(450, 200), chart);
+        QTest::newRow("cut below it") << QSize(560, 580) << QPoint(450, 0) << QRect(400, 100, 600, 20)
+                                      << QRect(450, 120, 560, 480);
+        QTest::newRow("no room: the preferred place")
+            << QSize(560, 580) << QPoint(450, 0) << QRect(0, 250, 1024, 20) << QRect(450, 0, 560, 580);
+    }
+
+    void placeAvoiding() {
+        QFETCH(QSize, size);
+        QFETCH(QPoint, preferred);
+        QFETCH(QRect, line);
+        QFETCH(QRect, expected);
+        const QRect area(0, 0, 1024, 600);
+        const QRect placed = vocalith::placeAvoiding(size, preferred, line, area, 400);
+        QCOMPARE(placed, expected);
+        QVERIFY(area.contains(placed));
+    }
+
+    void columnWidths_data() {
+        QTest::addColumn<Widths>("contents");
+        QTest::addColumn<int>("total");
+        QTest::addColumn<Widths>("expected");
+        QTest::newRow("they fit") << Widths{100, 300, 200} << 700 << Widths{100, 300, 200};
+        QTest::newRow("the widest cut") << Widths{100, 900, 200} << 700 << Widths{100, 400, 200};
+        QTest::newRow("two cut alike") << Widths{100, 900, 500} << 700 << Widths{100, 300, 300};
+        QTest::newRow("all cut, remainder spread") << Widths{400, 400, 400} << 301 << Widths{101, 100, 100};
+    }
+
+    void columnWidths() {
+        QFETCH(Widths, contents);
+        QFETCH(int, total);
+        QFETCH(Widths, expected);
+        QCOMPARE(fitColumnWidths(contents, total), expected);
     }
 };
 

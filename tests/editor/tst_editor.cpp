@@ -4,7 +4,9 @@
 #include "editor/addtext.h"
 #include "editor/ipachart.h"
 #include "editor/keyboard.h"
+#include "editor/optiontips.h"
 #include "editor/shortcuts.h"
+#include "engine/render.h"
 
 #include <QtTest>
 
@@ -133,6 +135,15 @@ private slots:
         QTest::newRow("\u02C8") << u"\u02C8"_qs << "[";
         QTest::newRow("\u02D0") << u"\u02D0"_qs << u"\u21E7."_qs;
         QTest::newRow("p has none") << "p" << QString();
+        QTest::newRow("either key of \u02CC") << u"\u02CC"_qs << u"\u21E7[ ,"_qs;
+        QTest::newRow("a row for the whole symbol wins") << u"t\u0283"_qs << u"\u21E7H"_qs;
+        // Symbols of several characters: the keys in turn, a plain letter for itself.
+        QTest::newRow("\u0251\u02D0") << u"\u0251\u02D0"_qs << u"\u21E7A\u21E7."_qs;
+        QTest::newRow("\u025C\u02D0") << u"\u025C\u02D0"_qs << u"\u21E7B\u21E7."_qs;
+        QTest::newRow("i\u02D0") << u"i\u02D0"_qs << u"i\u21E7."_qs;
+        QTest::newRow("e\u026A") << u"e\u026A"_qs << u"e\u21E7I"_qs;
+        QTest::newRow("a character without a key") << u"p\u02B0"_qs << QString();
+        QTest::newRow("letters alone") << "ou" << QString();
         // clang-format on
     }
 
@@ -140,6 +151,41 @@ private slots:
         QFETCH(QString, symbol);
         QFETCH(QString, label);
         QCOMPARE(ShortcutLabel(symbol), label);
+    }
+
+    void chartToolTips_data() {
+        // clang-format off
+        QTest::addColumn<int>("index");
+        QTest::addColumn<QString>("tip");
+        QTest::newRow("\u0251") << 0 << u"open back unrounded\nKey in the editor: \u21E7A"_qs;
+        QTest::newRow("\u0250 has no key") << 1 << "open-mid schwa";
+        QTest::newRow("\u02CC, two keys") << 87 << u"secondary stress\nKey in the editor: \u21E7[ or ,"_qs;
+        QTest::newRow("\u02A7 is not t\u0283") << 64 << "vl postalveolar affricate";
+        // clang-format on
+    }
+
+    void chartToolTips() {
+        QFETCH(int, index);
+        QFETCH(QString, tip);
+        QCOMPARE(chartToolTip(index), tip);
+    }
+
+    // Every shortcut is named somewhere on the keyboard: under a phoneme button or under
+    // the fixed length-mark button.
+    void everyShortcutHasALabel() {
+        QStringList labels{ShortcutLabel(RecentSymbols().button(0).symbol)};
+        for (const SymbolEntry &e : phonemeButtons())
+            labels << ShortcutLabel(QString::fromUtf16(e.symbol));
+        const QString all = labels.join(' ');
+        for (const ShortcutKey &k : shortcutKeys())
+            for (const QString &name : ShortcutKeyNames(QString::fromUtf16(k.text)))
+                QVERIFY2(all.contains(name), qPrintable(name));
+    }
+
+    void everyOptionHasATip() {
+        for (const RenderOptionInfo &o : kRenderOptions)
+            QVERIFY2(!displayOptionTip(QString::fromLatin1(o.checkBox)).isEmpty(), o.checkBox);
+        QCOMPARE(displayOptionTip("chkNothing"), QString());
     }
 
     void groupsCoverEveryButtonOnce() {
@@ -174,6 +220,20 @@ private slots:
         QVERIFY(r.buttons() == picked);
         QVERIFY(r.pick(before[0], "length mark"));
         QCOMPARE(r.button(1).symbol, before[0]);
+    }
+
+    void recentRestored() {
+        RecentSymbols r;
+        r.restore(std::vector<SymbolButton>{{u"\u0283"_qs, "sh"}, {u"\u0292"_qs, "zh"}});
+        const RecentSymbols start;
+        QCOMPARE(r.button(0), start.button(0));
+        QCOMPARE(r.button(1), (SymbolButton{u"\u0283"_qs, "sh"}));
+        QCOMPARE(r.button(2), (SymbolButton{u"\u0292"_qs, "zh"}));
+        QCOMPARE(r.button(3), start.button(3));
+        // More than twelve: the first twelve.
+        r.restore(std::vector<SymbolButton>(14, SymbolButton{"x", "y"}));
+        QCOMPARE(r.button(12), (SymbolButton{"x", "y"}));
+        QCOMPARE(r.button(0), start.button(0));
     }
 
     void displayCaptions() {

@@ -24,7 +24,7 @@ int main(int argc, char **argv) {
     vocalith::QtMessageBoxes messages;
     const vocalith::StartupPaths paths{vocalith::lexiconPath(parser.value(lexicon)),
                                        vocalith::contributionsPath(parser.value(contributions)),
-                                       vocalith::settingsPath()};
+                                       vocalith::settingsPath(), vocalith::workPath()};
     vocalith::MainWindow window(paths, messages, QFontDatabase::families());
     if (!window.startUp())
         return 1;

@@ -3,11 +3,14 @@
 #include "app/about.h"
 #include "app/fontsize.h"
 #include "app/messages.h"
+#include "app/textfiles.h"
 #include "app/texts.h"
 #include "app/ui/aboutdialog.h"
+#include "app/ui/filecommands.h"
 #include "app/ui/messagebox.h"
 #include "app/ui/picturebutton.h"
 #include "app/ui/twips.h"
+#include "app/work.h"
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 #include "contributions/ui/contributionpanel.h"
@@ -25,19 +28,26 @@
 #include <QCheckBox>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QElapsedTimer>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QProgressBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QScrollArea>
 #include <QShortcut>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vocalith {
 
 namespace {
+
+// The work in progress is saved this long after its first unsaved change.
+constexpr int kWorkSaveDelayMs = 3000;
 
 // Sizes of the arrangement, in twips (1440 to the inch).
 constexpr int kMinContentWidth = 14400;
@@ -58,9 +68,9 @@ QLabel *makeLabel(const QString &name, const QString &text) {
 }
 
 // Hidden widgets of the status band keep their place, so nothing moves during a run.
-void keepPlaceWhenHidden(QWidget *w) {
+void keepPlaceWhenHidden(QWidget *w, bool keep = true) {
     QSizePolicy p = w->sizePolicy();
-    p.setRetainSizeWhenHidden(true);
+    p.setRetainSizeWhenHidden(keep);
     w->setSizePolicy(p);
 }
 
@@ -133,6 +143,26 @@ void MainWindow::buildControls() {
     f5->setContext(Qt::WindowShortcut);
     connect(f5, &QShortcut::activated, this, &MainWindow::transcribe);
 
+    // Files in and out, and the work in progress kept between sessions.
+    m_files = new FileCommands(m_messages, txtWords, this);
+    new InputBoxFilter(txtWords, m_files);
+    auto save = [this] { m_files->saveTranscription(fraPhonetics->editorText(), fraPhonetics->editorFontFamily()); };
+    auto *ctrlO = new QShortcut(QKeySequence::Open, this);
+    auto *ctrlS = new QShortcut(QKeySequence::Save, this);
+    connect(ctrlO, &QShortcut::activated, m_files, &FileCommands::openText);
+    connect(picOpenText, &QToolButton::clicked, m_files, &FileCommands::openText);
+    connect(ctrlS, &QShortcut::activated, this, save);
+    connect(fraPhonetics, &ResultPanel::saveRequested, this, save);
+    m_workTimer = new QTimer(this);
+    m_workTimer->setSingleShot(true);
+    m_workTimer->setInterval(kWorkSaveDelayMs);
+    connect(m_workTimer, &QTimer::timeout, this, [this] {
+        QString error;
+        if (!saveWork(&error))
+            showStatus(kWorkNotSaved.arg(error));
+    });
+    setTabOrder(txtWords, picGo);
+
     applyPanelState();
     applyAccentLook();
     updateMinimumContentSize();
@@ -197,6 +227,7 @@ QFrame *MainWindow::buildTextFrame() {
     auto *layout = new QVBoxLayout(frame);
     txtWords = new QPlainTextEdit;
     txtWords->setObjectName(QStringLiteral("txtWords"));
+    txtWords->setPlaceholderText(texts::kInputPlaceholder);
     layout->addWidget(txtWords, 1);
 
     auto *commands = new QHBoxLayout;
@@ -211,7 +242,9 @@ QFrame *MainWindow::buildTextFrame() {
     chkUseMyWords = new QCheckBox(contributions::kUseMyWords);
     chkUseMyWords->setObjectName(QStringLiteral("chkUseMyWords"));
     chkUseMyWords->setToolTip(contributions::kUseMyWordsTip);
+    picOpenText = new PictureButton(QStringLiteral("picOpenText"), kOpenTextCaption);
     commands->addWidget(picClear);
+    commands->addWidget(picOpenText);
     commands->addWidget(picRemoveCRLF);
     commands->addStretch(1);
     commands->addWidget(chkUseMyWords);
@@ -347,6 +380,7 @@ bool MainWindow::startUp() {
     if (fraHelpMe->isEnabled())
         fraHelpMe->fill(*m_contributionsDb);
     applyFont();
+    restoreWork();
     // Restored from maximised, the window has the least size of its content.
     resize(m_content->minimumSize().expandedTo(size()));
     return true;
@@ -361,6 +395,9 @@ void MainWindow::closeEvent(QCloseEvent *event) {
         return;
     }
     saveSettings();
+    QString workError;
+    if (!saveWork(&workError))
+        m_messages.show(this, MessageKind::Information, kWorkNotSaved.arg(workError));
     fraPhonetics->closeWindows();
     if (m_about)
         m_about->close();
@@ -450,6 +487,7 @@ void MainWindow::applyAccentLook() {
 void MainWindow::chooseAccent(Accent) {
     applyAccentLook();
     saveSettings();
+    showAccentStatus();
     if (!fraRhymes->isHidden())
         fraRhymes->refresh();
 }
@@ -465,6 +503,10 @@ void MainWindow::applyFont() {
     f.setUnderline(tagIsOn(picUnderline->tag()));
     if (const auto size = ParseFontSize(cmbFontSize->currentText()))
         f.setPointSizeF(*size);
+    // Without OpenType shaping where the script does not need it (English and IPA are
+    // Latin script): laying out a long text, one paragraph in the editor when line breaks
+    // are removed, takes half the time, and the IPA fonts place their marks the same.
+    f.setStyleStrategy(QFont::PreferNoShaping);
     fraPhonetics->setEditorFont(f);
     txtWords->setFont(f);
     updateMinimumContentSize();
@@ -500,6 +542,8 @@ void MainWindow::setRunning(bool running) {
         QApplication::setOverrideCursor(Qt::WaitCursor);
         lblStatus->setText(QString());
         lblStatus->show();
+        keepPlaceWhenHidden(pgbTranscription);
+        m_accentStatusShown = false;
         m_stopRequested = false;
     } else {
         lblStatus->hide();
@@ -514,8 +558,18 @@ void MainWindow::transcribe() {
     if (m_running || !m_lexicon)
         return;
     const QString text = boxText(txtWords);
+    const Accent runAccent = accent(); // the accent may change while the run goes on
     setRunning(true);
 
+    // The screen follows the run every m_progressIntervalMs, from the first word on, not
+    // after every word: repainting and handling events per word cost many times the
+    // transcription itself. A click on Stop is seen at the next of these moments, and the
+    // run ends at the start of the next segment.
+    struct Latest {
+        int segment = -1, count = 0, done = 0;
+        QString word, transcription;
+    } latest;
+    QElapsedTimer sinceShown;
     TranscribeObserver observer;
     observer.started = [this](int count) {
         lblStatus->setText(texts::statusStarted(count));
@@ -524,11 +578,23 @@ void MainWindow::transcribe() {
         pgbTranscription->show();
         picStop->show();
     };
-    observer.word = [this](int segment, int count, const QString &word, const QString &transcription) {
-        lblStatus->setText(texts::statusWord(segment, count, word, transcription));
+    observer.word = [&](int segment, int count, const QString &word, const QString &transcription) {
+        latest.segment = segment;
+        latest.count = count;
+        latest.word = word;
+        latest.transcription = transcription;
+        if (sinceShown.isValid() && sinceShown.elapsed() < m_progressIntervalMs)
+            return;
+        lblStatus->setText(texts::statusWord(latest.segment, latest.count, latest.word, latest.transcription));
+        pgbTranscription->setValue(latest.done);
         QApplication::processEvents();
+        sinceShown.start();
     };
-    observer.segmentDone = [this](int done) { pgbTranscription->setValue(done); };
+    observer.segmentDone = [&](int done) {
+        latest.done = done;
+        if (done == pgbTranscription->maximum())
+            pgbTranscription->setValue(done);
+    };
     observer.stopRequested = [this] { return m_stopRequested; };
 
     std::optional<QString> result;
@@ -537,19 +603,94 @@ void MainWindow::transcribe() {
         const bool useMine = chkUseMyWords->isChecked() && m_contributionsDb;
         m_lexicon->setWordOverlay(useMine ? contributions::ContributionStore(*m_contributionsDb).overlay()
                                           : QHash<QString, WordRow>());
-        result = Transcribe(text, accent(), *m_lexicon, observer);
+        result = Transcribe(text, runAccent, *m_lexicon, observer);
     } catch (const DatabaseError &e) {
         setRunning(false);
         showDatabaseError(e);
         return;
     }
     if (result) {
+        m_transcriptionAccent = runAccent;
         fraPhonetics->showTranscription(*result);
         txtWords->setFocus();
     }
     setRunning(false);
+    showAccentStatus();
     if (m_closeAfterRun)
         close();
+}
+
+void MainWindow::setFileChoosers(FileChooser openFrom, FileChooser saveTo) {
+    m_files->setFileChoosers(std::move(openFrom), std::move(saveTo));
+}
+
+// ---------------------------------------------------------------- status line and work in progress
+
+// The status line outside a run: a message that stays until the next run, with the
+// room of the hidden progress bar (a run gives it back).
+void MainWindow::showStatus(const QString &text) {
+    keepPlaceWhenHidden(pgbTranscription, false);
+    m_accentStatusShown = false;
+    lblStatus->setText(text);
+    lblStatus->show();
+}
+
+// While the editor shows a transcription made in the other accent, the status line says
+// how to have it in the chosen one; otherwise what it said about that goes.
+void MainWindow::showAccentStatus() {
+    if (m_running)
+        return;
+    const bool otherAccent =
+        m_transcriptionAccent && *m_transcriptionAccent != accent() && !fraPhonetics->editorText().isEmpty();
+    if (otherAccent) {
+        showStatus(texts::accentRedoStatus(*m_transcriptionAccent == Accent::AmE));
+        m_accentStatusShown = true;
+    } else if (m_accentStatusShown) {
+        m_accentStatusShown = false;
+        lblStatus->hide();
+    }
+}
+
+void MainWindow::restoreWork() {
+    if (m_paths.work.isEmpty())
+        return;
+    const WorkRead read = ReadWork(m_paths.work);
+    if (read.state == WorkFileState::Damaged) {
+        // Set aside, so that the next save does not write over what may still be saved by hand.
+        const QString kept = SetAsideDamagedWork(m_paths.work);
+        showStatus(kept.isEmpty() ? kWorkDamaged.arg(read.reason)
+                                  : kWorkDamagedKept.arg(read.reason, QFileInfo(kept).fileName()));
+    } else if (read.state == WorkFileState::Read) {
+        setBoxText(txtWords, read.work.input);
+        fraPhonetics->restoreWork(read.work.stored, read.work.editor, read.work.recent);
+        m_transcriptionAccent = read.work.transcriptionAccent;
+        showAccentStatus();
+    }
+    // Changes from here on are the user's.
+    connect(txtWords, &QPlainTextEdit::textChanged, this, &MainWindow::workChanged);
+    connect(fraPhonetics, &ResultPanel::workChanged, this, &MainWindow::workChanged);
+}
+
+void MainWindow::workChanged() {
+    m_workChanged = true;
+    if (!m_workTimer->isActive())
+        m_workTimer->start();
+}
+
+bool MainWindow::saveWork(QString *error) {
+    m_workTimer->stop();
+    if (m_paths.work.isEmpty() || !m_workChanged)
+        return true;
+    WorkInProgress work;
+    work.input = boxText(txtWords);
+    work.stored = fraPhonetics->storedTranscription();
+    work.transcriptionAccent = m_transcriptionAccent;
+    work.editor = fraPhonetics->editorText();
+    work.recent = fraPhonetics->recentSymbols();
+    if (!SaveWork(m_paths.work, work, error))
+        return false;
+    m_workChanged = false;
+    return true;
 }
 
 void MainWindow::removeCarriageReturns() { setBoxText(txtWords, RemoveCarriageReturns(boxText(txtWords))); }
@@ -567,6 +708,8 @@ void MainWindow::openAbout() {
             return;
         }
     }
+    if (const QScreen *screen = this->screen())
+        m_about->fitTo(screen->availableGeometry());
     m_about->open();
 }
 

@@ -9,7 +9,9 @@
 #include "engine/lexicon/lexicon.h"
 
 #include <QWidget>
+#include <functional>
 #include <memory>
+#include <optional>
 
 class QCheckBox;
 class QComboBox;
@@ -18,12 +20,14 @@ class QLabel;
 class QPlainTextEdit;
 class QProgressBar;
 class QRadioButton;
+class QTimer;
 
 namespace vocalith {
 
 class AboutDialog;
 class ClickLabel;
 class ContributionPanel;
+class FileCommands;
 class IpaChartDialog;
 class MessageBoxes;
 class PictureButton;
@@ -36,6 +40,7 @@ struct StartupPaths {
     QString lexicon;
     QString contributions;
     QString settings;
+    QString work = {}; // the work in progress; none is kept when empty
 };
 
 class MainWindow : public QWidget {
@@ -53,6 +58,12 @@ public:
     bool transcribing() const { return m_running; }
     IpaChartDialog *chart() const;
     AboutDialog *about() const { return m_about; }
+    // How often a run updates the status line and progress bar and handles events (a click
+    // on Stop among them); 0 for after every word.
+    void setProgressInterval(int milliseconds) { m_progressIntervalMs = milliseconds; }
+    // The open and save dialogs of the file commands (tests answer them).
+    using FileChooser = std::function<QString(QWidget *parent)>;
+    void setFileChoosers(FileChooser openFrom, FileChooser saveTo);
 
 public slots:
     void transcribe();
@@ -62,6 +73,9 @@ public slots:
     void chooseAccent(Accent accent);
     void applyFont();
     void openAbout();
+    // Writes the work in progress now when it changed since the last save; false with the
+    // reason when that failed.
+    bool saveWork(QString *error = nullptr);
 
 protected:
     void closeEvent(QCloseEvent *event) override;
@@ -84,6 +98,10 @@ private:
     void toggleStyle(PictureButton *button);
     void showDatabaseError(const DatabaseError &error);
     void setRunning(bool running);
+    void restoreWork();
+    void workChanged();
+    void showStatus(const QString &text);
+    void showAccentStatus();
 
     StartupPaths m_paths;
     MessageBoxes &m_messages;
@@ -103,6 +121,11 @@ private:
     bool m_stopRequested = false;
     bool m_closeAfterRun = false;
     bool m_saveFailureShown = false;
+    int m_progressIntervalMs = 30;
+    std::optional<Accent> m_transcriptionAccent; // of the run that made the stored transcription
+    QTimer *m_workTimer;                         // saves the work a few seconds after a change
+    bool m_workChanged = false;                  // since the last save
+    bool m_accentStatusShown = false;
 
     // Controls.
     QWidget *m_content;
@@ -114,7 +137,7 @@ private:
     RhymesPanel *fraRhymes;
     ContributionPanel *fraHelpMe;
     QPlainTextEdit *txtWords;
-    PictureButton *picClear, *picRemoveCRLF, *picGo, *picStop;
+    PictureButton *picClear, *picRemoveCRLF, *picGo, *picStop, *picOpenText;
     PictureButton *picNegrita, *picItalic, *picUnderline;
     QLabel *lblF5, *lblStatus;
     QCheckBox *chkUseMyWords;
@@ -122,6 +145,7 @@ private:
     QRadioButton *optBrE, *optAmE;
     QProgressBar *pgbTranscription;
     ShortcutFilter *m_shortcuts;
+    FileCommands *m_files;
     AboutDialog *m_about = nullptr;
 };
 

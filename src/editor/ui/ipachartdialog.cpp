@@ -4,6 +4,9 @@
 
 #include <QGridLayout>
 #include <QLabel>
+#include <QScrollArea>
+#include <QScrollBar>
+#include <QStyle>
 #include <QToolButton>
 #include <QVBoxLayout>
 
@@ -12,8 +15,8 @@ namespace vocalith {
 IpaChartDialog::IpaChartDialog(const QString &faceFamily, QWidget *parent) : QDialog(parent) {
     setObjectName(QStringLiteral("frmIPASymbols"));
     setWindowTitle(kChartTitle);
-    auto *outer = new QVBoxLayout(this);
-    outer->setSizeConstraint(QLayout::SetFixedSize);
+    m_sections = new QWidget;
+    auto *outer = new QVBoxLayout(m_sections);
 
     const auto sections = chartSections();
     QVector<QGridLayout *> grids;
@@ -31,9 +34,9 @@ IpaChartDialog::IpaChartDialog(const QString &faceFamily, QWidget *parent) : QDi
         outer->addLayout(grid);
         grids << grid;
     }
+    outer->addStretch(1);
 
     const QStringList symbols = SymbolList();
-    const QStringList descriptions = DescriptionList();
     QFont face = font();
     face.setFamily(faceFamily);
     face.setPointSizeF(face.pointSizeF() * 1.3);
@@ -43,12 +46,28 @@ IpaChartDialog::IpaChartDialog(const QString &faceFamily, QWidget *parent) : QDi
         b->setObjectName(QStringLiteral("picPhoneme_%1").arg(i));
         b->setText(displayCaption(symbols[i]));
         b->setProperty("symbol", symbols[i]);
-        b->setToolTip(descriptions[i]);
+        b->setToolTip(chartToolTip(i));
         b->setFont(face);
         b->setFixedSize(36, 34);
         connect(b, &QToolButton::clicked, this, [this, i] { emit symbolPicked(i); });
         grids[cell.section]->addWidget(b, cell.row, cell.column);
     }
+
+    auto *scroll = new QScrollArea;
+    scroll->setObjectName(QStringLiteral("chartScrollArea"));
+    scroll->setFrameShape(QFrame::NoFrame);
+    scroll->setWidgetResizable(true);
+    scroll->setWidget(m_sections);
+    auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(scroll);
+}
+
+QSize IpaChartDialog::sizeHint() const {
+    // Room for a vertical scroll bar too, so that a window cut in height still shows
+    // every column.
+    const int bar = style()->pixelMetric(QStyle::PM_ScrollBarExtent);
+    return m_sections->sizeHint() + QSize(bar, 0);
 }
 
 } // namespace vocalith

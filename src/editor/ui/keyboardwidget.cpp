@@ -19,9 +19,9 @@ const char kSymbolProperty[] = "symbol";
 // Buttons per row of each phoneme group, in the order of phonemeGroups().
 constexpr int kGroupColumns[] = {8, 5, 3, 1, 1};
 
-QLabel *shortcutLabel(int index, const QString &symbol) {
+QLabel *shortcutLabel(const QString &name, const QString &symbol) {
     auto *label = new QLabel(ShortcutLabel(symbol));
-    label->setObjectName(QStringLiteral("lblShortCut_%1").arg(index));
+    label->setObjectName(name);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette p = label->palette();
     p.setColor(QPalette::WindowText, Qt::blue);
@@ -61,35 +61,42 @@ KeyboardWidget::KeyboardWidget(QWidget *parent) : QGroupBox(kKeyboardTitle, pare
                                         QString::fromUtf16(phonemes[size_t(i)].description));
             const int row = 1 + (k / columns) * 2, column = firstColumn + k % columns;
             grid->addWidget(b, row, column);
-            grid->addWidget(shortcutLabel(i, symbol), row + 1, column);
+            grid->addWidget(shortcutLabel(QStringLiteral("lblShortCut_%1").arg(i), symbol), row + 1, column);
         }
         firstColumn += columns + 1;
         grid->setColumnMinimumWidth(firstColumn - 1, 6);
     }
     grid->setColumnStretch(firstColumn, 1);
 
-    auto *symbols = new QHBoxLayout;
-    symbols->setSpacing(2);
+    // The symbol buttons, "/", "|" and the chart's button, each symbol button over the
+    // label of its key like the phoneme buttons.
+    auto *symbols = new QGridLayout;
+    symbols->setHorizontalSpacing(2);
+    symbols->setVerticalSpacing(0);
     const RecentSymbols initial;
+    int column = 0;
     for (int i = 0; i < kSymbolButtonCount; ++i) {
-        QToolButton *b =
-            makeButton(QStringLiteral("picIPASymbol_%1").arg(i), initial.button(i).symbol, initial.button(i).tooltip);
+        const QString symbol = initial.button(i).symbol;
+        QToolButton *b = makeButton(QStringLiteral("picIPASymbol_%1").arg(i), symbol, initial.button(i).tooltip);
         m_symbolButtons << b;
-        symbols->addWidget(b);
+        QLabel *label = shortcutLabel(QStringLiteral("lblIPASymbolKey_%1").arg(i), symbol);
+        m_symbolLabels << label;
+        symbols->addWidget(b, 0, column);
+        symbols->addWidget(label, 1, column++);
         if (i == 0)
-            symbols->addSpacing(4);
+            symbols->setColumnMinimumWidth(column++, 4);
     }
-    symbols->addSpacing(4);
-    symbols->addWidget(makeButton(QStringLiteral("picSlash"), kSlash, {}));
-    symbols->addWidget(makeButton(QStringLiteral("picVertical"), kVertical, {}));
-    symbols->addSpacing(4);
+    symbols->setColumnMinimumWidth(column++, 4);
+    symbols->addWidget(makeButton(QStringLiteral("picSlash"), kSlash, {}), 0, column++);
+    symbols->addWidget(makeButton(QStringLiteral("picVertical"), kVertical, {}), 0, column++);
+    symbols->setColumnMinimumWidth(column++, 4);
     auto *more = new QToolButton;
     more->setObjectName(QStringLiteral("picAddIPASymbol"));
     more->setText(kShowMoreSymbols);
     more->setToolTip(kShowMoreSymbols);
     connect(more, &QToolButton::clicked, this, &KeyboardWidget::chartRequested);
-    symbols->addWidget(more);
-    symbols->addStretch();
+    symbols->addWidget(more, 0, column++);
+    symbols->setColumnStretch(column, 1);
     outer->addLayout(symbols);
     for (QToolButton *b : m_symbolButtons)
         b->setWhatsThis(kRecentSymbolsTip);
@@ -98,7 +105,7 @@ KeyboardWidget::KeyboardWidget(QWidget *parent) : QGroupBox(kKeyboardTitle, pare
 QToolButton *KeyboardWidget::makeButton(const QString &name, const QString &symbol, const QString &toolTip) {
     auto *b = new QToolButton;
     b->setObjectName(name);
-    b->setText(displayCaption(symbol));
+    b->setText(keyFace(symbol));
     b->setProperty(kSymbolProperty, symbol);
     b->setToolTip(toolTip);
     b->setFixedSize(kFaceWidth, kFaceHeight);
@@ -110,9 +117,10 @@ QToolButton *KeyboardWidget::makeButton(const QString &name, const QString &symb
 void KeyboardWidget::setSymbolButtons(const RecentSymbols &symbols) {
     for (int i = 0; i < kSymbolButtonCount; ++i) {
         QToolButton *b = m_symbolButtons[i];
-        b->setText(displayCaption(symbols.button(i).symbol));
+        b->setText(keyFace(symbols.button(i).symbol));
         b->setProperty(kSymbolProperty, symbols.button(i).symbol);
         b->setToolTip(symbols.button(i).tooltip);
+        m_symbolLabels[i]->setText(ShortcutLabel(symbols.button(i).symbol));
     }
 }
 

@@ -1,12 +1,13 @@
 #pragma once
-// The on-screen IPA keyboard (fraKeyboard): 50 phoneme buttons with their shortcut
-// labels, 13 symbol buttons, "/" and "|", and the button that opens the IPA chart.
+// The on-screen IPA keyboard (fraKeyboard): 50 phoneme buttons and 13 symbol buttons, each
+// over the label of its key, "/" and "|", and the button that opens the IPA chart.
 
 #include "editor/keyboard.h"
 
 #include <QGroupBox>
 #include <QVector>
 
+class QLabel;
 class QToolButton;
 
 namespace vocalith {
@@ -28,6 +29,7 @@ signals:
 private:
     QToolButton *makeButton(const QString &name, const QString &symbol, const QString &toolTip);
     QVector<QToolButton *> m_symbolButtons;
+    QVector<QLabel *> m_symbolLabels; // the key of each symbol button's symbol
 };
 
 } // namespace vocalith

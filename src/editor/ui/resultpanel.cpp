@@ -1,10 +1,13 @@
 #include "editor/ui/resultpanel.h"
 
+#include "app/screenfit.h"
+#include "app/textfiles.h"
 #include "app/texts.h"
 #include "app/ui/messagebox.h"
 #include "app/ui/picturebutton.h"
 #include "editor/addtext.h"
 #include "editor/ipachart.h"
+#include "editor/optiontips.h"
 #include "editor/ui/ipachartdialog.h"
 #include "editor/ui/keyboardwidget.h"
 #include "editor/ui/textbox.h"
@@ -34,6 +37,10 @@ ResultPanel::ResultPanel(MessageBoxes &messages, QWidget *parent) : QFrame(paren
     auto *commands = new QHBoxLayout;
     picClearPhonetics = new PictureButton(QStringLiteral("picClearPhonetics"), texts::kClearText);
     commands->addWidget(picClearPhonetics);
+    picSaveTranscription = new PictureButton(QStringLiteral("picSaveTranscription"), kSaveTranscriptionCaption);
+    commands->addWidget(picSaveTranscription);
+    connect(picSaveTranscription, &QToolButton::clicked, this, &ResultPanel::saveRequested);
+
     commands->addStretch(1);
     picStatistics = new PictureButton(QStringLiteral("picStatistics"), texts::kStatistics, texts::kStatisticsTip);
     picZentab = new PictureButton(QStringLiteral("picZentab"), texts::kZentab, texts::kStatisticsTip);
@@ -96,6 +103,7 @@ void ResultPanel::buildOptions(QVBoxLayout *layout) {
         QCheckBox *box = boxes.value(QString::fromLatin1(o.checkBox));
         box->setText(QString::fromLatin1(o.caption));
         box->setChecked(designStates.*o.member);
+        box->setToolTip(displayOptionTip(box->objectName()));
         m_optionBoxes << box;
         connect(box, &QCheckBox::clicked, this, [this, box] { optionClicked(box); });
     }
@@ -105,6 +113,7 @@ void ResultPanel::buildOptions(QVBoxLayout *layout) {
     chkIntrusiveR = boxes.value(QStringLiteral("chkIntrusiveR"));
     chkStress = boxes.value(QStringLiteral("chkStress"));
     chkPunctuation->setEnabled(designStates.punctuationEnabled());
+    updatePunctuationTip();
     layout->addLayout(grid);
 }
 
@@ -121,6 +130,12 @@ void ResultPanel::setOptions(const RenderOptions &o) {
     for (int i = 0; i < int(kRenderOptions.size()); ++i)
         m_optionBoxes[i]->setChecked(o.*kRenderOptions[size_t(i)].member);
     chkPunctuation->setEnabled(o.punctuationEnabled());
+    updatePunctuationTip();
+}
+
+void ResultPanel::updatePunctuationTip() {
+    chkPunctuation->setToolTip(chkPunctuation->isEnabled() ? displayOptionTip(chkPunctuation->objectName())
+                                                           : kPunctuationDisabledTip);
 }
 
 void ResultPanel::setAccent(Accent accent) {
@@ -140,8 +155,10 @@ void ResultPanel::renderEditor() {
 }
 
 void ResultPanel::optionClicked(QCheckBox *box) {
-    if (box == chkSyllables)
+    if (box == chkSyllables) {
         chkPunctuation->setEnabled(!chkSyllables->isChecked());
+        updatePunctuationTip();
+    }
     renderEditor();
     emit optionsChanged();
 }
@@ -173,6 +190,7 @@ void ResultPanel::setEditorText(const QString &text) {
 }
 
 void ResultPanel::editorChanged() {
+    emit workChanged();
     const QString text = boxText(txtText);
     QApplication::clipboard()->setText(programToBoxText(text));
     if (m_rendering)
@@ -187,6 +205,13 @@ void ResultPanel::editorChanged() {
 
 void ResultPanel::addText(const QString &text) { AddTextToBox(txtText, text); }
 
+void ResultPanel::restoreWork(const QString &stored, const QString &editorText, const RecentSymbols &recent) {
+    setEditorText(editorText);
+    m_stored = stored;
+    m_recent = recent;
+    m_keyboard->setSymbolButtons(m_recent);
+}
+
 // ---------------------------------------------------------------- the chart
 
 void ResultPanel::openChart() {
@@ -194,24 +219,30 @@ void ResultPanel::openChart() {
         m_chart = new IpaChartDialog(m_faceFamily, this);
         connect(m_chart, &IpaChartDialog::symbolPicked, this, &ResultPanel::chartSymbolPicked);
     }
-    // Beside the button that opens it, kept on the screen.
+    // Beside the button that opens it, on the screen, and clear of the editor's line
+    // with the caret (the whole width of the editor at the caret's height).
     const QWidget *button = m_keyboard->findChild<QWidget *>(QStringLiteral("picAddIPASymbol"));
-    QPoint at = button->mapToGlobal(QPoint(button->width() + 10, -m_chart->sizeHint().height() / 2));
-    if (const QScreen *screen = this->screen()) {
-        const QRect area = screen->availableGeometry();
-        const QSize size = m_chart->sizeHint();
-        at.setX(std::clamp(at.x(), area.left(), std::max(area.left(), area.right() - size.width())));
-        at.setY(std::clamp(at.y(), area.top(), std::max(area.top(), area.bottom() - size.height())));
-    }
-    m_chart->move(at);
+    const QSize wanted = m_chart->sizeHint();
+    const QPoint preferred = button->mapToGlobal(QPoint(button->width() + 10, -wanted.height() / 2));
+    const QRect caret = txtText->cursorRect();
+    const QWidget *view = txtText->viewport();
+    const QRect caretLine(view->mapToGlobal(QPoint(0, caret.top())), QSize(view->width(), caret.height()));
+    // Cut in height, the chart scrolls; below a quarter of its height it would not be of use.
+    if (const QScreen *screen = this->screen())
+        m_chart->setGeometry(
+            placeAvoiding(wanted, preferred, caretLine, screen->availableGeometry(), wanted.height() / 4));
+    else
+        m_chart->move(preferred);
     m_chart->open();
 }
 
 void ResultPanel::chartSymbolPicked(int index) {
     const QString symbol = SymbolList().value(index);
     addText(symbol);
-    if (m_recent.pick(symbol, DescriptionList().value(index)))
+    if (m_recent.pick(symbol, DescriptionList().value(index))) {
         m_keyboard->setSymbolButtons(m_recent);
+        emit workChanged();
+    }
 }
 
 // ---------------------------------------------------------------- statistics

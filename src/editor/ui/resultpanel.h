@@ -66,6 +66,12 @@ public:
     // Closes the windows the panel opened (the program ends).
     void closeWindows();
 
+    // The work of an earlier session: the stored transcription and the editor's text as
+    // they were (not rendered again), and the recently used symbols.
+    void restoreWork(const QString &stored, const QString &editorText, const RecentSymbols &recent);
+    // The font family of the editor (the HTML page of a saved transcription names it).
+    QString editorFontFamily() const { return m_faceFamily; }
+
 public slots:
     void renderEditor();
     void openChart();
@@ -81,6 +87,11 @@ signals:
     void edited();
     // The user chose another font for the Braille box (the settings are to be saved).
     void brailleFontChanged(const QString &name);
+    // The editor's text or the recent symbols changed, whatever the cause (the work in
+    // progress is to be saved).
+    void workChanged();
+    // "Save transcription…" was clicked.
+    void saveRequested();
 
 private:
     void buildOptions(QVBoxLayout *layout);
@@ -89,6 +100,7 @@ private:
     void optionClicked(QCheckBox *box);
     void chartSymbolPicked(int index);
     ImportExportWindow *importExport();
+    void updatePunctuationTip();
 
     MessageBoxes &m_messages;
     QString m_stored;
@@ -97,6 +109,7 @@ private:
     QString m_faceFamily;
     bool m_rendering = false; // the editor's text is being set by the program
 
+    PictureButton *picSaveTranscription;
     PictureButton *picClearPhonetics, *picStatistics, *picZentab, *picImport, *picExport;
     QPlainTextEdit *txtText;
     QLabel *lblTextoAyuda;

@@ -19,9 +19,18 @@ QString boxText(const QWidget *box) {
 }
 
 void setBoxText(QWidget *box, const QString &programText) {
-    if (auto *edit = qobject_cast<QPlainTextEdit *>(box))
-        edit->setPlainText(programToBoxText(programText));
-    else if (auto *line = qobject_cast<QLineEdit *>(box))
+    if (auto *edit = qobject_cast<QPlainTextEdit *>(box)) {
+        // The text replaced through a cursor: setPlainText lays a long paragraph out twice
+        // (a transcription without line breaks is one paragraph), this once. Undo is off
+        // during the edit and the caret goes to the start, as with setPlainText.
+        QTextDocument *document = edit->document();
+        document->setUndoRedoEnabled(false);
+        QTextCursor all(document);
+        all.select(QTextCursor::Document);
+        all.insertText(programToBoxText(programText));
+        document->setUndoRedoEnabled(true);
+        edit->setTextCursor(QTextCursor(document));
+    } else if (auto *line = qobject_cast<QLineEdit *>(box))
         line->setText(programText);
 }
 

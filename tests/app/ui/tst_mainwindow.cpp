@@ -1,14 +1,20 @@
 // The main window driven through its controls, each wiring path once: start-up, a panel,
 // the accent, fonts, the Transcribe run, a display option, the editor with a shortcut, a
-// keyboard key and the chart, About and closing. The rules behind them have their own tests.
+// keyboard key and the chart, About and closing, the work in progress, the file commands
+// and the input box's keys. The rules behind them have their own tests.
 
 #include "app/messages.h"
+#include "app/textfiles.h"
 #include "app/texts.h"
 #include "app/ui/aboutdialog.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/messagebox.h"
 #include "app/ui/picturebutton.h"
+#include "app/work.h"
+#include "editor/ipachart.h"
+#include "editor/optiontips.h"
 #include "editor/ui/ipachartdialog.h"
+#include "editor/ui/resultpanel.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -18,9 +24,13 @@
 #include <QGuiApplication>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMimeData>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QRadioButton>
+#include <QScreen>
 #include <QTemporaryDir>
+#include <QTextBlock>
 #include <QTimer>
 #include <QToolButton>
 #include <QtTest>
@@ -48,7 +58,7 @@ class TestMainWindow : public QObject {
 
     StartupPaths paths() const {
         return {m_dir->filePath("VocalithDB.sqlite"), m_dir->filePath("ContributionDB.sqlite"),
-                m_dir->filePath("vocalith.xml")};
+                m_dir->filePath("vocalith.xml"), m_dir->filePath("work.json")};
     }
 
     MainWindow &start(const QString &settingsPath = {}) {
@@ -89,6 +99,11 @@ class TestMainWindow : public QObject {
     void transcribe(const QString &text) {
         get<QPlainTextEdit>("txtWords")->setPlainText(text);
         click("picGo");
+    }
+
+    void showActive() const {
+        m_window->show();
+        [&] { QVERIFY(QTest::qWaitForWindowActive(m_window.get())); }();
     }
 
 private slots:
@@ -177,9 +192,13 @@ private slots:
         QCOMPARE(get<ClickLabel>("lblAme")->captionColour(), texts::kActiveCaption);
         QCOMPARE(saved("", "language"), QStringLiteral("AmE"));
         QCOMPARE(editor(), shown);
+        // The status line says how to have the shown transcription in the new accent.
+        QVERIFY(!get("lblStatus")->isHidden());
+        QCOMPARE(get<QLabel>("lblStatus")->text(), texts::accentRedoStatus(false));
         QTest::mouseClick(get("lblBrE"), Qt::LeftButton);
         QVERIFY(get<QRadioButton>("optBrE")->isChecked());
         QCOMPARE(saved("", "language"), QStringLiteral("BrE"));
+        QVERIFY(get("lblStatus")->isHidden());
     }
 
     void fontSizeAndStyle() {
@@ -255,8 +274,10 @@ private slots:
         transcribe("good morning, sir.");
         const QString stored = m_window->storedTranscription();
         QVERIFY(!get("chkPunctuation")->isEnabled());
+        QCOMPARE(get("chkPunctuation")->toolTip(), kPunctuationDisabledTip);
         click("chkSyllables");
         QVERIFY(get("chkPunctuation")->isEnabled());
+        QCOMPARE(get("chkPunctuation")->toolTip(), displayOptionTip("chkPunctuation"));
         const QString shown = u"/ \u0261\u028Ad \u02C8m\u0254\u02D0n\u026A\u014B / s\u025C\u02D0 /"_qs;
         QCOMPARE(editor(), shown);
         QCOMPARE(m_window->storedTranscription(), stored);
@@ -326,9 +347,12 @@ private slots:
         IpaChartDialog *chart = m_window->chart();
         QVERIFY(chart && chart->isVisible());
         auto *recent1 = get<QToolButton>("picIPASymbol_1");
+        QCOMPARE(chart->findChild<QToolButton *>("picPhoneme_0")->toolTip(), chartToolTip(0));
+        QCOMPARE(get<QLabel>("lblIPASymbolKey_0")->text(), u"\u21E7."_qs);
         chart->findChild<QToolButton *>("picPhoneme_62")->click(); // ʃ
         QCOMPARE(editor(), u"\u0283"_qs);
         QCOMPARE(recent1->text(), u"\u0283"_qs);
+        QCOMPARE(get<QLabel>("lblIPASymbolKey_1")->text(), u"\u21E7S"_qs);
         QCOMPARE(recent1->toolTip(), QStringLiteral("vl postalveolar fricative"));
         QCOMPARE(m_window->recentSymbols().button(1).symbol, u"\u0283"_qs);
         recent1->click();
@@ -385,6 +409,162 @@ private slots:
         click("chkList");
         click("chkSlash");
         oneMessage(MessageKind::Information, "The settings could not be saved");
+    }
+
+    // The screen follows a run at intervals: the bar reaches the last segment, and a click
+    // on Stop seen at one of those moments ends the run at the next segment.
+    void progressAndStopWithTheInterval() {
+        start();
+        auto *bar = get<QProgressBar>("pgbTranscription");
+        QList<int> values;
+        connect(bar, &QProgressBar::valueChanged, this, [&](int v) { values << v; });
+        transcribe("good\ncat\nmorning");
+        QCOMPARE(values.mid(values.size() - 2), (QList<int>{5, 0}));
+
+        m_window->setProgressInterval(2);
+        const QStringList lines(10000, QStringLiteral("good cat"));
+        QString status;
+        int looks = 0;
+        QTimer poll;
+        poll.setInterval(0);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (m_window->transcribing() && ++looks == 3) {
+                status = get<QLabel>("lblStatus")->text();
+                click("picStop");
+                poll.stop();
+            }
+        });
+        poll.start();
+        transcribe(lines.join('\n'));
+        const QRegularExpressionMatch line = QRegularExpression("^Line (\\d+) out of 19999\\. ").match(status);
+        QVERIFY2(line.hasMatch(), qPrintable(status));
+        const int done = line.captured(1).toInt() / 2 + 1; // segments alternate: a line, a line break
+        QVERIFY(done < 10000);
+        QCOMPARE(m_window->storedTranscription(), QStringList(done, u"\u0261\u028Ad k\u00E6t"_qs).join("\r\n"));
+    }
+
+    // What the user was doing comes back in the next session, and is saved a few seconds
+    // after a change even when the program does not close normally.
+    void workInProgressKept() {
+        start();
+        transcribe("idea");
+        click("picAddIPASymbol");
+        m_window->chart()->findChild<QToolButton *>("picPhoneme_62")->click(); // ʃ at the caret
+        const QString stored = m_window->storedTranscription(), shown = editor();
+        QVERIFY(m_window->close());
+        start();
+        QCOMPARE(get<QPlainTextEdit>("txtWords")->toPlainText(), QStringLiteral("idea"));
+        QCOMPARE(m_window->storedTranscription(), stored);
+        QCOMPARE(editor(), shown);
+        QCOMPARE(get<QToolButton>("picIPASymbol_1")->text(), u"\u0283"_qs);
+        QVERIFY(get("lblStatus")->isHidden());
+        // A transcription of the other accent is said so at once.
+        click("optAmE");
+        QVERIFY(m_window->close());
+        start();
+        QCOMPARE(get<QLabel>("lblStatus")->text(), texts::accentRedoStatus(false));
+
+        get<QPlainTextEdit>("txtWords")->setPlainText("cat");
+        QTRY_COMPARE_WITH_TIMEOUT(ReadWork(paths().work).work.input, QStringLiteral("cat"), 10000);
+        QVERIFY(m_messages.shown.isEmpty());
+    }
+
+    void damagedWorkStartsEmpty() {
+        test::writeFile(paths().work, R"({"vocalith-work": 1, "input": 5})");
+        start();
+        QVERIFY(m_messages.shown.isEmpty());
+        QCOMPARE(get<QPlainTextEdit>("txtWords")->toPlainText(), QString());
+        QVERIFY(!get("lblStatus")->isHidden());
+        QVERIFY(get<QLabel>("lblStatus")->text().startsWith("The saved work could not be read"));
+        QVERIFY(QFileInfo::exists(paths().work + kDamagedWorkSuffix));
+        transcribe("cat");
+        QVERIFY(get("lblStatus")->isHidden());
+    }
+
+    // Ctrl+O, Ctrl+S and the buttons, with file names outside ASCII; errors in a box.
+    void openAndSaveFiles() {
+        QString openFrom =
+            test::writeFile(m_dir->filePath(u"\u00DCbung \u0283.txt"_qs), QByteArray("\xFF\xFE"
+                                                                                     "c\0a\0t\0\r\0\n\0s\0i\0r\0",
+                                                                                     18));
+        QString saveTo = m_dir->filePath(u"L\u00F6sung \u0259.txt"_qs);
+        start();
+        m_window->setFileChoosers([&](QWidget *) { return openFrom; }, [&](QWidget *) { return saveTo; });
+        showActive();
+        auto *words = get<QPlainTextEdit>("txtWords");
+        words->setPlainText("before");
+        words->setFocus();
+        QTest::keyClick(words, Qt::Key_O, Qt::ControlModifier);
+        QCOMPARE(words->toPlainText(), QStringLiteral("cat\nsir"));
+        words->undo();
+        QCOMPARE(words->toPlainText(), QStringLiteral("before"));
+        click("picOpenText");
+        click("picGo");
+        QTest::keyClick(words, Qt::Key_S, Qt::ControlModifier);
+        QCOMPARE(ReadTextFile(saveTo).text.value_or("-"), m_window->findChild<ResultPanel *>()->editorText());
+        saveTo = m_dir->filePath(u"L\u00F6sung \u0259.html"_qs);
+        click("picSaveTranscription");
+        QVERIFY(ReadTextFile(saveTo).text.value_or("-").contains(u"k\u00E6t"_qs));
+        QVERIFY(m_messages.shown.isEmpty());
+
+        openFrom = test::writeFile(m_dir->filePath("picture.png"), "\x89PNG\r\n\x1A\n");
+        click("picOpenText");
+        oneMessage(MessageKind::Information, kFileNotText.arg("picture.png"));
+        QCOMPARE(words->toPlainText(), QStringLiteral("cat\nsir"));
+        m_messages.shown.clear();
+        saveTo = m_dir->filePath("missing folder/x.txt");
+        click("picSaveTranscription");
+        oneMessage(MessageKind::Critical, "The transcription could not be saved to x.txt");
+    }
+
+    void dropATextFile() {
+        start();
+        const QString file = test::writeFile(m_dir->filePath(u"d\u00E9pos.txt"_qs), "good\n");
+        auto *view = get<QPlainTextEdit>("txtWords")->viewport();
+        QMimeData data;
+        data.setUrls({QUrl::fromLocalFile(file)});
+        QDragEnterEvent enter(QPoint(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &enter);
+        QVERIFY(enter.isAccepted());
+        QDropEvent drop(QPointF(5, 5), Qt::CopyAction, &data, Qt::LeftButton, Qt::NoModifier);
+        QApplication::sendEvent(view, &drop);
+        QCOMPARE(get<QPlainTextEdit>("txtWords")->toPlainText(), QStringLiteral("good\n"));
+    }
+
+    void tabLeavesTheInputBox() {
+        start();
+        showActive();
+        auto *words = get<QPlainTextEdit>("txtWords");
+        words->setFocus();
+        QTest::keyClick(words, Qt::Key_Tab, Qt::ControlModifier);
+        QCOMPARE(words->toPlainText(), QStringLiteral("\t"));
+        QTest::keyClick(words, Qt::Key_Tab);
+        QCOMPARE(QApplication::focusWidget(), get("picGo"));
+        QTest::keyClick(get("picGo"), Qt::Key_Backtab, Qt::ShiftModifier);
+        QCOMPARE(QApplication::focusWidget(), words);
+        QCOMPARE(words->toPlainText(), QStringLiteral("\t"));
+    }
+
+    // The offscreen screen (800x800) is smaller than the window: the About window and the
+    // chart stay on it, and the chart leaves the editor's caret line in view.
+    void aboutAndChartOnASmallScreen() {
+        start();
+        m_window->resize(1300, 1000); // a tall editor, a chart beside its button covering its middle
+        showActive();
+        const QRect area = m_window->screen()->availableGeometry();
+        click("picAbout");
+        QVERIFY(area.contains(m_window->about()->geometry()));
+        m_window->about()->hide();
+        auto *text = get<QPlainTextEdit>("txtText");
+        text->setPlainText(QStringList(40, "a").join('\n'));
+        QTextCursor caret(text->document()->findBlockByNumber(16));
+        text->setTextCursor(caret);
+        click("picAddIPASymbol");
+        const QRect chart = m_window->chart()->geometry();
+        QVERIFY(area.contains(chart));
+        const QRect at = text->cursorRect();
+        const QRect line(text->viewport()->mapToGlobal(QPoint(0, at.top())), QSize(text->width(), at.height()));
+        QVERIFY(!chart.intersects(line));
     }
 };
 
