@@ -7,8 +7,6 @@
 #include "engine/render.h"
 #include "testsupport.h"
 
-#include <QSqlDatabase>
-
 using namespace vocalith;
 
 namespace {
@@ -75,18 +73,13 @@ private slots:
         {
             auto db = Connection::openReadWrite(path, schema::lexiconTables(), {});
             QVERIFY(db);
-            QSqlDatabase raw = db->database();
-            raw.transaction();
-            const QString collocation = "INSERT INTO collocations (word, AFTER, BrE, AmE) VALUES (?, ?, ?, ?)";
-            const QString functionWord = "INSERT INTO functionwords (word, BrE_Weak) VALUES (?, ?)";
-            for (int k = 0; k < extraRows; ++k)
-                db->execute(collocation, {QStringLiteral("filler%1").arg(k), "x", "a", "a"});
-            db->execute(collocation, {"Lead", "pencil", "led", "lɛd"});
-            db->execute(collocation, {"lead", "dog", "liːd", "liːd"});
-            db->execute(functionWord, {"THE", "ðə"});
-            db->execute(functionWord, {"the", "second"});
-            db->execute(functionWord, {"çà", "x"});
-            raw.commit();
+            db->execute("WITH RECURSIVE n(k) AS (SELECT 1 UNION ALL SELECT k + 1 FROM n WHERE k < ?) INSERT INTO "
+                        "collocations (word, AFTER, BrE, AmE) SELECT 'filler' || k, 'x', 'a', 'a' FROM n WHERE k <= ?",
+                        {extraRows, extraRows});
+            db->execute("INSERT INTO collocations (word, AFTER, BrE, AmE) VALUES ('Lead', 'pencil', 'led', 'lɛd'), "
+                        "('lead', 'dog', 'liːd', 'liːd')");
+            db->execute(
+                "INSERT INTO functionwords (word, BrE_Weak) VALUES ('THE', 'ðə'), ('the', 'second'), ('çà', 'x')");
         }
         auto db = Connection::openReadOnly(path, schema::lexiconRequiredTables());
         QVERIFY(db);

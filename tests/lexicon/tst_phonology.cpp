@@ -3,7 +3,6 @@
 
 #include "generate.h"
 #include "phonology.h"
-#include "sources.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>
@@ -154,13 +153,11 @@ private slots:
         row("syllables", "stressed short vowel closes") << "" << "ˈsɪti" << "ˈsɪt.i";
         row("syllables", "long vowel stays open") << "" << "ˈiːzi" << "ˈiː.zi";
         row("syllables", "legal cluster str") << "" << "əˈstrɒnəmi" << "əˈstrɒn.ə.mi";
-        row("syllables", "st after a short stressed vowel") << "" << "ˈmɪstə" << "ˈmɪs.tə";
         row("syllables", "ŋ never begins a syllable") << "" << "ˈhæŋə" << "ˈhæŋ.ə";
         row("syllables", "illegal cluster ft") << "" << "ˈɑːftə" << "ˈɑːf.tə";
         row("syllables", "affricate is one consonant") << "" << "ɪksˈtʃeɪndʒ" << "ɪksˈtʃeɪndʒ";
         row("syllables", "secondary stress, no dot before a mark") << "" << "ˌɪnfəˈmeɪʃn̩" << "ˌɪn.fəˈmeɪ.ʃn̩";
         row("syllables", "syllabic consonant is a nucleus") << "" << "ˈbʌtn̩" << "ˈbʌt.n̩";
-        row("syllables", "pl onset") << "" << "ˈeɪprɪl" << "ˈeɪ.prɪl";
         row("onset", "str") << "" << "s t r" << "legal";
         row("onset", "dw") << "" << "d w" << "legal";
         row("onset", "tʃ") << "" << "tʃ" << "legal";
@@ -194,11 +191,9 @@ private slots:
         row("linkingR", "er") << "father" << "ˈfɑː.ðə" << "ˈfɑː.ðə(r)";
         row("linkingR", "re") << "fire" << "ˈfaɪə" << "ˈfaɪə(r)";
         row("linkingR", "no r in the spelling") << "idea" << "aɪˈdɪə" << "aɪˈdɪə";
-        row("linkingR", "final consonant") << "bird" << "bɜːd" << "bɜːd";
         row("linkingR", "r pronounced") << "err" << "ɜːr" << "ɜːr";
         row("linkingR", "marked already") << "more" << "mɔː(r)" << "mɔː(r)";
         row("nonRhotic", "before a consonant") << "" << "ˌkɜːrɡɪˈstɑːn" << "ˌkɜː.ɡɪˈstɑːn";
-        row("nonRhotic", "final") << "" << "ˈfɔːr" << "ˈfɔː";
         row("nonRhotic", "before a vowel") << "" << "ˈveri" << "ˈver.i";
         row("nonRhotic", "after a consonant") << "" << "ˈtriː" << "ˈtriː";
         row("weakLongVowels", "final iː") << "" << "ˈkʌmpəniː" << "ˈkʌm.pə.ni";
@@ -210,7 +205,6 @@ private slots:
         row("weakLongVowels", "ɪ before a vowel") << "" << "θɪˈætrɪkl̩" << "θiˈæt.rɪ.kl̩";
         row("weakLongVowels", "stressed iː") << "" << "ˈiːvn̩" << "ˈiː.vn̩";
         row("triphthongs", "aɪ + ə") << "" << "ˈfaɪ.ə" << "ˈfaɪə";
-        row("triphthongs", "eɪ + ə") << "" << "ˈpleɪ.ə" << "ˈpleɪə";
         row("triphthongs", "stressed second vowel stays") << "" << "ˌriːˈækt" << "ˌriːˈækt";
         row("triphthongsAmE", "aʊ + ər") << "" << "ˈaʊ.ər" << "ˈaʊər";
         row("triphthongsAmE", "eɪ + ər stays") << "" << "ˈpleɪ.ər" << "ˈpleɪ.ər";
@@ -240,14 +234,12 @@ private slots:
         row("bath", "BATH list") << "vast" << "væst" << "vɑːst";
         row("bath", "not in the BATH list") << "mast" << "mæst" << "mæst";
         row("bath", "BATH stem with -ed") << "advanced" << "ədˈvænst" << "ədˈvɑːnst";
-        row("bath", "BATH stem with -es") << "advances" << "ədˈvæn.sɪz" << "ədˈvɑːn.sɪz";
         row("bath", "BATH stem with -er") << "staffer" << "ˈstæf.ə" << "ˈstɑː.fə";
         row("bath", "TRAP word with an ending") << "massed" << "mæst" << "mæst";
         row("ia", "-ia") << "area" << "ˈeə.rɪə" << "ˈeə.ri.ə";
         row("ia", "one syllable") << "" << "nɪə" << "nɪə";
         row("ia", "stressed") << "" << "aɪˈdɪə" << "aɪˈdɪə";
         row("ia", "NEAR spelt -eare stays") << "shakespeare" << "ˈʃeɪk.spɪə" << "ˈʃeɪk.spɪə";
-        row("ia", "NEAR spelt -ere stays") << "atmospheres" << "ˈæt.mə.sfɪəz" << "ˈæt.mə.sfɪəz";
         row("ia", "-e.ar after n") << "linear" << "ˈlɪn.ɪə" << "ˈlɪn.i.ə";
         row("one", "in a compound") << "someone" << "ˈsʌm.wɒn" << "ˈsʌm.wʌn";
         row("one", "with CMUdict's ɔː") << "twenty-one" << "ˈtwen.ti.wɔːn" << "ˈtwen.ti.wʌn";
@@ -272,7 +264,6 @@ private slots:
         row("possessive", "after a sibilant") << "" << "ˈbɒs.əz" << "ˈbɒs.ɪz";
         row("possessive", "after an affricate") << "" << "tʃɜːtʃs" << "tʃɜː.tʃɪz";
         row("compoundHappy", "every-") << "everything" << "ˈev.rɪ.θɪŋ|ˈev.ri" << "every ˈev.ri.θɪŋ";
-        row("compoundHappy", "any-") << "anywhere" << "ˈen.ɪ.weə|ˈen.i" << "any ˈen.i.weə";
         row("compoundHappy", "hyphenated") << "twenty-one" << "ˈtwen.tɪ.wʌn|ˈtwen.ti" << "twenty ˈtwen.ti.wʌn";
         row("compoundHappy", "first part not ending in i") << "keyboard" << "ˈkiː.bɔːd|kiː" << "key ˈkiː.bɔːd";
         row("compoundHappy", "phones of another word") << "everything" << "ˈev.ə.rɪ.θɪŋ|ˈev.ri" << "every ˈev.ə.rɪ.θɪŋ";
@@ -296,7 +287,6 @@ private slots:
         row("glideW", "stressed vowel after") << "duet" << "duːˈwet" << "duːˈwet";
         row("thought", "THOUGHT from the British ɔː") << "caught" << "kɑːt|kɔːt" << "kɔːt";
         row("thought", "PALM stays") << "father" << "ˈfɑː.ðər|ˈfɑː.ðə" << "ˈfɑː.ðər";
-        row("thought", "LOT stays") << "body" << "ˈbɑː.di|ˈbɒd.i" << "ˈbɑː.di";
         row("thought", "nuclei that do not pair") << "awfully" << "ˈɑː.fli|ˈɔː.fə.li" << "ˈɑː.fli";
         row("weakI", "weak ɪ of the British form") << "digit" << "ˈdɪdʒ.ət|ˈdɪdʒ.ɪt" << "ˈdɪdʒ.ɪt";
         row("weakI", "weak ɪ before syllabic l") << "typical" << "ˈtɪp.ə.kəl|ˈtɪp.ɪ.kl̩" << "ˈtɪp.ɪ.kəl";
@@ -321,32 +311,19 @@ private slots:
         QCOMPARE(kRules.value(rule)(word, input), expected);
     }
 
-    void sourceFiles() {
-        QTemporaryDir dir;
-        const QString npm = test::writeFile(dir.filePath("index.js"), "export const dictionary = {\n"
-                                                                      "  \"cat\": \"K AE1 T\",\n"
-                                                                      "  \"cat(2)\": \"K AA1 T\",\n"
-                                                                      "  \"Dog\": \"D AO1 G\",\n}\n");
-        QMap<QString, QString> dict;
-        QVERIFY(readCmudict(npm, dict, nullptr));
-        QCOMPARE(dict, (QMap<QString, QString>{{"cat", "K AE1 T"}, {"dog", "D AO1 G"}})); // the first one wins
-        QVERIFY(!readCmudict(dir.filePath("none"), dict, nullptr));
-        QHash<QString, bool> words;
-        QVERIFY(readWordList(test::writeFile(dir.filePath("list"), "Apple\napple\napple's\nNASA\nParis\nParis's\n"),
-                             words, nullptr));
-        QCOMPARE(words, (QHash<QString, bool>{{"apple", true}, {"nasa", false}, {"paris", false}}));
-    }
-
-    // The whole generator on a small CMUdict: possessives of stored words are left to the
-    // transcriber, the American entry follows the British one, and the rules are counted.
-    void generatorSecondRound() {
+    // The whole generator on a small CMUdict and word list: a word's first pronunciation
+    // counts, a word listed only with capitals is hidden from rhymes, possessives of stored
+    // words are left to the transcriber, the American entry follows the British one, and the
+    // rules are counted.
+    void generator() {
         QTemporaryDir dir;
         GeneratorInputs inputs;
         inputs.cmudict =
-            test::writeFile(dir.filePath("index.js"), "export const dictionary = {\n  \"caught\": \"K AA1 T\",\n"
-                                                      "  \"wife\": \"W AY1 F\",\n  \"wife's\": \"W AY1 F S\",\n"
-                                                      "  \"xanadu's\": \"Z AE1 N AH0 D UW2 Z\",\n}\n");
-        inputs.wordLists = {test::writeFile(dir.filePath("list"), "caught\nwife\n")};
+            test::writeFile(dir.filePath("index.js"),
+                            "export const dictionary = {\n  \"caught\": \"K AA1 T\",\n  \"caught(2)\": \"K AO1 T\",\n"
+                            "  \"wife\": \"W AY1 F\",\n  \"wife's\": \"W AY1 F S\",\n  \"Nasa\": \"N AE1 S AH0\",\n"
+                            "  \"xanadu's\": \"Z AE1 N AH0 D UW2 Z\",\n}\n");
+        inputs.wordLists = {test::writeFile(dir.filePath("list"), "caught\nWife\nwife\nNASA\n")};
         inputs.keepChanges = true;
         Table words;
         GeneratorReport report;
@@ -354,8 +331,9 @@ private slots:
         QVERIFY2(generateWords(inputs, words, report, &error), qPrintable(error));
         QHash<QString, QStringList> rows;
         for (const auto &row : words.rows)
-            rows.insert(row[0].toString(), {row[1].toString(), row[2].toString()});
-        QCOMPARE(rows.value("caught"), QStringList({"kɔːt", "kɔːt"}));
+            rows.insert(row[0].toString(), {row[1].toString(), row[2].toString(), row[3].toString()});
+        QCOMPARE(rows.value("caught"), QStringList({"kɔːt", "kɔːt", "0"}));
+        QCOMPARE(rows.value("nasa").value(2), "1");
         QVERIFY(!rows.contains("wife's"));
         QVERIFY(rows.value("xanadu's").value(1).endsWith("uːz")); // no stem stored: kept, with the rule's ending
         QCOMPARE(report.possessivesLeftOut, 1);
