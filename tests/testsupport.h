@@ -1,11 +1,13 @@
 #pragma once
-// Helpers shared by the tests: fixture lexicons and the built executables.
+// Helpers shared by the tests: fixture lexicons, the built executables, temporary files and,
+// for the window tests, message boxes that record, children by name and a started main window.
 
 #include "engine/lexicon/database.h"
 #include "engine/lexicon/schema.h"
 
 #include <QDir>
 #include <QString>
+#include <QTemporaryDir>
 #include <QtTest>
 #include <memory>
 
@@ -29,3 +31,42 @@ inline QString writeFile(const QString &path, const QByteArray &content) {
 }
 
 } // namespace vocalith::test
+
+#ifdef QT_WIDGETS_LIB
+#include "app/ui/mainwindow.h"
+#include "app/ui/messagebox.h"
+
+namespace vocalith::test {
+
+// Message boxes that record what they would show; a question gets `answer`.
+struct RecordedMessages : MessageBoxes {
+    QStringList shown, asked;
+    bool answer = false;
+    void show(QWidget *, MessageKind, const QString &text) override { shown << text; }
+    bool question(QWidget *, const QString &text) override {
+        asked << text;
+        return answer;
+    }
+};
+
+// The child of parent with that object name; the test fails when there is none.
+template <typename T = QWidget>
+T *child(const QObject *parent, const QString &name) {
+    T *w = parent ? parent->findChild<T *>(name) : nullptr;
+    [&] { QVERIFY2(w, qPrintable(name)); }();
+    return w;
+}
+
+// A main window started on a lexicon, with the user's files (contributions, settings) in dir.
+inline std::unique_ptr<MainWindow> startMainWindow(const QString &lexicon, const QTemporaryDir &dir,
+                                                   MessageBoxes &messages, const QStringList &fonts = {}) {
+    auto window =
+        std::make_unique<MainWindow>(StartupPaths{lexicon, dir.filePath(QStringLiteral("ContributionDB.sqlite")),
+                                                  dir.filePath(QStringLiteral("vocalith.xml"))},
+                                     messages, fonts);
+    [&] { QVERIFY(window->startUp()); }();
+    return window;
+}
+
+} // namespace vocalith::test
+#endif

@@ -1,13 +1,24 @@
 // The ten converters: each equals its table's rules run one by one on random and overlapping
-// texts; worked examples and the rows where the order of the rules decides.
+// texts; worked examples and the rows where the order of the rules decides. Then the import
+// and export window driven from the main window: export of the editor's text, import from
+// the visible tab, Close, the tabs and the Braille font box with its setting.
 
+#include "editor/ui/resultpanel.h"
 #include "encodings/braille.h"
 #include "encodings/htmlreferences.h"
 #include "encodings/reference.h"
 #include "encodings/stringexpression.h"
+#include "encodings/ui/importexportwindow.h"
 #include "encodings/xsampa.h"
+#include "engine/render.h"
+#include "testsupport.h"
 
-#include <QtTest>
+#include <QCheckBox>
+#include <QClipboard>
+#include <QComboBox>
+#include <QLabel>
+#include <QPlainTextEdit>
+#include <QToolButton>
 
 using namespace vocalith;
 using namespace vocalith::test;
@@ -49,15 +60,32 @@ const Converter &converter(const QString &name) {
 class TestEncodings : public QObject {
     Q_OBJECT
 
+    QTemporaryDir m_dir;
+    RecordedMessages m_messages;
+    std::unique_ptr<MainWindow> m_main;
+
+    ResultPanel *panel() const { return child<ResultPanel>(m_main.get(), u"fraPhonetics"_s); }
+    QPlainTextEdit *editor() const { return child<QPlainTextEdit>(panel(), u"txtText"_s); }
+    ImportExportWindow *window() const { return panel()->importExportWindow(); }
+    QPlainTextEdit *box(int i) const { return child<QPlainTextEdit>(window(), u"txtTexto%1"_s.arg(i)); }
+    void click(QObject *parent, const QString &name) const { child<QToolButton>(parent, name)->click(); }
+    void clickTab(int i) const { QTest::mouseClick(child<QLabel>(window(), u"lblTexto%1"_s.arg(i)), Qt::LeftButton); }
+    // Installed fonts in the system's order; two are Braille fonts of the settings.
+    void startMain() {
+        m_main = startMainWindow(fixturePath(u"engine"_s), m_dir, m_messages,
+                                 {u"Charis SIL"_s, u"FREE MONO"_s, u"DejaVu Sans"_s});
+    }
+
 private slots:
+    void initTestCase() { startMain(); }
+    void cleanup() { QCOMPARE(m_messages.shown, QStringList()); }
+
     // The converters scan once, in a way of their own; each must give what its rules give
     // one after another. Surrogate pairs, lone surrogates and empty texts pass untouched.
     void sameAsRuleByRule_data() {
-        // clang-format off
         QTest::addColumn<QString>("name");
         for (const Converter &c : kConverters)
             QTest::newRow(c.name) << QString::fromLatin1(c.name);
-        // clang-format on
     }
     void sameAsRuleByRule() {
         QFETCH(QString, name);
@@ -93,19 +121,12 @@ private slots:
         // The three-cell rule of ɮ runs before the two-cell rule of ɫ.
         QTest::newRow("braille dark l, tie, ezh") << b << bi << u"ɫ\u0361ʒ"_s << u"\u2816\u2807\u2810\u282E"_s << u"ɱɮ"_s;
         QTest::newRow("braille twins") << b << bi << u"ɡʟ"_s << u"\u281B\u2816\u2807"_s << u"gɫ"_s;
-        QTest::newRow("braille words") << b << bi << u"ðə ˈkæt"_s << u"\u283B\u2822 \u2838\u2803\u2805\u2829\u281E"_s
-                                       << u"ðə ˈkæt"_s;
+        QTest::newRow("braille words") << b << bi << u"ðə ˈkæt"_s << u"\u283B\u2822 \u2838\u2803\u2805\u2829\u281E"_s << u"ðə ˈkæt"_s;
         QTest::newRow("braille retroflex t") << b << bi << u"ʈ"_s << u"\u2832\u2756"_s << u"ʈ"_s;
         QTest::newRow("braille extra high tone") << b << bi << u"˥"_s << u"\u2838\u2808\uD7F7"_s << u"˥"_s;
         QTest::newRow("decimal ligature") << u"Text2HTML"_s << u"HTML2Text"_s << u"ʤ"_s << u"&#676;"_s << u"dʒ"_s;
-        QTest::newRow("hex happy") << u"Text2HexHTML"_s << u"HexHTML2Text"_s << u"ˈhæpi"_s << u"&#x02C8;h&#x00E6;pi"_s
-                                   << u"ˈhæpi"_s;
-        QTest::newRow("vb happy") << u"Text2StringExpression"_s << u"VB2Unicode"_s << u"ˈhæpi"_s
-                                  << u"ChrW(712) & \"h\" & ChrW(230) & \"pi\" "_s << u"ˈhæpi "_s;
-        QTest::newRow("vb line break at end") << u"Text2StringExpression"_s << u"VB2Unicode"_s << u"a\r\n"_s
-                                              << u"\"a\" & \r\n"_s << u"a\r\n"_s;
-        QTest::newRow("vb punctuation") << u"Text2StringExpression"_s << u"VB2Unicode"_s << u"¿ñ?¡"_s
-                                        << u"\"¿ñ?¡\" "_s << u"¿ñ?¡ "_s;
+        QTest::newRow("vb line break at end") << u"Text2StringExpression"_s << u"VB2Unicode"_s << u"a\r\n"_s << u"\"a\" & \r\n"_s << u"a\r\n"_s;
+        QTest::newRow("vb punctuation") << u"Text2StringExpression"_s << u"VB2Unicode"_s << u"¿ñ?¡"_s << u"\"¿ñ?¡\" "_s << u"¿ñ?¡ "_s;
         // clang-format on
     }
     void examples() {
@@ -147,7 +168,79 @@ private slots:
         QFETCH(QString, expected);
         QCOMPARE(converter(from).convert(text), expected);
     }
+
+    // Each box in its notation, from the editor's text with CR LF line breaks; Close keeps it.
+    void exportAll() {
+        editor()->setPlainText(u"ˈhæpi\nn"_s);
+        click(panel(), u"picExport"_s);
+        QVERIFY(window()->isVisible() && window()->isModal());
+        QCOMPARE(window()->windowTitle(), u"Exported transcription"_s);
+        QVERIFY(child<QToolButton>(window(), u"picImport"_s)->isHidden());
+        const QStringList expected{u"\"h{pi\nn"_s, u"&#712;h&#230;pi\nn"_s, u"&#x02C8;h&#x00E6;pi\nn"_s, u"⠸⠃⠓⠩⠏⠊\n⠝"_s,
+                                   u"ChrW(712) & \"h\" & ChrW(230) & \"pi\" & \n\"n\" "_s};
+        for (int i = 0; i < 5; ++i)
+            QCOMPARE(box(i)->toPlainText(), expected[i]);
+        click(window(), u"picCopy1"_s);
+        QCOMPARE(QApplication::clipboard()->text(), expected[1]);
+        click(window(), u"picSalir"_s);
+        QCOMPARE(panel()->storedTranscription(), u"ˈhæpi\r\nn"_s);
+        // The import mode starts with empty boxes; Close imports nothing.
+        click(panel(), u"picImport"_s);
+        QVERIFY(box(0)->toPlainText().isEmpty() && box(4)->toPlainText().isEmpty());
+        box(0)->setPlainText(u"dOg"_s);
+        click(window(), u"picSalir"_s);
+        QCOMPARE(panel()->storedTranscription(), u"ˈhæpi\r\nn"_s);
+    }
+
+    void importVisibleTab_data() {
+        QTest::addColumn<int>("tab");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("X-SAMPA") << 0 << u"ʃɪp"_s;
+        QTest::newRow("HTML (decimal)") << 1 << u"ɑː &#x251;"_s;
+    }
+    void importVisibleTab() {
+        QFETCH(int, tab);
+        QFETCH(QString, expected);
+        editor()->setPlainText(u"old"_s);
+        click(panel(), u"picImport"_s);
+        QCOMPARE(window()->windowTitle(), u"Import transcription"_s);
+        QVERIFY(child<QLabel>(window(), u"lblHelp1"_s)->text().startsWith(u"Enter or copy the HTML text (IPA"_s));
+        box(0)->setPlainText(u"SIp"_s);
+        box(1)->setPlainText(u"&#593;&#720; &#x251;"_s);
+        clickTab(tab);
+        click(window(), u"picImport"_s);
+        QVERIFY(!window()->isVisible());
+        QCOMPARE(editor()->toPlainText(), expected);
+        // The imported text is what the display options render from now on.
+        child<QCheckBox>(panel(), u"chkStress"_s)->click();
+        QCOMPARE(editor()->toPlainText(), RenderTranscription(expected, panel()->options(), Accent::BrE).value());
+    }
+
+    void tabsAndBrailleFont() {
+        click(panel(), u"picImport"_s);
+        for (int tab : {3, 1}) {
+            clickTab(tab);
+            for (int i = 0; i < 5; ++i) {
+                QCOMPARE(box(i)->isVisible(), i == tab);
+                QCOMPARE(child<QLabel>(window(), u"lblTexto%1"_s.arg(i))->palette().color(QPalette::WindowText),
+                         i == tab ? QColor(0, 0, 0) : QColor(192, 192, 192));
+            }
+            QCOMPARE(child<QWidget>(window(), u"fraFont"_s)->isVisible(), tab == 3);
+        }
+        auto *fonts = child<QComboBox>(window(), u"cmbFont"_s);
+        QCOMPARE(fonts->currentText(), u"Braille"_s);
+        QCOMPARE(fonts->itemText(0), u"FREE MONO"_s); // the system's order and spelling
+        fonts->setCurrentIndex(1);                    // the user picks DejaVu Sans
+        QCOMPARE(box(3)->font().family(), u"DejaVu Sans"_s);
+
+        // Saved at once: the next start opens the Braille box in that font.
+        m_main.reset();
+        startMain();
+        click(panel(), u"picImport"_s);
+        QCOMPARE(child<QComboBox>(window(), u"cmbFont"_s)->currentText(), u"DejaVu Sans"_s);
+        QCOMPARE(box(3)->font().family(), u"DejaVu Sans"_s);
+    }
 };
 
-QTEST_APPLESS_MAIN(TestEncodings)
+QTEST_MAIN(TestEncodings)
 #include "tst_encodings.moc"
