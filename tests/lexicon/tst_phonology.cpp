@@ -1,8 +1,8 @@
 // The conversion rules of the lexicon generator, one table per rule, and the whole chains
 // from CMUdict and espeak-ng text to the lexicon notation.
 
+#include "engine/phonology.h"
 #include "generate.h"
-#include "phonology.h"
 #include "sources.h"
 
 #include <QTemporaryFile>
