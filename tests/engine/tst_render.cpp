@@ -70,6 +70,11 @@ private slots:
             << "ˈɪdɪə, ɒv";
         QTest::newRow("linking mark becomes r") << "fɔː(r) ɪt" << QStringList{"keepspaces"} << false << "| fɔːr ɪt |";
         QTest::newRow("unknown word") << "<blorf> kæt" << QStringList{"keepspaces"} << false << "| <blorf> kæt |";
+        // A guessed word keeps its mark and is treated as any other word.
+        QTest::newRow("intrusive r before a guess")
+            << "ˈɪdɪə ≈ˈɒb.lɒŋ" << QStringList{"keepspaces", "intrusiver", "removestress"} << false << "| ɪdɪər ≈ɒblɒŋ |";
+        QTest::newRow("guess among syllables") << "ə ≈ˈzɪ.zi.ɡɑː ɒv" << QStringList{"showsyllables", "intrusiver"} << false
+                                               << "|ə.≈ˈzɪ.zi.ɡɑːr.ɒv|";
         // clang-format on
     }
     void render() {
@@ -90,7 +95,7 @@ private slots:
         static const QStringList kPieces{"<.>", "<,>", "<;>", "<:>", "<?>", "<!>", "<@>", " ",  " ",  "\r\n", "\r\n",
                                          "\r",  "/",   "|",   "(r)", "r",   "ɑː",  "ɔː",  "ɪə", "eə", "ʊə",   "ˈ",
                                          "ˌ",   "'",   "n̩",   "l̩",   "n",   "l",   ".",   "æ",  "ə",  "a",    "st",
-                                         "tʃ",  "k",   "ŋ",   "ð",   "<",   ">",   "@",   "(",  ")"};
+                                         "tʃ",  "k",   "ŋ",   "ð",   "<",   ">",   "@",   "(",  ")",  "≈"};
         QRandomGenerator random(5);
         for (int round = 0; round < 3000; ++round) {
             QString stored;
