@@ -13,9 +13,9 @@ namespace {
 
 const QString kCut = QStringLiteral("#@#");
 
-// Normalisation of the input: punctuation becomes its own segment, brackets, quotes,
-// dashes (also the en dash and "--", the typewriter's dash) and slashes become spaces, the
-// typographic apostrophes become "'".
+// Normalisation of the input: punctuation becomes its own segment, brackets (of every
+// kind), quotes, dashes (also the en dash and "--", the typewriter's dash) and slashes
+// become spaces, "%" and "&" words, the typographic apostrophes and the backquote "'".
 // clang-format off
 constexpr Replacement kNormalise[] = {
     {u"\t", u" "},
@@ -25,13 +25,21 @@ constexpr Replacement kNormalise[] = {
     {u"!", u"#@#!#@#"},
     {u"(", u" "},
     {u")", u" "},
+    {u"[", u" "},
+    {u"]", u" "},
+    {u"{", u" "},
+    {u"}", u" "},
+    {u"<", u" "},
+    {u">", u" "},
     {u"%", u" percent "},
+    {u"&", u" and "},
     {u"\"", u" "},
     {u"\u2014", u" "},
     {u"\u2013", u" "},
     {u"--", u" "},
     {u"/", u" "},
     {u"\u00B4", u"'"},
+    {u"`", u"'"},
     {u"\u2019", u"'"},
     {u"\u2018", u"'"},
     {u".", u"#@#.#@#"},
@@ -155,15 +163,22 @@ QString firstPassWord(QString w, Accent accent) {
             return {};
         if (auto words = spellNumber(w, accent))
             w = *words;
+        else if (w.size() > 1 && w.front() == QLatin1Char('#') && isDigit(w[1]) && spellNumber(w.mid(1), accent))
+            w = QStringLiteral("number ") + *spellNumber(w.mid(1), accent);
         else if (isMoneyWord(w))
             w = spellMoney(w);
         else if (auto spelled = spellHyphenatedNumbers(w, accent))
             w = *spelled;
     }
+    const qsizetype before = w.size();
     if (w.size() > 3 && isQuoteMark(w.front()))
         w.remove(0, 1);
     if (w.size() > 3 && isQuoteMark(w.back()))
         w.chop(1);
+    // A number in quotes or with a footnote's asterisk ("1983*") is a number too.
+    if (w.size() < before && isDigit(w.front()))
+        if (auto words = spellNumber(w, accent))
+            return *words;
     return w;
 }
 

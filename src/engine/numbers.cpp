@@ -315,6 +315,11 @@ std::optional<QString> RunningTextNumber(const QString &word, const QString &acc
             return std::nullopt;
         return withLastWord(spellInteger(parsed->integerDigits.toLongLong(), british), ordinalWord);
     }
+    // A year of two digits: "'72" seventy two, "'05" oh five.
+    if (word.size() == 3 && word.front() == QLatin1Char('\'') && allDigits(QStringView(word).mid(1))) {
+        const int year = word.mid(1).toInt();
+        return year < 10 ? QStringLiteral("oh ") + words().units[year] : spellBelowThousand(year, false);
+    }
     // Decades: "1990s", "1990's", "'60s", "60s".
     QStringView d(word);
     if (d.endsWith(QLatin1Char('s')))

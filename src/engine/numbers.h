@@ -30,8 +30,8 @@ QString NumberToWords(const QString &number, bool isAmount, QString &currency, c
 std::optional<QString> YearToWords(const QString &digits, const QString &accent);
 
 // A word of running text that is read otherwise than as a cardinal: a year (as
-// YearToWords), an ordinal ("21st" twenty first, "1,000th") or a decade ("1990s" nineteen
-// nineties, "'60s" and "60s" sixties); nullopt for any other word.
+// YearToWords, or "'72" seventy two), an ordinal ("21st" twenty first, "1,000th") or a
+// decade ("1990s" nineteen nineties, "'60s" and "60s" sixties); nullopt for any other word.
 std::optional<QString> RunningTextNumber(const QString &word, const QString &accent);
 
 // An amount with a scale word after it ("$2 million", "£3.5 billion"): the number as a

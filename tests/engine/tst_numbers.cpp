@@ -116,6 +116,8 @@ private slots:
         QTest::newRow("2100 is no year") << "2100" << "BrE" << "";
         QTest::newRow("five digits") << "19840" << "BrE" << "";
         QTest::newRow("signed") << "+1984" << "BrE" << "";
+        QTest::newRow("'72") << "'72" << "BrE" << "seventy two";
+        QTest::newRow("'05") << "'05" << "AmE" << "oh five";
         QTest::newRow("first") << "1st" << "BrE" << "first";
         QTest::newRow("twenty second") << "22nd" << "BrE" << "twenty second";
         QTest::newRow("fourth") << "4th" << "BrE" << "fourth";

@@ -99,6 +99,10 @@ private slots:
                                                      << QStringList{"a twenty-one-year-old", ",", "nineteen-fourteen-nineteen-eighteen"};
         QTest::newRow("dashes") << "cat -- dog – day - sir--egg" << false << QStringList{"cat dog day sir egg"};
         QTest::newRow("marks alone") << "cat * ' '' - dog" << false << QStringList{"cat dog"};
+        QTest::newRow("brackets, ampersand, backquotes")
+            << "[cat] {dog} <day> R&D `sir'" << false << QStringList{"cat dog day r and d sir"};
+        QTest::newRow("numbers after marks") << "#1 in 1983* and '72" << false
+                                             << QStringList{"number one in nineteen eighty three and seventy two"};
         QTest::newRow("title before a name") << "Mr. Bennet and Mr Darcy" << false
                                              << QStringList{"mister bennet and mister darcy"};
         QTest::newRow("title in brackets") << "(Mr. Smith)" << true << QStringList{"mister smith"};
@@ -193,6 +197,10 @@ private slots:
         QTest::newRow("possessive and hyphen") << "The cat's idea is well-known." << "ðə kæts aɪˈdɪə z wel nəʊn <.>";
         QTest::newRow("there is a") << "There is a cat" << "ðeə z ə kæt";
         QTest::newRow("unknown word") << "Blorf!" << "<blorf> <!>";
+        // Context rows of running text, firing and not.
+        QTest::newRow("demonstrative that") << "that one, so that cat" << "ðæt wʌn <,> <so> ðət kæt";
+        QTest::newRow("locative there") << "out there a cat, if there a cat" << "<out> ðeər ə kæt <,> <if> ðər ə kæt";
+        QTest::newRow("a just cat") << "a just cat, cat just a cat" << "ə dʒʌst kæt <,> kæt dʒəst ə kæt";
         // clang-format on
     }
     void transcribe() {
