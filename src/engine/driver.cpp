@@ -285,7 +285,8 @@ QString expandAbbreviations(const QString &text, const Abbreviations &table) {
             ++end;
         const bool stop = end < n && text[end] == QLatin1Char('.');
         const qsizetype after = stop ? end + 1 : end;
-        if (after < n && (isWordCharacter(text[after]) || text[after] == QLatin1Char('-'))) {
+        if (end - start > table.longest() ||
+            (after < n && (isWordCharacter(text[after]) || text[after] == QLatin1Char('-')))) {
             start = end;
             continue;
         }

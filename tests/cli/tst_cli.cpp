@@ -114,8 +114,6 @@ private slots:
         QTest::newRow("guess, standard input") << QStringList{"--accent", "AmE", "transcribe", "--guess"}
                                                << QByteArray("stardate\ngood\n") << false << 0
                                                << QByteArray("/ ≈ˈstɑːr.deɪt / ɡʊd /\n") << QByteArray();
-        QTest::newRow("no guess") << QStringList{"transcribe", "--raw", "Lookin' good"} << QByteArray() << false << 0
-                                  << QByteArray("<lookin> ɡʊd\n") << QByteArray();
         QTest::newRow("about") << QStringList{"about"} << QByteArray() << false << 0
                                << QByteArray("Vocalith version 1.7f (January 2014)\nDatabase version 2.0 (March 2015)\n\n"
                                              "This tool is based on a database that contains 47 words.\n\n"

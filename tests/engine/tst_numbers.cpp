@@ -106,7 +106,6 @@ private slots:
         QTest::newRow("1099 is no year") << "1099" << "BrE" << "";
         QTest::newRow("1100") << "1100" << "BrE" << "eleven hundred";
         QTest::newRow("1905") << "1905" << "AmE" << "nineteen oh five";
-        QTest::newRow("1984") << "1984" << "BrE" << "nineteen eighty four";
         QTest::newRow("1999") << "1999" << "BrE" << "nineteen ninety nine";
         QTest::newRow("2000") << "2000" << "BrE" << "two thousand";
         QTest::newRow("2005 british") << "2005" << "BrE" << "two thousand and five";
@@ -114,7 +113,6 @@ private slots:
         QTest::newRow("2010") << "2010" << "AmE" << "twenty ten";
         QTest::newRow("2099") << "2099" << "BrE" << "twenty ninety nine";
         QTest::newRow("2100 is no year") << "2100" << "BrE" << "";
-        QTest::newRow("five digits") << "19840" << "BrE" << "";
         QTest::newRow("signed") << "+1984" << "BrE" << "";
         QTest::newRow("'72") << "'72" << "BrE" << "seventy two";
         QTest::newRow("'05") << "'05" << "AmE" << "oh five";
@@ -126,7 +124,6 @@ private slots:
         QTest::newRow("hundred and first") << "101st" << "BrE" << "one hundred and first";
         QTest::newRow("hundred first") << "101st" << "AmE" << "one hundred first";
         QTest::newRow("thousandth") << "1,000th" << "BrE" << "one thousandth";
-        QTest::newRow("ending only") << "th" << "BrE" << "";
         QTest::newRow("decimal ordinal") << "1.5th" << "BrE" << "";
         QTest::newRow("1990s") << "1990s" << "BrE" << "nineteen nineties";
         QTest::newRow("1900s") << "1900s" << "BrE" << "nineteen hundreds";
@@ -134,7 +131,6 @@ private slots:
         QTest::newRow("'60s") << "'60s" << "BrE" << "sixties";
         QTest::newRow("20s") << "20s" << "BrE" << "twenties";
         QTest::newRow("not a decade") << "1995s" << "BrE" << "";
-        QTest::newRow("10s") << "10s" << "BrE" << "";
         // clang-format on
     }
     void runningText() {

@@ -7,6 +7,7 @@
 #include "engine/lexicon/database.h"
 
 #include <QHash>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <unordered_map>
@@ -48,11 +49,17 @@ struct Abbreviation {
 class Abbreviations {
 public:
     const Abbreviation *find(const QString &written) const;
-    void insert(const QString &written, const Abbreviation &row) { m_rows.insert(written, row); }
+    void insert(const QString &written, const Abbreviation &row) {
+        m_rows.insert(written, row);
+        m_longest = std::max(m_longest, written.size());
+    }
     bool isEmpty() const { return m_rows.isEmpty(); }
+    // The length of the longest abbreviation as written: longer words need no lookup.
+    qsizetype longest() const { return m_longest; }
 
 private:
     QHash<QString, Abbreviation> m_rows;
+    qsizetype m_longest = 0;
 };
 
 class Lexicon {
