@@ -1,6 +1,8 @@
 #include "generate.h"
 
-#include "phonology.h"
+#include "engine/guess.h"
+#include "engine/notation.h"
+#include "engine/phonology.h"
 #include "sources.h"
 
 #include <QFileInfo>
@@ -13,9 +15,6 @@ namespace vocalith::lexicon {
 
 namespace {
 
-const QString kVoiceRP = QStringLiteral("en-gb-x-rp");
-const QString kVoiceUS = QStringLiteral("en-us");
-
 int columnIndex(const Table &t, const char *name) {
     for (int c = 0; c < t.columns.size(); ++c)
         if (t.columns[c].compare(QLatin1String(name), Qt::CaseInsensitive) == 0)
@@ -24,143 +23,6 @@ int columnIndex(const Table &t, const char *name) {
 }
 
 } // namespace
-
-namespace {
-
-bool noWord(const QString &) { return false; }
-
-// Applies the rules of one pipeline in turn and notes in the trace each rule that changed
-// the pronunciation.
-class RuleSteps {
-public:
-    RuleSteps(Pron &p, RuleTrace *trace) : m_p(p), m_trace(trace) {}
-    template <typename Rule>
-    void operator()(const char *name, Rule &&rule) {
-        if (!m_trace) {
-            rule(m_p);
-            return;
-        }
-        const Pron before = m_p;
-        rule(m_p);
-        if (before == m_p)
-            return;
-        RuleChange change{QString::fromUtf8(name), {}, {}};
-        if (m_trace->keepForms) {
-            change.before = renderPron(before);
-            change.after = renderPron(m_p);
-        }
-        m_trace->changes.push_back(change);
-    }
-
-private:
-    Pron &m_p;
-    RuleTrace *m_trace;
-};
-
-// The rules that look at other entries: the first part of a compound, and for American
-// English the British entry of the word.
-void applyCrossEntryRules(const QString &word, RuleSteps &step, const WordContext &context, bool american) {
-    if (context.formOf && context.isWord) {
-        const QString first = happyFirstPart(word, context.isWord);
-        const QString form = first.isEmpty() ? QString() : context.formOf(first);
-        if (!form.isEmpty())
-            step("compound happY", [&](Pron &q) { applyCompoundHappy(q, parseNotation(form, american)); });
-    }
-    if (american && !context.british.isEmpty()) {
-        const Pron british = parseNotation(context.british);
-        step("American prefixes", [&](Pron &q) { applyAmericanPrefixVowels(word, q, british); });
-        step("American THOUGHT", [&](Pron &q) { applyAmericanThought(q, british); });
-        step("shared weak ɪ", [&](Pron &q) { applySharedWeakI(word, q, british); });
-    }
-}
-
-QString finish(const QString &word, Pron &p, RuleSteps &step, const WordContext &context) {
-    step("pretonic secondary", addPretonicSecondary);
-    if (word.size() > 2 && word.endsWith(QLatin1String("'s")))
-        step("possessive ending", applyPossessiveEnding);
-    markSuffixBoundaries(word, p, context.isWord ? context.isWord : WordTest(noWord));
-    return renderPron(p);
-}
-
-} // namespace
-
-QString happyFirstPart(const QString &word, const WordTest &isWord) {
-    for (int k = 3; k + 2 <= word.size(); ++k) {
-        if (word[k - 1] != QLatin1Char('y'))
-            continue;
-        QString rest = word.mid(k);
-        if (rest.startsWith(QLatin1Char('-')))
-            rest.remove(0, 1);
-        if (rest.size() >= 2 && isWord(word.left(k)) && isWord(rest))
-            return word.left(k);
-    }
-    return {};
-}
-
-QString americanFromArpabet(const QString &word, const QString &arpabet, const WordContext &context) {
-    Pron p;
-    if (!phonesFromArpabet(arpabet, p))
-        return {};
-    RuleSteps step(p, context.trace);
-    step("pretonic weak secondary", dropPretonicWeakSecondary);
-    step("prefix secondary", [&](Pron &q) { dropPrefixSecondary(word, q); });
-    step("dictionary stress", applyDictionaryStress);
-    step("glide w", [&](Pron &q) { removeGlideW(word, q); });
-    step("rhotic fusion", fuseAmericanRhotics);
-    step("American weak vowels", [&](Pron &q) { applyAmericanWeakVowels(word, q); });
-    step("weak long vowels", weakenUnstressedLongVowels);
-    step("weak endings", [&](Pron &q) { applyWeakEndings(word, q); });
-    step("one", [&](Pron &q) { applyOneVowel(word, q, context.isWord); });
-    step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
-    step("triphthongs", mergeTriphthongs);
-    step("dictionary stress", applyDictionaryStress);
-    applyCrossEntryRules(word, step, context, true);
-    return finish(word, p, step, context);
-}
-
-QString americanFromEspeak(const QString &word, const QString &mnemonics, const WordContext &context) {
-    Pron p;
-    if (!phonesFromEspeak(mnemonics, EspeakVoice::US, p))
-        return {};
-    RuleSteps step(p, context.trace);
-    step("dictionary stress", applyDictionaryStress);
-    step("American weak vowels", [&](Pron &q) { applyAmericanWeakVowels(word, q); });
-    step("weak long vowels", weakenUnstressedLongVowels);
-    step("one", [&](Pron &q) { applyOneVowel(word, q, context.isWord); });
-    step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
-    step("triphthongs", mergeTriphthongs);
-    step("dictionary stress", applyDictionaryStress);
-    applyCrossEntryRules(word, step, context, true);
-    return finish(word, p, step, context);
-}
-
-QString britishFromEspeak(const QString &word, const QString &mnemonics, const QString &arpabet, bool crossCheckStress,
-                          const WordContext &context) {
-    Pron p;
-    if (!phonesFromEspeak(mnemonics, EspeakVoice::RP, p))
-        return {};
-    RuleSteps step(p, context.trace);
-    step("non-prevocalic r", dropNonPrevocalicR);
-    Pron american;
-    if (crossCheckStress && !arpabet.isEmpty() && phonesFromArpabet(arpabet, american))
-        step("stress cross-check", [&](Pron &q) { transferPrimaryStress(q, american); });
-    step("dictionary stress", applyDictionaryStress);
-    step("BATH list", [&](Pron &q) { applyBathVowel(word, q); });
-    step("-ary", [&](Pron &q) { reduceAryEnding(word, q); });
-    step("weak suffixes", [&](Pron &q) { reduceWeakSuffixes(word, q); });
-    step("weak prefixes", [&](Pron &q) { reduceWeakPrefixes(word, q); });
-    step("weak endings", [&](Pron &q) { applyWeakEndings(word, q); });
-    step("-ia", [&](Pron &q) { splitUnstressedIa(word, q); });
-    step("weak long vowels", weakenUnstressedLongVowels);
-    step("one", [&](Pron &q) { applyOneVowel(word, q, context.isWord); });
-    step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
-    step("al + consonant", [&](Pron &q) { applyBritishAlVowel(word, q); });
-    step("triphthongs", mergeTriphthongs);
-    step("syllabic consonants", applySyllabicConsonants);
-    step("dictionary stress", applyDictionaryStress);
-    applyCrossEntryRules(word, step, context, false);
-    return withLinkingR(word, finish(word, p, step, context));
-}
 
 bool hiddenFromRhymes(const QString &word, bool inListInLowerCase) {
     if (!inListInLowerCase)
@@ -256,9 +118,9 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
     if (!espeak)
         return false;
     QHash<QString, QString> british, american;
-    if (!espeak->setVoice(kVoiceRP)) {
+    if (!espeak->hasVoice(kEspeakVoiceRP)) {
         if (error)
-            *error = QStringLiteral("espeak-ng has no voice %1").arg(kVoiceRP);
+            *error = QStringLiteral("espeak-ng has no voice %1").arg(kEspeakVoiceRP);
         return false;
     }
     // Words are generated in order, so the first part of a compound (every-) is done before it.
@@ -268,15 +130,15 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
         // stress is a guess by rule that CMUdict, which lists names, does better.
         const bool common = !hiddenFromRhymes(w, listed.value(w, false));
         RuleTrace trace{inputs.keepChanges, {}};
-        const QString b = britishFromEspeak(w, espeak->phonemes(w), cmudict.value(w),
+        const QString b = britishFromEspeak(w, espeak->phonemes(kEspeakVoiceRP, w), cmudict.value(w),
                                             inputs.crossCheckStress && !common, {isWord, {}, britishOf, &trace});
         if (!b.isEmpty())
             british.insert(w, b);
         noteChanges(QStringLiteral("BrE"), w, trace);
     }
-    if (!espeak->setVoice(kVoiceUS)) {
+    if (!espeak->hasVoice(kEspeakVoiceUS)) {
         if (error)
-            *error = QStringLiteral("espeak-ng has no voice %1").arg(kVoiceUS);
+            *error = QStringLiteral("espeak-ng has no voice %1").arg(kEspeakVoiceUS);
         return false;
     }
     auto americanOf = [&american](const QString &w) { return american.value(w); };
@@ -297,7 +159,7 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
         }
         if (a.isEmpty()) {
             trace.changes.clear();
-            a = americanFromEspeak(w, espeak->phonemes(w), context);
+            a = americanFromEspeak(w, espeak->phonemes(kEspeakVoiceUS, w), context);
             if (!a.isEmpty())
                 ++report.fromEspeakOnly;
         }

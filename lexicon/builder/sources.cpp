@@ -4,8 +4,6 @@
 #include <QRegularExpression>
 #include <QTextStream>
 
-#include <espeak-ng/speak_lib.h>
-
 namespace vocalith::lexicon {
 
 bool readCmudict(const QString &path, QMap<QString, QString> &out, QString *error) {
@@ -57,31 +55,6 @@ bool readWordList(const QString &path, QHash<QString, bool> &out, QString *error
         out[lower] = out.value(lower, false) || common;
     }
     return true;
-}
-
-Espeak *Espeak::instance(QString *error) {
-    static Espeak *session = []() -> Espeak * {
-        if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT) < 0)
-            return nullptr;
-        return new Espeak;
-    }();
-    if (!session && error)
-        *error = QStringLiteral("espeak-ng cannot be initialised");
-    return session;
-}
-
-bool Espeak::setVoice(const QString &name) { return espeak_SetVoiceByName(name.toUtf8().constData()) == EE_OK; }
-
-QString Espeak::phonemes(const QString &text) {
-    const QByteArray utf8 = text.toUtf8();
-    const void *p = utf8.constData();
-    QStringList clauses;
-    while (p) {
-        const char *ph = espeak_TextToPhonemes(&p, espeakCHARS_UTF8, int('_') << 8);
-        if (ph && *ph)
-            clauses << QString::fromUtf8(ph).trimmed();
-    }
-    return clauses.join(QLatin1Char(' '));
 }
 
 } // namespace vocalith::lexicon

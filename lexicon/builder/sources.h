@@ -1,5 +1,6 @@
 #pragma once
-// Readers of the free sources the lexicon is generated from, and the espeak-ng session.
+// Readers of the free sources the lexicon is generated from (espeak-ng is reached through
+// the session of engine/guess.h).
 
 #include <QHash>
 #include <QMap>
@@ -17,17 +18,5 @@ bool readCmudict(const QString &path, QMap<QString, QString> &out, QString *erro
 // in lower case (a common word), false when only capitalised forms occur (a name or an
 // abbreviation). Possessives "x's" are left out: the transcriber derives them.
 bool readWordList(const QString &path, QHash<QString, bool> &out, QString *error);
-
-// espeak-ng through its library, one voice at a time. Not thread-safe (the library is not).
-class Espeak {
-public:
-    static Espeak *instance(QString *error);
-    bool setVoice(const QString &name);
-    // espeak's ASCII phoneme names for the text, separated by "_", clauses by " ".
-    QString phonemes(const QString &text);
-
-private:
-    Espeak() = default;
-};
 
 } // namespace vocalith::lexicon

@@ -15,7 +15,8 @@ namespace vocalith::lexicon {
 namespace {
 
 const QString kTables[] = {QStringLiteral("words"),         QStringLiteral("words2"),   QStringLiteral("collocations"),
-                           QStringLiteral("functionwords"), QStringLiteral("metadata"), QStringLiteral("contributors")};
+                           QStringLiteral("functionwords"), QStringLiteral("metadata"), QStringLiteral("contributors"),
+                           QStringLiteral("abbreviations")};
 
 int columnOf(const QStringList &columns, const QString &name) {
     for (int c = 0; c < columns.size(); ++c)

@@ -14,6 +14,7 @@ const QStringList kDefaultBrailleFonts = {"Braille",    "Code2000", "DejaVu Sans
 const QString kDefaultFontSize = QStringLiteral("12");
 const QString kSettingsFileName = QStringLiteral("vocalith.xml");
 const QString kUseContributionsKey = QStringLiteral("usecontributions");
+const QString kGuessUnknownKey = QStringLiteral("guessunknown");
 
 namespace {
 
@@ -103,6 +104,8 @@ bool LoadSettings(const QString &path, const QStringList &installedFonts, Settin
         }
         if (editor.hasAttribute(kUseContributionsKey))
             s.useContributions = isTrue(editor.attribute(kUseContributionsKey));
+        if (editor.hasAttribute(kGuessUnknownKey))
+            s.guessUnknown = isTrue(editor.attribute(kGuessUnknownKey));
     }
 
     const QDomElement braille = root.firstChildElement(QStringLiteral("braillefonts"));
@@ -143,8 +146,9 @@ QByteArray settingsDocument(const Settings &s) {
     w.writeEmptyElement(QStringLiteral("editor"));
     for (const RenderOptionInfo &o : kRenderOptions)
         w.writeAttribute(QString::fromLatin1(o.key), boolText(s.editor.*o.member));
-    // After the nine: readers that do not know it pass over it.
+    // After the nine: readers that do not know them pass over them.
     w.writeAttribute(kUseContributionsKey, boolText(s.useContributions));
+    w.writeAttribute(kGuessUnknownKey, boolText(s.guessUnknown));
 
     w.writeStartElement(QStringLiteral("braillefonts"));
     w.writeAttribute(QStringLiteral("name"), s.brailleFontName);

@@ -21,6 +21,8 @@ struct Settings {
     RenderOptions editor;     // the nine display options
     // "Use my words when transcribing", saved with the display options.
     bool useContributions = false;
+    // "Guess unknown words", likewise.
+    bool guessUnknown = false;
     QStringList brailleFonts; // fonts offered for Braille text
     QString brailleFontName = QStringLiteral("Braille");
 };
@@ -30,6 +32,8 @@ extern const QString kDefaultFontSize;
 extern const QString kSettingsFileName;
 // The editor element's attribute of "Use my words when transcribing".
 extern const QString kUseContributionsKey;
+// The editor element's attribute of "Guess unknown words".
+extern const QString kGuessUnknownKey;
 
 // Installed fonts usable for IPA, in the system's order: names containing "unicode",
 // and Charis SIL, Doulos SIL and Gentium.

@@ -24,7 +24,7 @@ struct Command {
 // Every command that exists, in the order the usage lists them.
 // clang-format off
 constexpr Command kCommands[] = {
-    {"transcribe", "transcribe [--raw] [--use-contributions] [--settings FILE] [--set KEY=true|false]... [TEXT...]",
+    {"transcribe", "transcribe [--raw] [--use-contributions] [--guess] [--settings FILE] [--set KEY=true|false]... [TEXT...]",
                    transcribeCommand},
     {"render",     "render [--settings FILE] [--set KEY=true|false]...",                      renderCommand},
     {"number",     "number [--amount SYMBOL] NUMBER",                                          numberCommand},

@@ -4,6 +4,7 @@
 #include "cli/cli.h"
 #include "contributions/contributionstore.h"
 #include "engine/driver.h"
+#include "engine/guess.h"
 #include "engine/numbers.h"
 #include "engine/render.h"
 
@@ -53,17 +54,21 @@ int transcribeCommand(Context &context, const QStringList &args) {
     const QCommandLineOption raw(QStringLiteral("raw"), QStringLiteral("Print the stored transcription"));
     const QCommandLineOption useContributions(QStringLiteral("use-contributions"),
                                               QStringLiteral("The user's words before the word list"));
-    parser.addOptions({raw, useContributions, kSettingsOption, kSetOption});
+    const QCommandLineOption guess(QStringLiteral("guess"), QStringLiteral("Guess unknown words"));
+    parser.addOptions({raw, useContributions, guess, kSettingsOption, kSetOption});
     parser.addPositionalArgument(QStringLiteral("TEXT"), QStringLiteral("Text to transcribe"));
     parseOptions(parser, QStringLiteral("transcribe"), args);
     const RenderOptions options = displayOptions(parser);
     Lexicon &lexicon = context.lexicon();
     if (parser.isSet(useContributions))
         lexicon.setWordOverlay(contributions::ContributionStore(context.contributions()).overlay());
+    TranscribeOptions transcribeOptions;
+    if (parser.isSet(guess))
+        transcribeOptions.guess = GuessTranscription;
 
     if (!parser.positionalArguments().isEmpty()) {
-        const auto stored =
-            Transcribe(toBoxText(parser.positionalArguments().join(QLatin1Char(' '))), context.accent, lexicon);
+        const auto stored = Transcribe(toBoxText(parser.positionalArguments().join(QLatin1Char(' '))), context.accent,
+                                       lexicon, {}, transcribeOptions);
         if (!stored)
             return kDone;
         if (parser.isSet(raw)) {
@@ -77,7 +82,7 @@ int transcribeCommand(Context &context, const QStringList &args) {
 
     // Standard input a few lines at a time, each piece written as soon as it is done: the
     // bytes are those of the whole text transcribed at once.
-    PiecewiseTranscriber transcriber(context.accent, lexicon);
+    PiecewiseTranscriber transcriber(context.accent, lexicon, PiecewiseTranscriber::kPieceSize, transcribeOptions);
     std::optional<PiecewiseRenderer> renderer;
     if (!parser.isSet(raw))
         renderer.emplace(options, context.accent);

@@ -3,6 +3,7 @@
 
 #include "engine/accent.h"
 #include "engine/lexicon/lexicon.h"
+#include "engine/wordtranscriber.h"
 
 #include <QString>
 #include <functional>
@@ -21,15 +22,22 @@ struct TranscribeObserver {
     std::function<bool()> stopRequested;
 };
 
-// The input text after normalisation, cut into its segments, with numbers, money amounts
-// and quotes dealt with (the segments the main pass transcribes).
-QStringList SegmentText(const QString &text, Accent accent);
+// What a run does beyond the lexicon's rules.
+struct TranscribeOptions {
+    // Set: a word that no rule finds takes its guess, marked with kGuessMark; unset (or
+    // without a guess for the word), it stays unknown between "<" and ">".
+    Guesser guess;
+};
+
+// The input text after normalisation, cut into its segments, with abbreviations, numbers,
+// money amounts and quotes dealt with (the segments the main pass transcribes).
+QStringList SegmentText(const QString &text, Accent accent, const Abbreviations &abbreviations = {});
 
 // Transcribes a text as typed into the input box. Returns nullopt when the text is empty
 // after trimming (nothing changes then); otherwise the stored transcription, which is
 // partial when the observer asked to stop.
 std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &lexicon,
-                                  const TranscribeObserver &observer = {});
+                                  const TranscribeObserver &observer = {}, const TranscribeOptions &options = {});
 
 // Transcribes a text that arrives line by line, with memory that does not grow with it.
 // The stored transcription comes out in pieces; joined, they are what Transcribe gives for
@@ -37,7 +45,9 @@ std::optional<QString> Transcribe(const QString &text, Accent accent, Lexicon &l
 // in groups of about pieceSize units, with one read transaction for the whole run.
 class PiecewiseTranscriber {
 public:
-    PiecewiseTranscriber(Accent accent, Lexicon &lexicon, qsizetype pieceSize = 32768);
+    static constexpr qsizetype kPieceSize = 32768;
+    PiecewiseTranscriber(Accent accent, Lexicon &lexicon, qsizetype pieceSize = kPieceSize,
+                         const TranscribeOptions &options = {});
 
     // Takes the next line, without its line break; returns the part of the stored
     // transcription that is final now (often empty).
@@ -52,6 +62,7 @@ private:
     Accent m_accent;
     Lexicon &m_lexicon;
     qsizetype m_pieceSize;
+    TranscribeOptions m_options;
     Connection::ReadTransaction m_snapshot;
     QString m_pending; // lines not transcribed yet, joined by CR LF
     int m_lines = 0;   // how many

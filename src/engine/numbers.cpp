@@ -1,5 +1,6 @@
 #include "engine/numbers.h"
 
+#include <QHash>
 #include <QStringList>
 #include <algorithm>
 #include <optional>
@@ -26,16 +27,32 @@ const NumberWords &words() {
     return w;
 }
 
+// A currency's unit in the plural and for exactly one, and its hundredth likewise.
 struct Currency {
     const char16_t *symbol;
     const char16_t *name;
+    const char16_t *singular;
+    const char16_t *minor;
+    const char16_t *minorSingular;
 };
 // clang-format off
 constexpr Currency kCurrencies[] = {
-    {u"$", u"dollars"}, {u"us$", u"u s dollars"}, {u"c$", u"canadian dollars"}, {u"\u20AC", u"euros"},
-    {u"\u00A3", u"pounds"},
+    {u"$",      u"dollars",          u"dollar",          u"cents", u"cent"},
+    {u"us$",    u"u s dollars",      u"u s dollar",      u"cents", u"cent"},
+    {u"c$",     u"canadian dollars", u"canadian dollar", u"cents", u"cent"},
+    {u"\u20AC", u"euros",            u"euro",            u"cents", u"cent"},
+    {u"\u00A3", u"pounds",           u"pound",           u"pence", u"penny"},
 };
+// An unknown symbol keeps its text and has cents.
+constexpr Currency kOtherCurrency = {nullptr, nullptr, nullptr, u"cents", u"cent"};
 // clang-format on
+
+const Currency &currencyOf(const QString &symbol) {
+    for (const Currency &c : kCurrencies)
+        if (symbol == QStringView(c.symbol))
+            return c;
+    return kOtherCurrency;
+}
 
 void append(QString &result, const QString &words) { result = (result + QLatin1Char(' ') + words).trimmed(); }
 
@@ -153,6 +170,66 @@ int centsOf(const QString &decimals) {
     return cents;
 }
 
+bool allDigits(QStringView s) {
+    return !s.isEmpty() && std::all_of(s.begin(), s.end(), [](QChar c) { return c >= u'0' && c <= u'9'; });
+}
+
+// The year of four digits as it is said: 1100–1999 and 2010–2099 in pairs ("nineteen
+// eighty four", "nineteen hundred", "nineteen oh five", "twenty ten"), 2000–2009 as a
+// thousand ("two thousand and five", without "and" in American English).
+std::optional<QString> yearWords(QStringView digits, bool british) {
+    if (digits.size() != 4 || !allDigits(digits))
+        return std::nullopt;
+    const int year = digits.toInt();
+    const int low = year % 100;
+    QString result;
+    if (year >= 2000 && year <= 2009) {
+        result = spellInteger(2000, british);
+        if (low > 0 && british)
+            append(result, QStringLiteral("and"));
+        if (low > 0)
+            append(result, words().units[low]);
+        return result;
+    }
+    if (year < 1100 || year > 2099)
+        return std::nullopt;
+    result = spellBelowThousand(year / 100, false);
+    if (low == 0) {
+        append(result, QStringLiteral("hundred"));
+    } else {
+        if (low < 10)
+            append(result, QStringLiteral("oh"));
+        append(result, spellBelowThousand(low, false));
+    }
+    return result;
+}
+
+// The text with its last word changed by change.
+QString withLastWord(const QString &text, QString (*change)(const QString &)) {
+    const qsizetype space = text.lastIndexOf(QLatin1Char(' '));
+    return text.left(space + 1) + change(text.mid(space + 1));
+}
+
+QString ordinalWord(const QString &w) {
+    // clang-format off
+    static const QHash<QString, QString> kIrregular = {
+        {"one", "first"}, {"two", "second"}, {"three", "third"}, {"five", "fifth"},
+        {"eight", "eighth"}, {"nine", "ninth"}, {"twelve", "twelfth"},
+    };
+    // clang-format on
+    if (const auto it = kIrregular.constFind(w); it != kIrregular.cend())
+        return *it;
+    if (w.endsWith(QLatin1Char('y')))
+        return w.chopped(1) + QStringLiteral("ieth");
+    return w + QStringLiteral("th");
+}
+
+QString pluralWord(const QString &w) {
+    if (w.endsWith(QLatin1Char('y')))
+        return w.chopped(1) + QStringLiteral("ies");
+    return w + QLatin1Char('s');
+}
+
 } // namespace
 
 bool IsNumeric(const QString &text) { return parseNumber(text).has_value(); }
@@ -188,9 +265,9 @@ QString NumberToWords(const QString &number, bool isAmount, QString &currency, c
     }
 
     // A value below zero is negative however small its integer part ("-0.5", "-$0.25").
-    const bool fraction = isAmount ? cents > 0
-                                   : std::any_of(decimalPart.begin(), decimalPart.end(),
-                                                 [](QChar c) { return c != QLatin1Char('0'); });
+    const bool fraction =
+        isAmount ? cents > 0
+                 : std::any_of(decimalPart.begin(), decimalPart.end(), [](QChar c) { return c != QLatin1Char('0'); });
     QString result;
     if (negative && (n != 0 || fraction))
         result = QStringLiteral("negative");
@@ -204,18 +281,72 @@ QString NumberToWords(const QString &number, bool isAmount, QString &currency, c
         }
         return result;
     }
-    for (const Currency &c : kCurrencies) {
-        if (currency == QStringView(c.symbol)) {
-            currency = QString::fromUtf16(c.name);
-            break;
-        }
-    }
+    // One unit and one hundredth are singular.
+    const Currency &c = currencyOf(currency);
+    if (c.symbol)
+        currency = QString::fromUtf16(n == 1 ? c.singular : c.name);
     append(result, currency);
     if (cents > 0) {
         append(result, QStringLiteral("and"));
         append(result, spellInteger(cents, true));
-        append(result, QStringLiteral("cents"));
+        append(result, QString::fromUtf16(cents == 1 ? c.minorSingular : c.minor));
     }
+    return result;
+}
+
+std::optional<QString> YearToWords(const QString &digits, const QString &accent) {
+    return yearWords(digits, accent == QLatin1String("BrE"));
+}
+
+std::optional<QString> RunningTextNumber(const QString &word, const QString &accent) {
+    const bool british = accent == QLatin1String("BrE");
+    if (const auto year = yearWords(word, british))
+        return year;
+    // Ordinals: digits (with thousands separators) and st, nd, rd or th.
+    static const QString kOrdinalEndings[] = {QStringLiteral("st"), QStringLiteral("nd"), QStringLiteral("rd"),
+                                              QStringLiteral("th")};
+    for (const QString &ending : kOrdinalEndings) {
+        if (word.size() < 3 || !word.endsWith(ending))
+            continue;
+        const QString number = word.chopped(2);
+        const auto parsed = parseNumber(number);
+        if (!parsed || parsed->negative || parsed->point || !number.front().isDigit() || !number.back().isDigit() ||
+            reachesLimit(parsed->integerDigits))
+            return std::nullopt;
+        return withLastWord(spellInteger(parsed->integerDigits.toLongLong(), british), ordinalWord);
+    }
+    // A year of two digits: "'72" seventy two, "'05" oh five.
+    if (word.size() == 3 && word.front() == QLatin1Char('\'') && allDigits(QStringView(word).mid(1))) {
+        const int year = word.mid(1).toInt();
+        return year < 10 ? QStringLiteral("oh ") + words().units[year] : spellBelowThousand(year, false);
+    }
+    // Decades: "1990s", "1990's", "'60s", "60s".
+    QStringView d(word);
+    if (d.endsWith(QLatin1Char('s')))
+        d.chop(1);
+    else
+        return std::nullopt;
+    if (d.endsWith(QLatin1Char('\'')))
+        d.chop(1);
+    if (d.startsWith(QLatin1Char('\'')) && d.size() == 3)
+        d = d.mid(1);
+    if (!allDigits(d) || !d.endsWith(QLatin1Char('0')))
+        return std::nullopt;
+    if (d.size() == 2 && d.front() >= QLatin1Char('2'))
+        return pluralWord(words().tens[d.front().digitValue() - 2]);
+    if (const auto year = yearWords(d, british))
+        return withLastWord(*year, pluralWord);
+    return std::nullopt;
+}
+
+QString ScaledAmountToWords(const QString &number, const QString &scale, const QString &currency) {
+    QString none;
+    QString result = NumberToWords(number, false, none, QStringLiteral("BrE"));
+    if (result == kInvalidNumber || result == kNumberTooBig)
+        return result;
+    const Currency &c = currencyOf(currency);
+    append(result, scale);
+    append(result, c.symbol ? QString::fromUtf16(c.name) : currency);
     return result;
 }
 

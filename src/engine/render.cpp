@@ -22,6 +22,8 @@ const std::array<RenderOptionInfo, 9> kRenderOptions = {{
 }};
 // clang-format on
 
+const QString kGuessMark = QStringLiteral(u"\u2248");
+
 const RenderOptionInfo *findRenderOption(const QString &key) {
     for (const RenderOptionInfo &o : kRenderOptions)
         if (key == QLatin1String(o.key))
@@ -63,7 +65,8 @@ QString RemoveStressMarks(QString text) {
 QString AddIntrusiveR(QString text) {
     // Inserting r after an ending neither creates nor removes another match, and at most
     // one ending can stand before a given space, so one scan over the spaces gives the
-    // same text as replacing each ending, vowel and stress prefix in turn.
+    // same text as replacing each ending, vowel and stress prefix in turn. A guessed word
+    // counts as any other: its mark is passed over like a stress prefix.
     auto isEnding = [&](qsizetype space) {
         if (space < 2)
             return false;
@@ -85,11 +88,14 @@ QString AddIntrusiveR(QString text) {
     QString out;
     qsizetype from = 0;
     for (qsizetype k = text.indexOf(QLatin1Char(' ')); k >= 0; k = text.indexOf(QLatin1Char(' '), k + 1)) {
-        if (k + 1 >= text.size() || !isEnding(k))
+        qsizetype at = k + 1;
+        if (at < text.size() && text.at(at) == kGuessMark.front())
+            ++at;
+        if (at >= text.size() || !isEnding(k))
             continue;
-        QChar next = text.at(k + 1);
-        if (isPrefix(next) && k + 2 < text.size())
-            next = text.at(k + 2);
+        QChar next = text.at(at);
+        if (isPrefix(next) && at + 1 < text.size())
+            next = text.at(at + 1);
         else if (isPrefix(next))
             continue;
         if (!isVowel(next))

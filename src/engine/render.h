@@ -66,6 +66,11 @@ private:
     bool m_started = false;     // a part has been rendered
 };
 
+// Put before a guessed word's transcription in the stored transcription ("≈ˈbɒŋ.ɡəʊ"): not
+// an IPA symbol, a stress mark, a syllable dot or a bracket, so it stays visible under every
+// display option; intrusive r looks past it as past a stress mark.
+extern const QString kGuessMark;
+
 QString RemoveStressMarks(QString text);
 QString AddIntrusiveR(QString text);
 

@@ -40,10 +40,16 @@ bool StartsWithVowel(const QString &transcription) {
     return oneOf(t.front(), u"aeiou\u00E6\u0251\u0252\u0254\u0259\u025C\u026A\u028A\u028C\u02D0");
 }
 
-SegmentTranscriber::SegmentTranscriber(const QStringList &words, Accent accent, Lexicon &lexicon)
-    : m_words(words), m_accent(accent), m_lexicon(lexicon), m_done(words.size()), m_busy(words.size(), false) {}
+SegmentTranscriber::SegmentTranscriber(const QStringList &words, Accent accent, Lexicon &lexicon, const Guesser *guess)
+    : m_words(words), m_accent(accent), m_lexicon(lexicon), m_guess(guess), m_done(words.size()),
+      m_busy(words.size(), false), m_guessed(words.size(), false) {}
 
 QString SegmentTranscriber::transcribeWord(int i) {
+    const QString t = form(i);
+    return i >= 0 && i < m_words.size() && m_guessed[i] ? kGuessMark + t : t;
+}
+
+QString SegmentTranscriber::form(int i) {
     if (i < 0 || i >= m_words.size())
         return {};
     if (!m_done[i]) {
@@ -61,7 +67,7 @@ QString SegmentTranscriber::transcribeWord(int i) {
 void SegmentTranscriber::transcribeAllBackwards() {
     for (int i = last(); i >= 0; --i) {
         if (m_words[i] != kIs || m_done[i]) {
-            transcribeWord(i);
+            form(i);
             continue;
         }
         // "is" looks back at the word before it, which may be "is" again. The word before
@@ -71,7 +77,7 @@ void SegmentTranscriber::transcribeAllBackwards() {
         while (first > 0 && m_words[first - 1] == kIs)
             --first;
         for (int k = std::max(first - 1, 0); k <= i; ++k)
-            transcribeWord(k);
+            form(k);
     }
 }
 
@@ -131,7 +137,7 @@ std::optional<QString> SegmentTranscriber::fromCollocations(int i) {
 QString SegmentTranscriber::isRule(int i) {
     if (i == 0 || i == last())
         return kIsFull;
-    const QString previous = transcribeWord(i - 1);
+    const QString previous = form(i - 1);
     const QChar c = previous.isEmpty() ? QChar() : previous.back();
     if (oneOf(c, u"sz\u0283\u0292\u02A7\u02A4"))
         return kIsFull;
@@ -153,7 +159,7 @@ std::optional<QString> SegmentTranscriber::fromFunctionWords(int i) {
         } else {
             // "is" is taken in full rather than transcribed: its own rule looks back at
             // this word, and transcribing it here would never end.
-            const QString next = m_words[i + 1] == kIs ? kIsFull : transcribeWord(i + 1);
+            const QString next = m_words[i + 1] == kIs ? kIsFull : form(i + 1);
             result =
                 row->form(m_accent, StartsWithVowel(next) ? FunctionForm::BeforeVowel : FunctionForm::BeforeConsonant);
         }
@@ -179,7 +185,7 @@ void SegmentTranscriber::resolveLinkingR(QString &t, int i) {
             t.replace(kLinkingR, QLatin1String("r"));
         return;
     }
-    const QString next = transcribeWord(i + 1);
+    const QString next = form(i + 1);
     if (next.isEmpty())
         return;
     QChar c = next.front();
@@ -199,7 +205,7 @@ std::optional<QString> SegmentTranscriber::possessive(const QString &w) {
         return std::nullopt;
     QString split = w;
     split.replace(QLatin1String("'s"), QLatin1String("'is'mylife"));
-    SegmentTranscriber parts(split.split(QLatin1Char('\'')), m_accent, m_lexicon);
+    SegmentTranscriber parts(split.split(QLatin1Char('\'')), m_accent, m_lexicon, m_guess);
     return parts.transcribeWord(0) + parts.transcribeWord(1);
 }
 
@@ -209,9 +215,12 @@ std::optional<QString> SegmentTranscriber::hyphenated(const QString &w) {
     if (OptText whole = lookup(QString(w).remove(QLatin1Char('-'))))
         return whole;
     QStringList found;
-    for (const QString &part : w.split(QLatin1Char('-')))
+    for (const QString &part : w.split(QLatin1Char('-'))) {
         if (OptText t = lookup(part))
             found << *t;
+        else if (OptText g = guessed(part))
+            found << kGuessMark + *g;
+    }
     QString joined = found.join(QLatin1Char(' '));
     if (joined.isEmpty())
         return std::nullopt;
@@ -241,6 +250,11 @@ QString SegmentTranscriber::compute(int i) {
         } else if (auto h = hyphenated(w)) {
             result = *h;
             found = true;
+        } else if (auto g = guessed(w)) {
+            result = *g;
+            resolveLinkingR(result, i);
+            found = true;
+            m_guessed[i] = true;
         }
     }
 
@@ -254,6 +268,15 @@ QString SegmentTranscriber::compute(int i) {
         return result;
     }
     return QLatin1Char('<') + w.toLower() + QLatin1Char('>');
+}
+
+OptText SegmentTranscriber::guessed(const QString &w) {
+    if (!m_guess || std::none_of(w.begin(), w.end(), [](QChar c) { return c.isLetter(); }))
+        return std::nullopt;
+    OptText g = (*m_guess)(w, m_accent);
+    if (g && g->isEmpty())
+        return std::nullopt;
+    return g;
 }
 
 QString TranscribeWord(const QStringList &words, int i, Accent accent, Lexicon &lexicon) {

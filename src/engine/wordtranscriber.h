@@ -4,20 +4,27 @@
 
 #include "engine/accent.h"
 #include "engine/lexicon/lexicon.h"
+#include "engine/render.h"
 
 #include <QStringList>
 #include <QVector>
+#include <functional>
 #include <optional>
 
 namespace vocalith {
 
+// A transcription for a word that no rule of the lexicon finds, or nullopt.
+using Guesser = std::function<OptText(const QString &word, Accent accent)>;
+
 // One segment's words with the transcriptions already worked out for them. A word's
 // transcription depends only on the segment, its position and the accent, so each
-// position is transcribed at most once however often neighbours ask for it.
+// position is transcribed at most once however often neighbours ask for it. With a
+// guesser, a word that no rule finds (and that has a letter) takes its guess.
 class SegmentTranscriber {
 public:
-    SegmentTranscriber(const QStringList &words, Accent accent, Lexicon &lexicon);
+    SegmentTranscriber(const QStringList &words, Accent accent, Lexicon &lexicon, const Guesser *guess = nullptr);
 
+    // The word's transcription as stored, a guess with its mark.
     QString transcribeWord(int i);
     // Transcribes every word from the last to the first, so that the look-ahead of each
     // word finds its neighbour done, and each run of "is" from its first word, so that
@@ -26,7 +33,10 @@ public:
     const QStringList &words() const { return m_words; }
 
 private:
+    // The transcription the rules of the neighbours look at: a guess without its mark.
+    QString form(int i);
     QString compute(int i);
+    OptText guessed(const QString &w);
     std::optional<QString> fromCollocations(int i);
     QString isRule(int i);
     std::optional<QString> fromFunctionWords(int i);
@@ -39,8 +49,10 @@ private:
     QStringList m_words;
     Accent m_accent;
     Lexicon &m_lexicon;
+    const Guesser *m_guess;
     QVector<std::optional<QString>> m_done;
     QVector<bool> m_busy;
+    QVector<bool> m_guessed;
 };
 
 // The transcription of words[i] within its segment.

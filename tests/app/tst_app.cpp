@@ -117,8 +117,9 @@ private slots:
             << "Braille|Code2000|DejaVu Sans|Free Mono|ghUBraille|Komikaze|Y.OzFont/Braille";
         // list, removestress, slash: an absent attribute leaves the option as it was (list is on);
         // any value but true is false.
-        QTest::newRow("editor") << QByteArray("<vocalith><editor removestress='True' slash='yes'/></vocalith>") << "editor" << "1 1 0 0";
-        QTest::newRow("use my words") << QByteArray("<vocalith><editor usecontributions='TRUE'/></vocalith>") << "editor" << "1 0 1 1";
+        QTest::newRow("editor") << QByteArray("<vocalith><editor removestress='True' slash='yes'/></vocalith>") << "editor" << "1 1 0 0 0";
+        QTest::newRow("use my words") << QByteArray("<vocalith><editor usecontributions='TRUE'/></vocalith>") << "editor" << "1 0 1 1 0";
+        QTest::newRow("guess unknown words") << QByteArray("<vocalith><editor guessunknown='true'/></vocalith>") << "editor" << "1 0 1 0 1";
         // clang-format on
     }
 
@@ -136,11 +137,12 @@ private slots:
             {"fonts", s.unicodeFonts.join('|')},
             {"name", s.fontName},
             {"braille", s.brailleFonts.join('|') + '/' + s.brailleFontName},
-            {"editor", QStringLiteral("%1 %2 %3 %4")
+            {"editor", QStringLiteral("%1 %2 %3 %4 %5")
                            .arg(s.editor.list)
                            .arg(s.editor.removeStress)
                            .arg(s.editor.slash)
-                           .arg(s.useContributions)},
+                           .arg(s.useContributions)
+                           .arg(s.guessUnknown)},
         };
         QCOMPARE(got.value(field), expected);
     }
@@ -156,6 +158,7 @@ private slots:
         out.editor.showSyllables = false;
         out.editor.keepPunctuation = true;
         out.useContributions = true;
+        out.guessUnknown = true;
         out.brailleFonts = {"DejaVu Sans"};
         out.brailleFontName = QStringLiteral("DejaVu Sans");
         const QString path = writeFile(dir, QByteArray(5000, 'x')); // replaced whole
@@ -175,8 +178,8 @@ private slots:
         for (QDomElement e = doc.documentElement().firstChildElement(); !e.isNull(); e = e.nextSiblingElement())
             children << e.tagName();
         QCOMPARE(children, (QStringList{"unicodefonts", "editor", "braillefonts"}));
-        // The nine display options and usecontributions.
-        QCOMPARE(doc.documentElement().firstChildElement("editor").attributes().count(), 10);
+        // The nine display options, usecontributions and guessunknown.
+        QCOMPARE(doc.documentElement().firstChildElement("editor").attributes().count(), 11);
         // Attributes in the order of the file layout.
         QVERIFY(text.indexOf("size=") < text.indexOf("bold=") && text.indexOf("underline=") < text.indexOf("name="));
         QVERIFY(text.indexOf("keepspaces=") < text.indexOf("removestress=") &&

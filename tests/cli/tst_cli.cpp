@@ -193,7 +193,7 @@ private slots:
         QTest::newRow("global option after the command") << QStringList{"transcribe", "--accent", "ame", "--raw", "father"}
                                                          << QByteArray() << false << 0 << QByteArray("ˈfɑː.ðər\n") << QByteArray();
         QTest::newRow("no global options after --") << QStringList{"transcribe", "--raw", "--", "--accent", "father"}
-                                                    << QByteArray() << false << 0 << QByteArray("<--accent> ˈfɑː.ðə\n")
+                                                    << QByteArray() << false << 0 << QByteArray("<accent> ˈfɑː.ðə\n")
                                                     << QByteArray();
         QTest::newRow("CR LF lines, one final break dropped") << QStringList{"transcribe", "--raw"}
                                                               << QByteArray("cat.\r\ndog\r\n\r\n") << false << 0
@@ -210,9 +210,18 @@ private slots:
                                          << QByteArray("one hundred five\n") << QByteArray();
         QTest::newRow("amount") << QStringList{"number", "--amount", "€", "5.5"} << QByteArray() << false << 0
                                 << QByteArray("five euros and fifty cents\n") << QByteArray();
+        QTest::newRow("one pound, one penny") << QStringList{"number", "--amount", "£", "1.01"} << QByteArray() << false << 0
+                                              << QByteArray("one pound and one penny\n") << QByteArray();
+        QTest::newRow("number stays a cardinal") << QStringList{"number", "1984"} << QByteArray() << false << 0
+                                                 << QByteArray("one thousand nine hundred and eighty four\n") << QByteArray();
+        QTest::newRow("guess") << QStringList{"transcribe", "--guess", "--raw", "Lookin' good"} << QByteArray() << false << 0
+                               << QByteArray("≈ˈlʊk.ɪn ɡʊd\n") << QByteArray();
+        QTest::newRow("guess, standard input") << QStringList{"--accent", "AmE", "transcribe", "--guess"}
+                                               << QByteArray("stardate\ngood\n") << false << 0
+                                               << QByteArray("/ ≈ˈstɑːr.deɪt / ɡʊd /\n") << QByteArray();
         QTest::newRow("about") << QStringList{"about"} << QByteArray() << false << 0
                                << QByteArray("Vocalith version 1.7f (January 2014)\nDatabase version 2.0 (March 2015)\n\n"
-                                             "This tool is based on a database that contains 46 words.\n\n"
+                                             "This tool is based on a database that contains 47 words.\n\n"
                                              "test@example.org\n") << QByteArray();
         QTest::newRow("version") << QStringList{"--version"} << QByteArray() << false << 0 << QByteArray("vocalith-cli 1.7f\n")
                                  << QByteArray();

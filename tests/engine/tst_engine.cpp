@@ -133,6 +133,9 @@ private slots:
         QTest::newRow("no intrusive r across punctuation") << "ˈɪdɪə <,> ɒv" << "keepspaces intrusiver keeppunctuation" << "ˈɪdɪə, ɒv";
         QTest::newRow("linking mark becomes r") << "fɔː(r) ɪt" << "keepspaces" << "| fɔːr ɪt |";
         QTest::newRow("unknown word") << "<blorf> kæt" << "keepspaces" << "| <blorf> kæt |";
+        // A guessed word keeps its mark and is treated as any other word.
+        QTest::newRow("intrusive r before a guess") << "ˈɪdɪə ≈ˈɒb.lɒŋ" << "keepspaces intrusiver removestress" << "| ɪdɪər ≈ɒblɒŋ |";
+        QTest::newRow("guess among syllables") << "ə ≈ˈzɪ.zi.ɡɑː ɒv" << "showsyllables intrusiver" << "|ə.≈ˈzɪ.zi.ɡɑːr.ɒv|";
         // clang-format on
     }
     void render() {
@@ -153,7 +156,7 @@ private slots:
         static const QStringList kPieces{"<.>", "<,>", "<;>", "<:>", "<?>", "<!>", "<@>", " ",  " ",  "\r\n", "\r\n",
                                          "\r",  "/",   "|",   "(r)", "r",   "ɑː",  "ɔː",  "ɪə", "eə", "ʊə",   "ˈ",
                                          "ˌ",   "'",   "n̩",   "l̩",   "n",   "l",   ".",   "æ",  "ə",  "a",    "st",
-                                         "tʃ",  "k",   "ŋ",   "ð",   "<",   ">",   "@",   "(",  ")"};
+                                         "tʃ",  "k",   "ŋ",   "ð",   "<",   ">",   "@",   "(",  ")",  "≈"};
         QRandomGenerator random(5);
         for (int round = 0; round < 3000; ++round) {
             QString stored;

@@ -64,7 +64,14 @@ private slots:
         QTest::addColumn<QString>("expected");
         QTest::addColumn<QString>("currencyAfter");
         QTest::newRow("dollars without cents") << "5" << "$" << "five dollars" << "dollars";
-        QTest::newRow("one is still plural") << "1" << "$" << "one dollars" << "dollars";
+        QTest::newRow("one is singular") << "1" << "$" << "one dollar" << "dollar";
+        QTest::newRow("one with cents") << "1.50" << "us$" << "one u s dollar and fifty cents" << "u s dollar";
+        QTest::newRow("one cent") << "2.01" << "$" << "two dollars and one cent" << "dollars";
+        QTest::newRow("rounded up to one") << "0.999" << "€" << "one euro" << "euro";
+        QTest::newRow("negative one") << "-1" << "c$" << "negative one canadian dollar" << "canadian dollar";
+        QTest::newRow("pence") << "1.50" << "£" << "one pound and fifty pence" << "pound";
+        QTest::newRow("one penny") << "3.01" << "£" << "three pounds and one penny" << "pounds";
+        QTest::newRow("unknown symbol, one cent") << "1.01" << "¥" << "one ¥ and one cent" << "¥";
         QTest::newRow("us dollars") << "5" << "us$" << "five u s dollars" << "u s dollars";
         QTest::newRow("canadian") << "5" << "c$" << "five canadian dollars" << "canadian dollars";
         QTest::newRow("pounds") << "20" << "£" << "twenty pounds" << "pounds";
@@ -88,6 +95,56 @@ private slots:
         QFETCH(QString, currencyAfter);
         QCOMPARE(NumberToWords(number, true, currency, QStringLiteral("BrE")), expected);
         QCOMPARE(currency, currencyAfter);
+    }
+
+    // Running text reads years, ordinals and decades; an empty expectation is no such word.
+    void runningText_data() {
+        // clang-format off
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("accent");
+        QTest::addColumn<QString>("expected");
+        QTest::newRow("1099 is no year") << "1099" << "BrE" << "";
+        QTest::newRow("1100") << "1100" << "BrE" << "eleven hundred";
+        QTest::newRow("1905") << "1905" << "AmE" << "nineteen oh five";
+        QTest::newRow("1999") << "1999" << "BrE" << "nineteen ninety nine";
+        QTest::newRow("2000") << "2000" << "BrE" << "two thousand";
+        QTest::newRow("2005 british") << "2005" << "BrE" << "two thousand and five";
+        QTest::newRow("2005 american") << "2005" << "AmE" << "two thousand five";
+        QTest::newRow("2010") << "2010" << "AmE" << "twenty ten";
+        QTest::newRow("2099") << "2099" << "BrE" << "twenty ninety nine";
+        QTest::newRow("2100 is no year") << "2100" << "BrE" << "";
+        QTest::newRow("signed") << "+1984" << "BrE" << "";
+        QTest::newRow("'72") << "'72" << "BrE" << "seventy two";
+        QTest::newRow("'05") << "'05" << "AmE" << "oh five";
+        QTest::newRow("first") << "1st" << "BrE" << "first";
+        QTest::newRow("twenty second") << "22nd" << "BrE" << "twenty second";
+        QTest::newRow("fourth") << "4th" << "BrE" << "fourth";
+        QTest::newRow("twelfth") << "12th" << "BrE" << "twelfth";
+        QTest::newRow("ninetieth") << "90th" << "BrE" << "ninetieth";
+        QTest::newRow("hundred and first") << "101st" << "BrE" << "one hundred and first";
+        QTest::newRow("hundred first") << "101st" << "AmE" << "one hundred first";
+        QTest::newRow("thousandth") << "1,000th" << "BrE" << "one thousandth";
+        QTest::newRow("decimal ordinal") << "1.5th" << "BrE" << "";
+        QTest::newRow("1990s") << "1990s" << "BrE" << "nineteen nineties";
+        QTest::newRow("1900s") << "1900s" << "BrE" << "nineteen hundreds";
+        QTest::newRow("1990's") << "1990's" << "AmE" << "nineteen nineties";
+        QTest::newRow("'60s") << "'60s" << "BrE" << "sixties";
+        QTest::newRow("20s") << "20s" << "BrE" << "twenties";
+        QTest::newRow("not a decade") << "1995s" << "BrE" << "";
+        // clang-format on
+    }
+    void runningText() {
+        QFETCH(QString, word);
+        QFETCH(QString, accent);
+        QFETCH(QString, expected);
+        QCOMPARE(RunningTextNumber(word, accent).value_or(QString()), expected);
+    }
+
+    void scaledAmounts() {
+        QCOMPARE(ScaledAmountToWords("2", "million", "$"), QStringLiteral("two million dollars"));
+        QCOMPARE(ScaledAmountToWords("1", "billion", "£"), QStringLiteral("one billion pounds"));
+        QCOMPARE(ScaledAmountToWords("3.5", "thousand", "¥"), QStringLiteral("three point five thousand ¥"));
+        QCOMPARE(ScaledAmountToWords("x", "million", "$"), kInvalidNumber);
     }
 
     void isNumeric_data() {

@@ -2,11 +2,23 @@
 // progress and stopping) and word transcription in context (every lookup rule, linking r).
 
 #include "engine/driver.h"
+#include "engine/guess.h"
 #include "engine/render.h"
 #include "engine/wordtranscriber.h"
 #include "testsupport.h"
 
 using namespace vocalith;
+
+namespace {
+
+// Guesses for a few made-up words, none for the rest.
+OptText fakeGuess(const QString &word, Accent) {
+    static const QHash<QString, QString> kGuesses{
+        {"blorf", "blɔːf"}, {"oink", "ɔɪŋk"}, {"zar", "zɑː(r)"}, {"chaz", "ʧæz"}};
+    return kGuesses.contains(word) ? OptText(kGuesses.value(word)) : std::nullopt;
+}
+
+} // namespace
 
 class TestTranscription : public QObject {
     Q_OBJECT
@@ -31,8 +43,6 @@ private slots:
         QTest::addColumn<QStringList>("expected");
         QTest::newRow("comma and full stop") << "Good morning, sir."
                                              << QStringList{"good morning", ",", "sir", ".", ""};
-        QTest::newRow("decimal cut at the point") << "3.5" << QStringList{"three", ".", "five"};
-        QTest::newRow("thousands cut at the comma") << "1,000" << QStringList{"one", ",", "zero"};
         QTest::newRow("dollars") << "$20" << QStringList{"twenty dollars"};
         QTest::newRow("lone euro") << "€" << QStringList{"euro"};
         QTest::newRow("us dollars") << "us$5" << QStringList{"five u s dollars"};
@@ -57,6 +67,116 @@ private slots:
         QCOMPARE(SegmentText(text, Accent::BrE), expected);
     }
 
+    // Numbers, amounts and abbreviations as people write them, the phrase around them kept.
+    void runningText_data() {
+        // clang-format off
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("american");
+        QTest::addColumn<QStringList>("expected");
+        QTest::newRow("thousands") << "1,000 people came." << false << QStringList{"one thousand people came", ".", ""};
+        QTest::newRow("decimals and percent") << "It rose 3.5% today" << true
+                                              << QStringList{"it rose three point five percent today"};
+        QTest::newRow("both separators") << "1,234.56" << true
+                                         << QStringList{"one thousand two hundred and thirty four point five six"};
+        QTest::newRow("a list stays cut") << "1,2 and 12,34" << false
+                                          << QStringList{"one", ",", "two and twelve", ",", "thirty four"};
+        QTest::newRow("a version stays cut") << "1.2.3" << false << QStringList{"one", ".", "two", ".", "three"};
+        QTest::newRow("pence") << "£1.50 each" << true << QStringList{"one pound and fifty pence each"};
+        QTest::newRow("cents, then a comma") << "$25.50, sir" << false
+                                             << QStringList{"twenty five dollars and fifty cents", ",", "sir"};
+        QTest::newRow("one unit") << "$1 or €1 or 1€" << false << QStringList{"one dollar or one euro or one euro"};
+        QTest::newRow("millions") << "$2 million and $3.5 billion" << true
+                                  << QStringList{"two million dollars and three point five billion dollars"};
+        QTest::newRow("short scales") << "£5bn or $3m or $5k" << false
+                                      << QStringList{"five billion pounds or three million dollars or five thousand dollars"};
+        QTest::newRow("plain millions") << "3.5 million" << false << QStringList{"three point five million"};
+        QTest::newRow("no amount before a scale") << "$abc million" << false << QStringList{"abc million"};
+        QTest::newRow("years, ordinals, decades")
+            << "In 1984, the 21st of the 1990s and '60s" << false
+            << QStringList{"in nineteen eighty four", ",", "the twenty first of the nineteen nineties and sixties"};
+        QTest::newRow("year at the end") << "in 2005." << true << QStringList{"in two thousand five", ".", ""};
+        QTest::newRow("numbers in hyphenated words") << "a 21-year-old, 1914-1918" << false
+                                                     << QStringList{"a twenty-one-year-old", ",", "nineteen-fourteen-nineteen-eighteen"};
+        QTest::newRow("dashes") << "cat -- dog – day - sir--egg" << false << QStringList{"cat dog day sir egg"};
+        QTest::newRow("marks alone") << "cat * ' '' - dog" << false << QStringList{"cat dog"};
+        QTest::newRow("brackets, ampersand, backquotes")
+            << "[cat] {dog} <day> R&D `sir'" << false << QStringList{"cat dog day r and d sir"};
+        QTest::newRow("numbers after marks") << "#1 in 1983* and '72" << false
+                                             << QStringList{"number one in nineteen eighty three and seventy two"};
+        QTest::newRow("title before a name") << "Mr. Bennet and Mr Darcy" << false
+                                             << QStringList{"mister bennet and mister darcy"};
+        QTest::newRow("title in brackets") << "(Mr. Smith)" << true << QStringList{"mister smith"};
+        QTest::newRow("at the end of a line") << "I saw Mr.\r\nthen" << false
+                                              << QStringList{"i saw mister", ".", "", "\r\n", "then"};
+        QTest::newRow("sentence end before a capital") << "pears, etc. Then" << false
+                                                       << QStringList{"pears", ",", "etc", ".", "then"};
+        QTest::newRow("sentence end before a quote") << "etc.\" He" << false << QStringList{"etc", ".", "he"};
+        QTest::newRow("within a sentence") << "pears etc. and e.g. Paris" << false
+                                           << QStringList{"pears etc and for example paris"};
+        QTest::newRow("number") << "No. 5 is no. 6" << false << QStringList{"number five is number six"};
+        QTest::newRow("no number") << "No. I won't" << false << QStringList{"no", ".", "i won't"};
+        QTest::newRow("only with its stop") << "Col. Mustard's col" << false << QStringList{"colonel mustard's col"};
+        QTest::newRow("not inside a word") << "Mrx. e.g.x" << false
+                                           << QStringList{"mrx", ".", "e", ".", "g", ".", "x"};
+        // clang-format on
+    }
+    void runningText() {
+        QFETCH(QString, text);
+        QFETCH(bool, american);
+        QFETCH(QStringList, expected);
+        QCOMPARE(SegmentText(text, american ? Accent::AmE : Accent::BrE, m_lexicon->abbreviations()), expected);
+    }
+
+    // The abbreviations table is optional: without it, "Mr." ends a phrase.
+    void lexiconWithoutAbbreviations() {
+        QCOMPARE(stored(QStringLiteral("Mr. Cat")), QStringLiteral("ˈmɪs.tə kæt"));
+        QTemporaryDir dir;
+        QStringList tables;
+        for (const QString &create : schema::lexiconTables())
+            if (!create.contains(QLatin1String("abbreviations")))
+                tables << create;
+        auto db = Connection::openReadWrite(dir.filePath("old.sqlite"), tables, {});
+        QVERIFY(db);
+        db->execute(QStringLiteral("INSERT INTO words (word, BrE, AmE) VALUES ('cat', 'kæt', 'kæt')"));
+        Lexicon old(*db);
+        QCOMPARE(Transcribe(QStringLiteral("Mr. Cat"), Accent::BrE, old).value_or(QString()),
+                 QStringLiteral("<mr> <.> kæt"));
+    }
+
+    // Unknown words take their guess, marked, and the rules around them treat it as any
+    // word; without a guesser the output is the unknown words'.
+    void guess_data() {
+        // clang-format off
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("guessed");
+        QTest::addColumn<QString>("unguessed");
+        QTest::newRow("marked") << "Blorf!" << "≈blɔːf <!>" << "<blorf> <!>";
+        QTest::newRow("function word before a guessed vowel") << "the oink" << "ði ≈ɔɪŋk" << "ðə <oink>";
+        QTest::newRow("linking r after a guess") << "zar egg. zar" << "≈zɑːr eɡ <.> ≈zɑː" << "<zar> eɡ <.> <zar>";
+        QTest::newRow("linking r before a guess") << "father oink" << "ˈfɑː.ðər ≈ɔɪŋk" << "ˈfɑː.ðə <oink>";
+        QTest::newRow("is after a guess") << "blorf is a cat" << "≈blɔːf s ə kæt" << "<blorf> z ə kæt";
+        QTest::newRow("possessive") << "blorf's idea" << "≈blɔːfs aɪˈdɪə" << "<blorf>z aɪˈdɪə";
+        QTest::newRow("hyphenated part") << "well-blorf" << "wel ≈blɔːf" << "wel";
+        QTest::newRow("affricates split") << "chaz" << "≈tʃæz" << "<chaz>";
+        QTest::newRow("no guess, no letter") << "xyz ##" << "<xyz> <##>" << "<xyz> <##>";
+        // clang-format on
+    }
+    void guess() {
+        QFETCH(QString, text);
+        QFETCH(QString, guessed);
+        QFETCH(QString, unguessed);
+        QCOMPARE(Transcribe(text, Accent::BrE, *m_lexicon, {}, {fakeGuess}).value_or(QString()), guessed);
+        QCOMPARE(Transcribe(text, Accent::BrE, *m_lexicon, {}, {}).value_or(QString()), unguessed);
+    }
+
+    // espeak-ng's guesses in the lexicon's notation, per accent.
+    void guessFromEspeak() {
+        QCOMPARE(GuessTranscription(QStringLiteral("lookin"), Accent::BrE), OptText(QStringLiteral("ˈlʊk.ɪn")));
+        QCOMPARE(GuessTranscription(QStringLiteral("stardate"), Accent::BrE), OptText(QStringLiteral("ˈstɑː.deɪt")));
+        QCOMPARE(GuessTranscription(QStringLiteral("stardate"), Accent::AmE), OptText(QStringLiteral("ˈstɑːr.deɪt")));
+        QCOMPARE(GuessTranscription(QString(), Accent::AmE), OptText());
+    }
+
     void americanNumbers() {
         QCOMPARE(SegmentText(QStringLiteral("105 $105"), Accent::AmE),
                  (QStringList{"one hundred five one hundred and five dollars"}));
@@ -77,6 +197,10 @@ private slots:
         QTest::newRow("possessive and hyphen") << "The cat's idea is well-known." << "ðə kæts aɪˈdɪə z wel nəʊn <.>";
         QTest::newRow("there is a") << "There is a cat" << "ðeə z ə kæt";
         QTest::newRow("unknown word") << "Blorf!" << "<blorf> <!>";
+        // Context rows of running text, firing and not.
+        QTest::newRow("demonstrative that") << "that one, so that cat" << "ðæt wʌn <,> <so> ðət kæt";
+        QTest::newRow("locative there") << "out there a cat, if there a cat" << "<out> ðeər ə kæt <,> <if> ðər ə kæt";
+        QTest::newRow("a just cat") << "a just cat, cat just a cat" << "ə dʒʌst kæt <,> kæt dʒəst ə kæt";
         // clang-format on
     }
     void transcribe() {
@@ -266,11 +390,13 @@ private slots:
     // whole text, and its rendering in parts is the rendering of the whole.
     void piecewiseEqualsWhole() {
         static const QStringList kPieces{
-            "cat",   "father", "is",     "the",   "idea", "for", "fw",   "there", "a",     "sir",
-            "four",  "at",     "3.5",    "1,000", "$5",   "20€", "(12)", "50%",   "cat's", "well-known",
-            "Blorf", "CAT",    ".",      ",",     "!",    "?",   ":",    ";",     "'",     "\"",
-            "-",     "#",      "@",      "#@",    "@#",   " ",   "  ",   "\t",    "\r",    "Σ",
-            "İ",     "é",      "\u00A0", "ʃ",     "(r)",  "/",   "|",    "<",     ">"};
+            "cat",   "father", "is",     "the",   "idea", "for",     "fw",          "there", "a",     "sir",
+            "four",  "at",     "3.5",    "1,000", "$5",   "20€",     "(12)",        "50%",   "cat's", "well-known",
+            "Blorf", "CAT",    ".",      ",",     "!",    "?",       ":",           ";",     "'",     "\"",
+            "oink",  "zar",    "£1.50",  "1,2",   "$2",   "million", "Mr.",         "etc.",  "e.g.",  "No.",
+            "5",     "1984",   "21st",   "'60s",  "--",   "–",       "21-year-old", "Col.",  "Then",  "1.2.3",
+            "-",     "#",      "@",      "#@",    "@#",   " ",       "  ",          "\t",    "\r",    "Σ",
+            "İ",     "é",      "\u00A0", "ʃ",     "(r)",  "/",       "|",           "<",     ">"};
         QRandomGenerator random(9);
         for (int round = 0; round < 400; ++round) {
             QStringList lines;
@@ -284,9 +410,10 @@ private slots:
             }
             const QString whole = lines.join(kCrLf);
             const Accent accent = random.bounded(2) ? Accent::AmE : Accent::BrE;
-            const QString expected = Transcribe(whole, accent, *m_lexicon).value_or(QString());
+            const TranscribeOptions guess{random.bounded(2) ? Guesser(fakeGuess) : Guesser()};
+            const QString expected = Transcribe(whole, accent, *m_lexicon, {}, guess).value_or(QString());
 
-            PiecewiseTranscriber transcriber(accent, *m_lexicon, random.bounded(1, 40));
+            PiecewiseTranscriber transcriber(accent, *m_lexicon, random.bounded(1, 40), guess);
             RenderOptions options;
             for (const RenderOptionInfo &info : kRenderOptions)
                 options.*info.member = random.bounded(2);

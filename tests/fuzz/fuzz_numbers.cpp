@@ -19,7 +19,7 @@ bool isNumberWord(const QString &w) {
             "zero one two three four five six seven eight nine ten eleven twelve thirteen fourteen fifteen sixteen "
             "seventeen eighteen nineteen twenty thirty forty fifty sixty seventy eighty ninety hundred thousand "
             "million "
-            "billion trillion and point negative cents")
+            "billion trillion and point negative cents cent pence penny")
             .split(QLatin1Char(' '));
     return kWords.contains(w);
 }

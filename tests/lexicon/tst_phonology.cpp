@@ -1,8 +1,9 @@
 // The conversion rules of the lexicon generator, one table for all, and the whole chains
 // from CMUdict and espeak-ng text to the lexicon notation.
 
+#include "engine/phonology.h"
 #include "generate.h"
-#include "phonology.h"
+#include "sources.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>

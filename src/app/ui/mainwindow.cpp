@@ -20,6 +20,7 @@
 #include "encodings/htmlreferences.h"
 #include "encodings/notations.h"
 #include "engine/driver.h"
+#include "engine/guess.h"
 #include "engine/lexicon/schema.h"
 #include "engine/numbers.h"
 #include "rhymes/ui/rhymespanel.h"
@@ -243,21 +244,26 @@ QFrame *MainWindow::buildTextFrame() {
     chkUseMyWords->setObjectName(QStringLiteral("chkUseMyWords"));
     chkUseMyWords->setToolTip(contributions::kUseMyWordsTip);
     picOpenText = new PictureButton(QStringLiteral("picOpenText"), kOpenTextCaption);
+    chkGuessUnknown = new QCheckBox(kGuessUnknownWords);
+    chkGuessUnknown->setObjectName(QStringLiteral("chkGuessUnknown"));
+    chkGuessUnknown->setToolTip(kGuessUnknownWordsTip);
     commands->addWidget(picClear);
     commands->addWidget(picOpenText);
     commands->addWidget(picRemoveCRLF);
     commands->addStretch(1);
     commands->addWidget(chkUseMyWords);
+    commands->addWidget(chkGuessUnknown);
     commands->addWidget(picGo);
     commands->addWidget(lblF5);
     layout->addLayout(commands);
     connect(picClear, &QToolButton::clicked, txtWords, &QPlainTextEdit::clear);
     connect(picRemoveCRLF, &QToolButton::clicked, this, &MainWindow::removeCarriageReturns);
     connect(picGo, &QToolButton::clicked, this, &MainWindow::transcribe);
-    connect(chkUseMyWords, &QCheckBox::toggled, this, [this] {
-        if (!m_loading)
-            saveSettings();
-    });
+    for (QCheckBox *box : {chkUseMyWords, chkGuessUnknown})
+        connect(box, &QCheckBox::toggled, this, [this] {
+            if (!m_loading)
+                saveSettings();
+        });
 
     fraFont = makeFrame(QStringLiteral("fraFont"));
     auto *fonts = new QHBoxLayout(fraFont);
@@ -416,6 +422,7 @@ Settings MainWindow::currentSettings() const {
     s.fontName = cmbFont->currentText();
     s.editor = fraPhonetics->options();
     s.useContributions = chkUseMyWords->isChecked();
+    s.guessUnknown = chkGuessUnknown->isChecked();
     return s;
 }
 
@@ -435,6 +442,7 @@ void MainWindow::applySettings(const Settings &s) {
     cmbFont->setCurrentIndex(cmbFont->findText(s.fontName, Qt::MatchFixedString));
     fraPhonetics->setOptions(s.editor);
     chkUseMyWords->setChecked(s.useContributions);
+    chkGuessUnknown->setChecked(s.guessUnknown);
 }
 
 void MainWindow::saveSettings() {
@@ -603,7 +611,10 @@ void MainWindow::transcribe() {
         const bool useMine = chkUseMyWords->isChecked() && m_contributionsDb;
         m_lexicon->setWordOverlay(useMine ? contributions::ContributionStore(*m_contributionsDb).overlay()
                                           : QHash<QString, WordRow>());
-        result = Transcribe(text, runAccent, *m_lexicon, observer);
+        TranscribeOptions options;
+        if (chkGuessUnknown->isChecked())
+            options.guess = GuessTranscription;
+        result = Transcribe(text, runAccent, *m_lexicon, observer, options);
     } catch (const DatabaseError &e) {
         setRunning(false);
         showDatabaseError(e);

@@ -141,6 +141,7 @@ private:
     PictureButton *picNegrita, *picItalic, *picUnderline;
     QLabel *lblF5, *lblStatus;
     QCheckBox *chkUseMyWords;
+    QCheckBox *chkGuessUnknown;
     QComboBox *cmbFont, *cmbFontSize;
     QRadioButton *optBrE, *optAmE;
     QProgressBar *pgbTranscription;

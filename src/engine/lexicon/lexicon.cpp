@@ -149,6 +149,35 @@ void Lexicon::setWordOverlay(const QHash<QString, WordRow> &rows) {
         e.overlaid.reset();
 }
 
+const Abbreviation *Abbreviations::find(const QString &written) const {
+    const auto it = m_rows.constFind(written);
+    return it == m_rows.cend() ? nullptr : &*it;
+}
+
+const Abbreviations &Lexicon::abbreviations() {
+    if (m_abbreviations)
+        return *m_abbreviations;
+    m_abbreviations.emplace();
+    const QString table = QStringLiteral("abbreviations");
+    if (!m_db.database().tables().contains(table, Qt::CaseInsensitive))
+        return *m_abbreviations;
+    Recordset rs = m_db.openRecordset(QStringLiteral("SELECT * FROM abbreviations"));
+    for (; !rs.eof(); rs.moveNext()) {
+        const QString written = rs.text(QStringLiteral("word")).trimmed().toLower();
+        const QString words = rs.text(QStringLiteral("words")).simplified().toLower();
+        if (written.isEmpty() || words.isEmpty())
+            continue;
+        const QString position = rs.text(QStringLiteral("position")).trimmed().toLower();
+        Abbreviation row{words, Abbreviation::MayEnd};
+        if (position == QLatin1String("within"))
+            row.kind = Abbreviation::Within;
+        else if (position == QLatin1String("number"))
+            row.kind = Abbreviation::BeforeNumber;
+        m_abbreviations->insert(written, row);
+    }
+    return *m_abbreviations;
+}
+
 OptText Lexicon::metadata(const QString &attribute) {
     Recordset rs = m_db.openRecordset(QStringLiteral("SELECT * FROM metadata WHERE attribute = ?"), {attribute});
     return optText(rs, QStringLiteral("Value"));
@@ -165,6 +194,7 @@ void Lexicon::clearMemo() {
     m_allCollocations.reset();
     m_allFunctionWords.reset();
     m_preloadTried.clear();
+    m_abbreviations.reset();
     m_lastWord.clear();
     m_lastEntry = nullptr;
 }

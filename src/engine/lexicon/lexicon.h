@@ -7,6 +7,7 @@
 #include "engine/lexicon/database.h"
 
 #include <QHash>
+#include <algorithm>
 #include <array>
 #include <optional>
 #include <unordered_map>
@@ -31,6 +32,36 @@ struct WordRow {
     std::array<OptText, 2> transcription; // indexed by Accent
 };
 
+// A known abbreviation: the words it is read as and where its full stop may stand without
+// ending the sentence.
+struct Abbreviation {
+    enum Kind {
+        MayEnd,       // "etc.": the stop also ends the sentence before a capital letter
+        Within,       // "Mr.", "e.g.": inside a sentence, even before a capital letter
+        BeforeNumber, // "No.": only with its stop and before a number ("No. 5")
+    };
+    QString words;
+    Kind kind = MayEnd;
+};
+
+// The abbreviations table by the abbreviation as written, in lower case: "mr" (with or
+// without a full stop), "e.g." and "col." (only with it).
+class Abbreviations {
+public:
+    const Abbreviation *find(const QString &written) const;
+    void insert(const QString &written, const Abbreviation &row) {
+        m_rows.insert(written, row);
+        m_longest = std::max(m_longest, written.size());
+    }
+    bool isEmpty() const { return m_rows.isEmpty(); }
+    // The length of the longest abbreviation as written: longer words need no lookup.
+    qsizetype longest() const { return m_longest; }
+
+private:
+    QHash<QString, Abbreviation> m_rows;
+    qsizetype m_longest = 0;
+};
+
 class Lexicon {
 public:
     explicit Lexicon(Connection &connection) : m_db(connection) {}
@@ -47,6 +78,9 @@ public:
     // the words table (ASCII letters in either case). An accent without a text in the
     // overlay keeps the word list's. An empty overlay sets none.
     void setWordOverlay(const QHash<QString, WordRow> &rows);
+
+    // The optional abbreviations table, read whole; empty for a lexicon without one.
+    const Abbreviations &abbreviations();
 
     // Value of a metadata attribute; nullopt for a missing row or a null value.
     OptText metadata(const QString &attribute);
@@ -80,6 +114,7 @@ private:
     std::optional<std::unordered_map<QString, QVector<CollocationRow>>> m_allCollocations;
     std::optional<std::unordered_map<QString, QVector<FunctionWordRow>>> m_allFunctionWords;
     QStringList m_preloadTried;
+    std::optional<Abbreviations> m_abbreviations;
     std::unordered_map<QString, WordRow> m_overlay; // by NOCASE key
 };
 

@@ -17,6 +17,8 @@ QStringList lexiconTables() {
             "AmE_BeforeVowel TEXT, AmE_BeforeConsonant TEXT)"),
         QStringLiteral("CREATE TABLE metadata (attribute TEXT NOT NULL, Value TEXT)"),
         QStringLiteral("CREATE TABLE contributors (name TEXT, \"from\" TEXT, contribution TEXT)"),
+        // Optional: a lexicon without it has no abbreviations.
+        QStringLiteral("CREATE TABLE abbreviations (word TEXT NOT NULL COLLATE NOCASE, words TEXT, position TEXT)"),
     };
 }
 
@@ -63,6 +65,8 @@ QStringList lexiconColumns(const QString &table) {
         return {"attribute", "Value"};
     if (table == QLatin1String("contributors"))
         return {"name", "from", "contribution"};
+    if (table == QLatin1String("abbreviations"))
+        return {"word", "words", "position"};
     return {};
 }
 

@@ -285,6 +285,18 @@ private slots:
         QCOMPARE(QGuiApplication::clipboard()->text(), shown);
     }
 
+    // "Guess unknown words" is saved at once and used by the next run.
+    void guessUnknownWords() {
+        start();
+        transcribe("good blorf");
+        QCOMPARE(m_window->storedTranscription(), u"\u0261\u028Ad <blorf>"_qs);
+        click("chkGuessUnknown");
+        QCOMPARE(saved("editor", "guessunknown"), QStringLiteral("true"));
+        transcribe("good blorf");
+        QVERIFY2(m_window->storedTranscription().startsWith(u"\u0261\u028Ad \u2248"_qs),
+                 qPrintable(m_window->storedTranscription()));
+    }
+
     // What is typed in the editor becomes the stored transcription; spaces typed away
     // disable Keep spaces until the next run; clearing the box keeps what is stored.
     void editingTheTranscription() {

@@ -1,4 +1,4 @@
-#include "phonology.h"
+#include "engine/phonology.h"
 
 #include <QHash>
 #include <QRegularExpression>
