@@ -100,7 +100,7 @@ void MainWindow::buildControls() {
     const int dpiX = logicalDpiX();
 
     auto *rows = new QVBoxLayout(content);
-    rows->setContentsMargins(6, 6, 6, 6);
+    rows->setContentsMargins(kPanelMargin / 2, kPanelMargin / 2, kPanelMargin / 2, kPanelMargin / 2);
     rows->addWidget(buildTopBar());
 
     auto *work = new QHBoxLayout;
@@ -226,12 +226,14 @@ QWidget *MainWindow::buildTopBar() {
 QFrame *MainWindow::buildTextFrame() {
     QFrame *frame = makeFrame(QStringLiteral("fraText"));
     auto *layout = new QVBoxLayout(frame);
+    layout->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
     txtWords = new QPlainTextEdit;
     txtWords->setObjectName(QStringLiteral("txtWords"));
     txtWords->setPlaceholderText(texts::kInputPlaceholder);
     layout->addWidget(txtWords, 1);
 
     auto *commands = new QHBoxLayout;
+    commands->setSpacing(kPanelMargin / 2);
     picClear = new PictureButton(QStringLiteral("picClear"), texts::kClearText);
     picRemoveCRLF = new PictureButton(QStringLiteral("picRemoveCRLF"), texts::kRemoveCR, texts::kRemoveCRTip);
     picGo = new PictureButton(QStringLiteral("picGo"), texts::kTranscribe, texts::kTranscribeTip);
@@ -247,12 +249,13 @@ QFrame *MainWindow::buildTextFrame() {
     chkGuessUnknown = new QCheckBox(kGuessUnknownWords);
     chkGuessUnknown->setObjectName(QStringLiteral("chkGuessUnknown"));
     chkGuessUnknown->setToolTip(kGuessUnknownWordsTip);
+    // The options of a run one under the other, so that the input side stays narrow.
+    layout->addWidget(chkUseMyWords);
+    layout->addWidget(chkGuessUnknown);
     commands->addWidget(picClear);
     commands->addWidget(picOpenText);
     commands->addWidget(picRemoveCRLF);
     commands->addStretch(1);
-    commands->addWidget(chkUseMyWords);
-    commands->addWidget(chkGuessUnknown);
     commands->addWidget(picGo);
     commands->addWidget(lblF5);
     layout->addLayout(commands);

@@ -6,4 +6,8 @@ namespace vocalith {
 
 constexpr int twipsToPixels(int twips, int dpi) { return twips * dpi / 1440; }
 
+// Inner margin of the main window's panels, in pixels: small, so that the window fits a
+// 1024-pixel-wide screen.
+constexpr int kPanelMargin = 6;
+
 } // namespace vocalith

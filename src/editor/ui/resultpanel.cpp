@@ -5,6 +5,7 @@
 #include "app/texts.h"
 #include "app/ui/messagebox.h"
 #include "app/ui/picturebutton.h"
+#include "app/ui/twips.h"
 #include "editor/addtext.h"
 #include "editor/ipachart.h"
 #include "editor/optiontips.h"
@@ -33,6 +34,7 @@ ResultPanel::ResultPanel(MessageBoxes &messages, QWidget *parent) : QFrame(paren
     setObjectName(QStringLiteral("fraPhonetics"));
     setFrameShape(QFrame::StyledPanel);
     auto *layout = new QVBoxLayout(this);
+    layout->setContentsMargins(kPanelMargin, kPanelMargin, kPanelMargin, kPanelMargin);
 
     auto *commands = new QHBoxLayout;
     picClearPhonetics = new PictureButton(QStringLiteral("picClearPhonetics"), texts::kClearText);
