@@ -7,6 +7,7 @@
 #include <QLineEdit>
 #include <QPlainTextEdit>
 #include <QTextBlock>
+#include <QTextLayout>
 
 namespace vocalith {
 
@@ -27,7 +28,15 @@ void setBoxText(QWidget *box, const QString &programText) {
         document->setUndoRedoEnabled(false);
         QTextCursor all(document);
         all.select(QTextCursor::Document);
+        all.beginEditBlock();
         all.insertText(programToBoxText(programText));
+        // Each paragraph keeps its shaped glyphs after layout. Otherwise every caret
+        // placement and repaint shapes the paragraph again, and a transcription without
+        // line breaks is one paragraph of the whole text (300,000 characters for 50,000
+        // words: about 25 ms a time). Any edit or font change still drops them.
+        for (QTextBlock b = document->begin(); b.isValid(); b = b.next())
+            b.layout()->setCacheEnabled(true);
+        all.endEditBlock();
         document->setUndoRedoEnabled(true);
         edit->setTextCursor(QTextCursor(document));
     } else if (auto *line = qobject_cast<QLineEdit *>(box))
