@@ -75,6 +75,17 @@ void keepPlaceWhenHidden(QWidget *w, bool keep = true) {
     w->setSizePolicy(p);
 }
 
+// The rows of the window's content. Asked for a height for its width, a layout answers with
+// the preferred height of everything in it, far more than a small screen has; the window's
+// scroll area asks as soon as a wrapped label is shown (the rhymes panel, the contribution
+// notice), and then scrolls at any window size. Without it the content takes the window's
+// size and scrolls only below its least size; the labels still wrap in the room they get.
+class ContentRows : public QVBoxLayout {
+public:
+    using QVBoxLayout::QVBoxLayout;
+    bool hasHeightForWidth() const override { return false; }
+};
+
 } // namespace
 
 MainWindow::MainWindow(StartupPaths paths, MessageBoxes &messages, QStringList installedFonts, QWidget *parent)
@@ -99,7 +110,7 @@ void MainWindow::buildControls() {
     content->setObjectName(QStringLiteral("content"));
     const int dpiX = logicalDpiX();
 
-    auto *rows = new QVBoxLayout(content);
+    auto *rows = new ContentRows(content);
     rows->setContentsMargins(kPanelMargin / 2, kPanelMargin / 2, kPanelMargin / 2, kPanelMargin / 2);
     rows->addWidget(buildTopBar());
 

@@ -29,6 +29,8 @@
 #include <QProgressBar>
 #include <QRadioButton>
 #include <QScreen>
+#include <QScrollArea>
+#include <QScrollBar>
 #include <QTemporaryDir>
 #include <QTextBlock>
 #include <QTimer>
@@ -180,6 +182,29 @@ private slots:
         QCOMPARE(get<PictureButton>("picRhymes")->captionColour(), texts::kActiveCaption);
         QCOMPARE(get<PictureButton>("picTranscription")->captionColour(), texts::kInactiveCaption);
         QCOMPARE(get("picRhymes")->property("Tag").toString(), QStringLiteral("1"));
+    }
+
+    // At the window's least size every panel fits without scrolling, wrapped texts included
+    // (the rhymes panel's Sound tab, the notice of a contribution database that cannot open).
+    void panelsFitTheLeastSize() {
+        test::writeFile(paths().contributions, QByteArray(4096, 'x'));
+        start();
+        m_window->resize(get("content")->minimumSize());
+        m_window->show();
+        auto *scroll = get<QScrollArea>("scrollArea");
+        auto fits = [&](const char *step) {
+            QApplication::processEvents();
+            QVERIFY2(!scroll->verticalScrollBar()->isVisible() && !scroll->horizontalScrollBar()->isVisible(), step);
+        };
+        fits("transcription");
+        click("picRhymes");
+        fits("rhymes, word");
+        QTest::mouseClick(get("lblRhyme_1"), Qt::LeftButton);
+        fits("rhymes, sound");
+        click("picUpdate");
+        fits("contributions");
+        click("picLanguage");
+        fits("accent");
     }
 
     // The accent is saved at once; it changes neither the shown nor the stored transcription.
