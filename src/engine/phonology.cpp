@@ -401,7 +401,9 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
     QString text = mnemonics;
     text.replace(QLatin1Char(' '), QLatin1Char('_'));
     Stress pending = Stress::None;
-    for (QString t : text.split(QLatin1Char('_'), Qt::SkipEmptyParts)) {
+    const QStringList tokens = text.split(QLatin1Char('_'), Qt::SkipEmptyParts);
+    for (qsizetype k = 0; k < tokens.size(); ++k) {
+        QString t = tokens[k];
         while (!t.isEmpty() && QStringLiteral("',%=").contains(t.front())) {
             if (t.front() == QLatin1Char('\''))
                 pending = Stress::Primary;
@@ -416,6 +418,24 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
             continue;
         if (t == QLatin1String("@L")) {
             out << phone(u"ə", true, pending) << phone(u"l", false);
+            pending = Stress::None;
+            continue;
+        }
+        // The American voice writes the syllabic n after a glottal t as "n-", or as a plain
+        // "n" in forms like gettin': our American entries have ə + n there (ˈbʌt.ən).
+        const auto vowelNext = [&] {
+            if (k + 1 == tokens.size())
+                return false;
+            QStringView next(tokens[k + 1]);
+            while (!next.isEmpty() && QStringLiteral("',%=").contains(next.front()))
+                next = next.mid(1);
+            const Symbol *s = findSymbol(next, {own, kEspeakCommon});
+            return s && s->vowel;
+        };
+        if (voice == EspeakVoice::US &&
+            (t == QLatin1String("n-") ||
+             (t == QLatin1String("n") && k > 0 && tokens[k - 1].endsWith(QLatin1Char('?')) && !vowelNext()))) {
+            out << phone(u"ə", true, pending) << phone(u"n", false);
             pending = Stress::None;
             continue;
         }
