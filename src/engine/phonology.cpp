@@ -439,6 +439,14 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
             pending = Stress::None;
             continue;
         }
+        // The American voice's "i@" is the NEAR vowel only before its r (period, theory);
+        // elsewhere it is i + ə (idea aɪˈdiː.ə, trillian ˈtrɪl.i.ən).
+        if (voice == EspeakVoice::US && t == QLatin1String("i@") &&
+            (k + 1 == tokens.size() || !tokens[k + 1].startsWith(QLatin1Char('r')))) {
+            out << phone(pending == Stress::None ? u"i" : u"iː", true, pending) << phone(u"ə", true);
+            pending = Stress::None;
+            continue;
+        }
         const Symbol *s = findSymbol(t, {own, kEspeakCommon});
         if (!s)
             return false;
