@@ -104,6 +104,7 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics, const 
     RuleSteps step(p, context.trace);
     step("dictionary stress", applyDictionaryStress);
     step("American weak vowels", [&](Pron &q) { applyAmericanWeakVowels(word, q); });
+    step("prefix nasal", [&](Pron &q) { keepPrefixNasal(word, q); });
     step("weak long vowels", weakenUnstressedLongVowels);
     step("one", [&](Pron &q) { applyOneVowel(word, q, context.isWord); });
     step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });

@@ -540,17 +540,35 @@ void reduceAryEnding(const QString &word, Pron &p) {
     }
 }
 
-void reduceWeakPrefixes(const QString &word, Pron &p) {
+namespace {
+
+// The first vowel of the word when it is an unstressed prefix vowel before the primary
+// stress, else -1.
+int weakPrefixVowel(const Pron &p) {
     const QVector<int> n = nuclei(p);
     const int primary = primaryIndex(p);
     if (n.size() < 2 || primary < 0 || n.front() >= primary || p[n.front()].stress != Stress::None)
-        return;
-    const int v = n.front();
-    Phone &first = p[v];
+        return -1;
+    return n.front();
+}
+
+} // namespace
+
+void keepPrefixNasal(const QString &word, Pron &p) {
+    const int v = weakPrefixVowel(p);
     const bool nasalPrefix = word.startsWith(QLatin1String("in")) || word.startsWith(QLatin1String("un")) ||
                              word.startsWith(QLatin1String("con")) || word.startsWith(QLatin1String("en"));
-    if (nasalPrefix && v + 2 < p.size() && p[v + 1].sym == QStringLiteral("ŋ") && oneOf(p[v + 2].sym, {u"k", u"ɡ"}))
+    if (v >= 0 && nasalPrefix && v + 2 < p.size() && p[v + 1].sym == QStringLiteral("ŋ") &&
+        oneOf(p[v + 2].sym, {u"k", u"ɡ"}))
         p[v + 1].sym = QStringLiteral("n");
+}
+
+void reduceWeakPrefixes(const QString &word, Pron &p) {
+    keepPrefixNasal(word, p);
+    const int v = weakPrefixVowel(p);
+    if (v < 0)
+        return;
+    Phone &first = p[v];
     if (first.sym == QStringLiteral("e") && v == 0 &&
         (word.startsWith(QLatin1String("en")) || word.startsWith(QLatin1String("em")) ||
          word.startsWith(QLatin1String("ex")) || word.startsWith(QLatin1String("es"))))

@@ -90,9 +90,11 @@ void splitUnstressedIa(const QString &word, Pron &p);
 // ˈpɒs.ə.bl̩).
 void reduceWeakSuffixes(const QString &word, Pron &p);
 
-// Weak first syllables espeak gives with full vowels: unstressed in-/un-/con- before k ɡ keep
-// n (ɪnˈkluː.dɪŋ, not ɪŋ), en-/em-/ex-/es- have ɪ (ɪnˈtaɪə, ɪˈstiːm), an unstressed ɒ before the
-// stress is ə (əbˈteɪn).
+// An unstressed nasal prefix in-/un-/con-/en- keeps its n before k and ɡ (ɪnˈkluː.dɪŋ,
+// kənˈkɔːr.dəns) where espeak-ng assimilates it to ŋ. Used for both accents.
+void keepPrefixNasal(const QString &word, Pron &p);
+// Weak first syllables espeak gives with full vowels: the nasal above, en-/em-/ex-/es- have ɪ
+// (ɪnˈtaɪə, ɪˈstiːm), an unstressed ɒ before the stress is ə (əbˈteɪn).
 void reduceWeakPrefixes(const QString &word, Pron &p);
 // -ies, -ied and -iness keep the happY vowel (ˈkɒp.iz); unstressed jʊ before l is jə
 // (pəˈtɪk.jə.lə). Used for both accents.

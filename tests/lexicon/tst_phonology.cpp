@@ -138,6 +138,7 @@ private slots:
         row("espeakUS", "i@ unstressed is i + ə") << "abstemious" << "a#_b_s_t_'i:_m_i@_s" << "əbˈstiː.mi.əs";
         row("espeakUS", "i@ stressed is iː + ə") << "idea" << "aI_d_'i@" << "aɪˈdiː.ə";
         row("espeakUS", "i@ before r is NEAR") << "period" << "p_'i@_r_I2_;_@_d" << "ˈpɪr.i.əd";
+        row("espeakUS", "in- before k") << "encodes" << "E_N_k_'oU_d_z" << "ɪnˈkoʊdz";
         row("espeakUS", "syllabic n") << "fattening" << "f_'a_?_n-_I_N" << "ˈfæt.ə.nɪŋ";
         row("espeakUS", "n after a glottal t") << "gettin" << "g_'E_?_n" << "ˈɡet.ən";
         row("espeakUS", "n after a glottal t, vowel next") << "x" << "g_'E_?_n_I_N" << "ˈɡet.nɪŋ";
