@@ -105,6 +105,8 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics, const 
     step("dictionary stress", applyDictionaryStress);
     step("American weak vowels", [&](Pron &q) { applyAmericanWeakVowels(word, q); });
     step("prefix nasal", [&](Pron &q) { keepPrefixNasal(word, q); });
+    step("weak endings", [&](Pron &q) { applyWeakEndings(word, q); });
+    step("-ia", [&](Pron &q) { splitUnstressedIa(word, q); });
     step("weak long vowels", weakenUnstressedLongVowels);
     step("one", [&](Pron &q) { applyOneVowel(word, q, context.isWord); });
     step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
@@ -121,6 +123,7 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
         return {};
     RuleSteps step(p, context.trace);
     step("non-prevocalic r", dropNonPrevocalicR);
+    step("intrusive r", [&](Pron &q) { dropIntrusiveR(word, q); });
     Pron american;
     if (crossCheckStress && !arpabet.isEmpty() && phonesFromArpabet(arpabet, american))
         step("stress cross-check", [&](Pron &q) { transferPrimaryStress(q, american); });

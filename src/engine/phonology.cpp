@@ -439,10 +439,11 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
             pending = Stress::None;
             continue;
         }
-        // The American voice's "i@" is the NEAR vowel only before its r (period, theory);
-        // elsewhere it is i + ə (idea aɪˈdiː.ə, trillian ˈtrɪl.i.ən).
+        // The American voice's "i@" is the NEAR vowel only stressed before its r (period,
+        // theory); elsewhere it is i + ə (idea aɪˈdiː.ə, trillian ˈtrɪl.i.ən, ameliorate
+        // əˈmiː.li.ə.reɪt).
         if (voice == EspeakVoice::US && t == QLatin1String("i@") &&
-            (k + 1 == tokens.size() || !tokens[k + 1].startsWith(QLatin1Char('r')))) {
+            (pending == Stress::None || k + 1 == tokens.size() || !tokens[k + 1].startsWith(QLatin1Char('r')))) {
             out << phone(pending == Stress::None ? u"i" : u"iː", true, pending) << phone(u"ə", true);
             pending = Stress::None;
             continue;
@@ -463,6 +464,17 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
     if (voice == EspeakVoice::RP && out.size() > 1 && out.back().sym == QLatin1String("r") && out[out.size() - 2].vowel)
         out.removeLast();
     return !out.isEmpty();
+}
+
+void dropIntrusiveR(const QString &word, Pron &p) {
+    const auto isR = [](const Phone &ph) { return ph.sym == QLatin1String("r"); };
+    qsizetype excess = std::count_if(p.begin(), p.end(), isR) - word.count(QLatin1Char('r'), Qt::CaseInsensitive);
+    for (int i = p.size() - 2; i > 0 && excess > 0; --i)
+        if (isR(p[i]) && p[i + 1].vowel && p[i - 1].vowel &&
+            oneOf(p[i - 1].sym, {u"ɔː", u"ɑː", u"ɜː", u"ə", u"ɪə", u"eə", u"ʊə", u"aɪə", u"aʊə"})) {
+            p.remove(i);
+            --excess;
+        }
 }
 
 void dropNonPrevocalicR(Pron &p) {
@@ -700,18 +712,20 @@ void weakenUnstressedLongVowels(Pron &p) {
 namespace {
 
 // Splits unstressed ɪə after a consonant into i + ə; with keepFinal, a last nucleus ɪə stays.
-void splitIa(Pron &p, bool keepFinal) {
-    if (nuclei(p).size() < 2)
+void splitIa(Pron &p, bool keepFinal, bool keepFirst = false) {
+    const QVector<int> n = nuclei(p);
+    if (n.size() < 2)
         return; // near nɪə
-    for (int i = 1; i < p.size(); ++i) {
-        if (p[i].sym != QStringLiteral("ɪə") || p[i].stress != Stress::None || p[i - 1].vowel)
+    for (int i = keepFirst ? n.front() + 1 : 1; i < p.size(); ++i) {
+        const bool american = p[i].sym == QStringLiteral("ɪr");
+        if ((p[i].sym != QStringLiteral("ɪə") && !american) || p[i].stress != Stress::None || p[i - 1].vowel)
             continue;
         // linear, nuclear: -e.ar after l or n is i.ə even so.
         if (keepFinal && !oneOf(p[i - 1].sym, {u"l", u"n"}) &&
             std::none_of(p.cbegin() + i + 1, p.cend(), [](const Phone &ph) { return ph.vowel; }))
             continue;
         p[i].sym = QStringLiteral("i");
-        p.insert(i + 1, Phone{QStringLiteral("ə"), true, Stress::None});
+        p.insert(i + 1, Phone{american ? QStringLiteral("ər") : QStringLiteral("ə"), true, Stress::None});
     }
 }
 
@@ -724,7 +738,8 @@ void splitUnstressedIa(const QString &word, Pron &p) {
     bool nearSpelling = false;
     for (const char *ending : {"ear", "eer", "ere", "eare", "ears", "eers", "eres", "eares"})
         nearSpelling = nearSpelling || w.endsWith(QLatin1String(ending));
-    splitIa(p, nearSpelling);
+    // herein, hereafter, hereto: the first vowel is the NEAR vowel of here.
+    splitIa(p, nearSpelling, w.startsWith(QLatin1String("here")));
 }
 
 void reduceWeakSuffixes(const QString &word, Pron &p) {

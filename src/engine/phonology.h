@@ -65,6 +65,10 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out);
 // RP is non-rhotic: an r that no vowel follows is not pronounced (espeak sometimes keeps
 // one before a consonant, kɜːrɡ…); a final one becomes the linking mark later.
 void dropNonPrevocalicR(Pron &p);
+// espeak's RP voice links vowels with an r the spelling does not have (drawing ˈdrɔː.rɪŋ,
+// baaing); learners' dictionaries write none. While the entry has more r than the word has
+// letters r, an r between a vowel that takes intrusive r and another vowel goes.
+void dropIntrusiveR(const QString &word, Pron &p);
 // Diphthong + unstressed ə is one nucleus, a triphthong (fire faɪə, player pleɪə, hour aʊə);
 // in American English aɪ/aʊ + ər likewise (faɪər).
 void mergeTriphthongs(Pron &p);
@@ -81,10 +85,12 @@ void reduceAryEnding(const QString &word, Pron &p);
 bool isBathStem(const QString &word);
 void applyBathVowel(const QString &word, Pron &p);
 
-// espeak's unstressed ɪə of -ia, -ious, -ium is i + ə in dictionaries (ˈeə.ri.ə).
+// espeak's unstressed ɪə of -ia, -ious, -ium is i + ə in dictionaries (ˈeə.ri.ə); an
+// American unstressed ɪr is i + ər (ˈkruː.pi.ərz).
 void splitUnstressedIa(Pron &p);
 // The same, except that a final ɪə spelt -ear, -eer, -ere, -eare is the NEAR vowel and stays
-// (ˈʃeɪk.spɪə, ˈæt.mə.sfɪə), unless l or n comes before it (ˈlɪn.i.ə, ˈnjuː.kli.ə).
+// (ˈʃeɪk.spɪə, ˈæt.mə.sfɪə), unless l or n comes before it (ˈlɪn.i.ə, ˈnjuː.kli.ə), and so
+// does the first vowel of here- (ˌhɪəˈrɪn).
 void splitUnstressedIa(const QString &word, Pron &p);
 // -ity, -itive and -ible/-ibly/-ibility have ə where espeak says ɪ (səˈkjʊə.rə.ti, ˈpɒz.ə.tɪv,
 // ˈpɒs.ə.bl̩).

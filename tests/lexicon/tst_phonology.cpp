@@ -132,12 +132,16 @@ private slots:
         row("espeakRP", "-ular") << "particular" << "p_3_t_'I_k_j_U_l_a#" << "pəˈtɪk.jə.lə(r)";
         row("espeakRP", "en-") << "entire" << "E_n_t_'aI@" << "ɪnˈtaɪə(r)";
         row("espeakRP", "ob-") << "obtain" << "0_b_t_'eI_n" << "əbˈteɪn";
+        row("espeakRP", "no r the spelling lacks") << "drawing" << "d_r_'O:_r_I_N" << "ˈdrɔː.ɪŋ";
+        row("espeakRP", "here- keeps NEAR") << "herein" << "h_i@3_r_'I_n" << "hɪəˈrɪn";
         row("espeakRP", "unknown name") << "x" << "k_'Q" << "";
         row("espeakUS", "ər and flap t") << "water" << "w_'O:_t#_3" << "ˈwɔː.tər";
         row("espeakUS", "oʊ and LOT ɑː") << "photography" << "f_@_t_'0_g_r_@_f_i" << "fəˈtɑː.ɡrə.fi";
         row("espeakUS", "i@ unstressed is i + ə") << "abstemious" << "a#_b_s_t_'i:_m_i@_s" << "əbˈstiː.mi.əs";
         row("espeakUS", "i@ stressed is iː + ə") << "idea" << "aI_d_'i@" << "aɪˈdiː.ə";
         row("espeakUS", "i@ before r is NEAR") << "period" << "p_'i@_r_I2_;_@_d" << "ˈpɪr.i.əd";
+        row("espeakUS", "unstressed NEAR is i + ər") << "croupiers" << "k_r_'u:_p_i@3_z" << "ˈkruː.pi.ərz";
+        row("espeakUS", "-ies keeps happY") << "pixies" << "p_'I_k_s_i_z" << "ˈpɪk.siz";
         row("espeakUS", "in- before k") << "encodes" << "E_N_k_'oU_d_z" << "ɪnˈkoʊdz";
         row("espeakUS", "syllabic n") << "fattening" << "f_'a_?_n-_I_N" << "ˈfæt.ə.nɪŋ";
         row("espeakUS", "n after a glottal t") << "gettin" << "g_'E_?_n" << "ˈɡet.ən";
