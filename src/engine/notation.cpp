@@ -54,6 +54,7 @@ void applyCrossEntryRules(const QString &word, RuleSteps &step, const WordContex
 }
 
 QString finish(const QString &word, Pron &p, RuleSteps &step, const WordContext &context) {
+    step("ending voicing", matchEndingVoicing);
     step("pretonic secondary", addPretonicSecondary);
     if (word.size() > 2 && word.endsWith(QLatin1String("'s")))
         step("possessive ending", applyPossessiveEnding);
@@ -125,13 +126,16 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     step("non-prevocalic r", dropNonPrevocalicR);
     step("intrusive r", [&](Pron &q) { dropIntrusiveR(word, q); });
     Pron american;
-    if (crossCheckStress && !arpabet.isEmpty() && phonesFromArpabet(arpabet, american))
+    const bool withCmudict = !arpabet.isEmpty() && phonesFromArpabet(arpabet, american);
+    if (crossCheckStress && withCmudict)
         step("stress cross-check", [&](Pron &q) { transferPrimaryStress(q, american); });
     step("dictionary stress", applyDictionaryStress);
     step("BATH list", [&](Pron &q) { applyBathVowel(word, q); });
     step("-ary", [&](Pron &q) { reduceAryEnding(word, q); });
     step("weak suffixes", [&](Pron &q) { reduceWeakSuffixes(word, q); });
     step("weak prefixes", [&](Pron &q) { reduceWeakPrefixes(word, q); });
+    if (withCmudict)
+        step("CMUdict's reduced vowels", [&](Pron &q) { reduceAsCmudict(word, q, american); });
     step("weak endings", [&](Pron &q) { applyWeakEndings(word, q); });
     step("-ia", [&](Pron &q) { splitUnstressedIa(word, q); });
     step("weak long vowels", weakenUnstressedLongVowels);

@@ -913,6 +913,45 @@ void applySharedWeakI(const QString &word, Pron &american, const Pron &british) 
     }
 }
 
+void matchEndingVoicing(Pron &p) {
+    const int n = p.size();
+    if (n < 2 || p[n - 2].vowel)
+        return;
+    const QString &before = p[n - 2].sym;
+    if (p[n - 1].sym == QLatin1String("z") && oneOf(before, {u"p", u"t", u"k", u"f", u"θ"}))
+        p[n - 1].sym = QStringLiteral("s");
+    else if (p[n - 1].sym == QLatin1String("s") && oneOf(before, {u"b", u"d", u"ɡ", u"v", u"ð"}))
+        p[n - 1].sym = QStringLiteral("z");
+    else if (p[n - 1].sym == QLatin1String("d") && oneOf(before, {u"p", u"k", u"f", u"θ", u"s", u"ʃ", u"tʃ"}))
+        p[n - 1].sym = QStringLiteral("t");
+}
+
+void reduceAsCmudict(const QString &word, Pron &british, const Pron &american) {
+    auto symAt = [](const Pron &p, int i) { return i >= 0 && i < p.size() ? p[i].sym : QString(); };
+    const QVector<int> n = nuclei(british);
+    const int primary = primaryIndex(british);
+    const QString w = word.toLower();
+    const bool someOrUmn =
+        w.contains(QLatin1String("some")) || w.endsWith(QLatin1String("umn")) || w.endsWith(QLatin1String("umns"));
+    for (const auto &[b, a] : alignNuclei(british, american)) {
+        if (british[b].stress != Stress::None || !oneOf(british[b].sym, {u"ʌ", u"əʊ", u"ɒ", u"æ", u"e"}) ||
+            american[a].sym != QStringLiteral("ə") || american[a].stress != Stress::None)
+            continue;
+        // RP keeps the ʌ of compounds (ˈhɪk.ʌp, ˈɪm.pʌls, ʌnˈseɪf); it is weak in -some and autumn.
+        if (british[b].sym == QStringLiteral("ʌ") && !someOrUmn)
+            continue;
+        // Before the stress only in the syllable just before it (kənˈskrɪp.ʃn̩); two syllables
+        // before, RP keeps the full vowel (ˌkɒn.ekˈtɪv.ə.ti, ˌmaɪ.krəʊ-).
+        const qsizetype k = n.indexOf(b);
+        if (b < primary && (k + 1 >= n.size() || n[k + 1] != primary))
+            continue;
+        // The same syllable: the same consonants around it.
+        if (symAt(british, b + 1) != symAt(american, a + 1) || symAt(british, b - 1) != symAt(american, a - 1))
+            continue;
+        british[b].sym = QStringLiteral("ə");
+    }
+}
+
 void applyOneVowel(const QString &word, Pron &p, const std::function<bool(const QString &)> &isWord) {
     QString w = word.toLower();
     w.remove(QLatin1Char('\''));

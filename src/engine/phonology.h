@@ -127,6 +127,16 @@ void weakenUnstressedLongVowels(Pron &p);
 
 // --- one learners'-dictionary convention in both accents --------------------------------
 
+// A final s, z or d agrees in voicing with the consonant before it (aches eɪks, faced feɪst,
+// cads kædz): espeak and the sources' derived forms sometimes give eɪkz, feɪsd, kæds.
+void matchEndingVoicing(Pron &p);
+
+// CMUdict's reduced vowel (AH0) where espeak's RP voice keeps a full vowel unstressed (abacus
+// ˈæb.æ.kəs, astrologer əˈstrɒl.əʊ.dʒə, awesome ˈɔː.sʌm): ə, in a word of as many vowels, with
+// the same consonants around it; before the stress only in the syllable just before it; ʌ
+// only in -some and autumn (compounds keep theirs).
+void reduceAsCmudict(const QString &word, Pron &british, const Pron &american);
+
 // Nuclei of two pronunciations of one word paired in order, when both have as many
 // (the British and American forms of caught, digit); empty otherwise.
 QVector<QPair<int, int>> alignNuclei(const Pron &a, const Pron &b);

@@ -52,6 +52,10 @@ const QHash<QString, Rule> kRules = {
     {"cmudict",  [](const QString &w, const QString &in) { return americanFromArpabet(w, in); }},
     {"espeakRP", [](const QString &w, const QString &in) { return britishFromEspeak(w, in, QString()); }},
     {"espeakUS", [](const QString &w, const QString &in) { return americanFromEspeak(w, in); }},
+    // The row gives "espeak|cmudict".
+    {"espeakRP+cmudict", [](const QString &w, const QString &in) {
+        return britishFromEspeak(w, in.section('|', 0, 0), in.section('|', 1), false);
+    }},
     {"arpabet",  [](const QString &, const QString &in) {
         Pron p;
         const bool read = phonesFromArpabet(in, p);
@@ -134,6 +138,11 @@ private slots:
         row("espeakRP", "ob-") << "obtain" << "0_b_t_'eI_n" << "əbˈteɪn";
         row("espeakRP", "no r the spelling lacks") << "drawing" << "d_r_'O:_r_I_N" << "ˈdrɔː.ɪŋ";
         row("espeakRP", "here- keeps NEAR") << "herein" << "h_i@3_r_'I_n" << "hɪəˈrɪn";
+        row("espeakRP", "ending voicing") << "faced" << "f_'eI_s_d" << "feɪst";
+        row("espeakRP+cmudict", "CMUdict's weak vowel") << "astrologer" << "a#_s_t_r_'0_l_oU_dZ_a#|AH0 S T R AA1 L AH0 JH ER0" << "əˈstrɒl.ə.dʒə(r)";
+        row("espeakRP+cmudict", "weak ʌ of autumn") << "autumn" << "'O:_t_V_m|AO1 T AH0 M" << "ˈɔː.təm";
+        row("espeakRP+cmudict", "compounds keep ʌ") << "hiccup" << "h_'I_k_V_p|HH IH1 K AH0 P" << "ˈhɪk.ʌp";
+        row("espeakRP+cmudict", "two before the stress kept") << "connectivity" << "k_0_n_I2_k_t_'I_v_I2_t_i|K AH0 N EH0 K T IH1 V IH0 T IY0" << "ˌkɒn.ɪkˈtɪv.ə.ti";
         row("espeakRP", "unknown name") << "x" << "k_'Q" << "";
         row("espeakUS", "ər and flap t") << "water" << "w_'O:_t#_3" << "ˈwɔː.tər";
         row("espeakUS", "oʊ and LOT ɑː") << "photography" << "f_@_t_'0_g_r_@_f_i" << "fəˈtɑː.ɡrə.fi";
