@@ -940,6 +940,9 @@ void reduceAsCmudict(const QString &word, Pron &british, const Pron &american) {
         // RP keeps the ʌ of compounds (ˈhɪk.ʌp, ˈɪm.pʌls, ʌnˈseɪf); it is weak in -some and autumn.
         if (british[b].sym == QStringLiteral("ʌ") && !someOrUmn)
             continue;
+        // After the stress RP keeps ɒ where American English weakens it (ˈreɪ.ɒn, ˈen.i.bɒd.i).
+        if (british[b].sym == QStringLiteral("ɒ") && b > primary)
+            continue;
         // Before the stress only in the syllable just before it (kənˈskrɪp.ʃn̩); two syllables
         // before, RP keeps the full vowel (ˌkɒn.ekˈtɪv.ə.ti, ˌmaɪ.krəʊ-).
         const qsizetype k = n.indexOf(b);
