@@ -54,6 +54,7 @@ void applyCrossEntryRules(const QString &word, RuleSteps &step, const WordContex
 }
 
 QString finish(const QString &word, Pron &p, RuleSteps &step, const WordContext &context) {
+    step("stress before -ion", [&](Pron &q) { stressBeforeIon(word, q); });
     step("ending voicing", matchEndingVoicing);
     step("pretonic secondary", addPretonicSecondary);
     if (word.size() > 2 && word.endsWith(QLatin1String("'s")))

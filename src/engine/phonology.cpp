@@ -913,6 +913,27 @@ void applySharedWeakI(const QString &word, Pron &american, const Pron &british) 
     }
 }
 
+void stressBeforeIon(const QString &word, Pron &p) {
+    const QString w = word.toLower();
+    bool ion = false;
+    for (const char *ending : {"tion", "sion", "cion", "gion", "xion", "cian", "tian"})
+        ion = ion || w.endsWith(QLatin1String(ending)) || w.endsWith(QLatin1String(ending) + QLatin1Char('s'));
+    // television and compounds of station keep the stress of their first part.
+    if (!ion || w.startsWith(QLatin1String("tele")) || w.startsWith(QLatin1String("sub")) ||
+        w.endsWith(QLatin1String("station")) || w.endsWith(QLatin1String("stations")))
+        return;
+    const QVector<int> n = nuclei(p);
+    const int primary = primaryIndex(p);
+    // -ion of one syllable only: bastion ˈbæs.ti.ən has two.
+    if (n.size() < 3 || primary < 0 || !oneOf(p[n.back()].sym, {u"ə", u"n̩"}) || isVowelAt(p, n.back() - 1))
+        return;
+    const int target = n[n.size() - 2];
+    if (primary == target || oneOf(p[target].sym, {u"ə", u"ər", u"n̩", u"l̩"}))
+        return;
+    p[primary].stress = primary < target ? Stress::Secondary : Stress::None;
+    p[target].stress = Stress::Primary;
+}
+
 void matchEndingVoicing(Pron &p) {
     const int n = p.size();
     if (n < 2 || p[n - 2].vowel)

@@ -127,6 +127,11 @@ void weakenUnstressedLongVowels(Pron &p);
 
 // --- one learners'-dictionary convention in both accents --------------------------------
 
+// -tion, -sion, -cian and the like take the main stress on the syllable before them
+// (ˌsɜː.kjəˈleɪ.ʃn̩, ˌsɜː.kəmˈsɪʒ.n̩): CMUdict and espeak both have words that stress an
+// earlier one. Television and the compounds of station keep theirs.
+void stressBeforeIon(const QString &word, Pron &p);
+
 // A final s, z or d agrees in voicing with the consonant before it (aches eɪks, faced feɪst,
 // cads kædz): espeak and the sources' derived forms sometimes give eɪkz, feɪsd, kæds.
 void matchEndingVoicing(Pron &p);

@@ -130,6 +130,9 @@ private slots:
         row("cmudict", "-ies") << "toddies" << "T AA1 D IH0 Z" << "ˈtɑː.diz";
         row("cmudict", "re- with iː secondary") << "require" << "R IY2 K W AY1 ER0" << "rɪˈkwaɪər";
         row("cmudict", "en- with e") << "entitled" << "EH0 N T AY1 T AH0 L D" << "ɪnˈtaɪ.təld";
+        row("cmudict", "stress before -ion") << "circulation" << "S ER1 K Y AH0 L EY2 SH AH0 N" << "ˌsɜːr.kjəˈleɪ.ʃən";
+        row("cmudict", "television keeps its stress") << "television" << "T EH1 L AH0 V IH2 ZH AH0 N" << "ˈtel.ə.vɪ.ʒən";
+        row("espeakRP", "-ion of two syllables") << "bastion" << "b_'a_s_t_i@_n" << "ˈbæs.ti.ən";
         row("cmudict", "unknown symbol") << "x" << "XX1" << "";
         row("espeakRP", "elided schwa dropped") << "history" << "h_'I_s_t_@-_r_i" << "ˈhɪs.tri";
         row("espeakRP", "in- before k") << "including" << "I_N_k_l_'u:_d_I_N" << "ɪnˈkluː.dɪŋ";
