@@ -961,8 +961,12 @@ void reduceAsCmudict(const QString &word, Pron &british, const Pron &american) {
         // RP keeps the ʌ of compounds (ˈhɪk.ʌp, ˈɪm.pʌls, ʌnˈseɪf); it is weak in -some and autumn.
         if (british[b].sym == QStringLiteral("ʌ") && !someOrUmn)
             continue;
-        // After the stress RP keeps ɒ where American English weakens it (ˈreɪ.ɒn, ˈen.i.bɒd.i).
+        // After the stress RP keeps ɒ where American English weakens it (ˈreɪ.ɒn, ˈen.i.bɒd.i),
+        // and əʊ in a last syllable (kɪˈməʊ.nəʊz) and in micro-, macro- (ˈmaɪ.krəʊ.weɪv).
         if (british[b].sym == QStringLiteral("ɒ") && b > primary)
+            continue;
+        if (british[b].sym == QStringLiteral("əʊ") &&
+            (b == n.back() || w.startsWith(QLatin1String("micro")) || w.startsWith(QLatin1String("macro"))))
             continue;
         // Before the stress only in the syllable just before it (kənˈskrɪp.ʃn̩); two syllables
         // before, RP keeps the full vowel (ˌkɒn.ekˈtɪv.ə.ti, ˌmaɪ.krəʊ-).

@@ -139,7 +139,8 @@ void matchEndingVoicing(Pron &p);
 // CMUdict's reduced vowel (AH0) where espeak's RP voice keeps a full vowel unstressed (abacus
 // ˈæb.æ.kəs, astrologer əˈstrɒl.əʊ.dʒə, awesome ˈɔː.sʌm): ə, in a word of as many vowels, with
 // the same consonants around it; before the stress only in the syllable just before it; ʌ
-// only in -some and autumn (compounds keep theirs); ɒ only before the stress.
+// only in -some and autumn (compounds keep theirs); ɒ only before the stress; əʊ neither in
+// the last syllable nor in micro-, macro-.
 void reduceAsCmudict(const QString &word, Pron &british, const Pron &american);
 
 // Nuclei of two pronunciations of one word paired in order, when both have as many
