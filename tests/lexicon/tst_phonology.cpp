@@ -145,6 +145,7 @@ private slots:
         row("espeakRP+cmudict", "CMUdict's weak vowel") << "astrologer" << "a#_s_t_r_'0_l_oU_dZ_a#|AH0 S T R AA1 L AH0 JH ER0" << "əˈstrɒl.ə.dʒə(r)";
         row("espeakRP+cmudict", "weak ʌ of autumn") << "autumn" << "'O:_t_V_m|AO1 T AH0 M" << "ˈɔː.təm";
         row("espeakRP+cmudict", "ɒ after the stress kept") << "rayon" << "r_'eI_0_n|R EY1 AH0 N" << "ˈreɪ.ɒn";
+        row("espeakRP+cmudict", "last əʊ kept") << "kimono" << "k_I_m_'oU_n_oU|K AH0 M OW1 N AH0" << "kɪˈməʊ.nəʊ";
         row("espeakRP+cmudict", "compounds keep ʌ") << "hiccup" << "h_'I_k_V_p|HH IH1 K AH0 P" << "ˈhɪk.ʌp";
         row("espeakRP+cmudict", "two before the stress kept") << "connectivity" << "k_0_n_I2_k_t_'I_v_I2_t_i|K AH0 N EH0 K T IH1 V IH0 T IY0" << "ˌkɒn.ɪkˈtɪv.ə.ti";
         row("espeakRP", "unknown name") << "x" << "k_'Q" << "";
