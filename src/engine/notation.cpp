@@ -50,6 +50,7 @@ void applyCrossEntryRules(const QString &word, RuleSteps &step, const WordContex
         step("American prefixes", [&](Pron &q) { applyAmericanPrefixVowels(word, q, british); });
         step("American THOUGHT", [&](Pron &q) { applyAmericanThought(q, british); });
         step("shared weak ɪ", [&](Pron &q) { applySharedWeakI(word, q, british); });
+        step("plural voicing", [&](Pron &q) { applyBritishPluralVoicing(word, q, british, context.isWord); });
     }
 }
 
@@ -135,8 +136,10 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     step("-ary", [&](Pron &q) { reduceAryEnding(word, q); });
     step("weak suffixes", [&](Pron &q) { reduceWeakSuffixes(word, q); });
     step("weak prefixes", [&](Pron &q) { reduceWeakPrefixes(word, q); });
-    if (withCmudict)
+    if (withCmudict) {
         step("CMUdict's reduced vowels", [&](Pron &q) { reduceAsCmudict(word, q, american); });
+        step("singular -is, -us", [&](Pron &q) { voiceSingularIsUs(word, q, american, context.isWord); });
+    }
     step("weak endings", [&](Pron &q) { applyWeakEndings(word, q); });
     step("-ia", [&](Pron &q) { splitUnstressedIa(word, q); });
     step("weak long vowels", weakenUnstressedLongVowels);

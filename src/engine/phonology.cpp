@@ -892,6 +892,39 @@ void applyAmericanThought(Pron &american, const Pron &british) {
     }
 }
 
+void applyBritishPluralVoicing(const QString &word, Pron &american, const Pron &british,
+                               const std::function<bool(const QString &)> &isWord) {
+    const int a = american.size(), b = british.size();
+    if (!word.endsWith(QLatin1Char('s')) || word.endsWith(QLatin1String("ss")) || a < 2 || b < 2 ||
+        american[a - 1].sym != QLatin1String("s") || british[b - 1].sym != QLatin1String("z") || !isWord)
+        return;
+    // Only an ending: the word without it is a word (colas, solstices; not trellis, ethos).
+    const QString w = word.toLower();
+    const bool plural = (w.size() > 3 && isWord(w.chopped(1))) ||
+                        (w.endsWith(QLatin1String("es")) && w.size() > 4 && isWord(w.chopped(2)));
+    if (!plural)
+        return;
+    const bool sameBefore =
+        american[a - 2].sym == british[b - 2].sym || (american[a - 2].vowel && british[b - 2].vowel);
+    if (sameBefore)
+        american[a - 1].sym = QStringLiteral("z");
+}
+
+void voiceSingularIsUs(const QString &word, Pron &british, const Pron &american,
+                       const std::function<bool(const QString &)> &isWord) {
+    const QString w = word.toLower();
+    const bool is = w.endsWith(QLatin1String("is")) && !w.endsWith(QLatin1String("ies"));
+    const bool us = w.endsWith(QLatin1String("us")) && !w.endsWith(QLatin1String("ues"));
+    const int b = british.size();
+    // A weak vowel before it, and not a plural (snafus): the word without s is no word.
+    if ((!is && !us) || b < 2 || american.isEmpty() || british[b - 1].sym != QLatin1String("z") ||
+        !oneOf(british[b - 2].sym, {u"i", u"ɪ", u"ə"}) || american.back().sym != QLatin1String("s") ||
+        (isWord && isWord(w.chopped(1))))
+        return;
+    british[b - 1].sym = QStringLiteral("s");
+    british[b - 2].sym = is ? QStringLiteral("ɪ") : QStringLiteral("ə");
+}
+
 void applySharedWeakI(const QString &word, Pron &american, const Pron &british) {
     const QVector<int> last = nuclei(american);
     const bool ainEnding = word.endsWith(QLatin1String("ain")) || word.endsWith(QLatin1String("ains"));

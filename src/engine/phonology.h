@@ -166,6 +166,16 @@ void applyGlideBeforeIon(const QString &word, Pron &p);
 // British ɒ + l + consonant spelt al or aul is ɔː, as learners' dictionaries give it first
 // (salt, false, fault, alter); espeak's RP voice says ɒ.
 void applyBritishAlVowel(const QString &word, Pron &p);
+// A final -s that the British entry voices after the same sound is z in the American one too,
+// when the word without it is a word: CMUdict has plurals with s (colas ˈkoʊ.ləs, synonyms
+// ˈsɪn.ə.nɪms) where espeak's ending rules are right.
+void applyBritishPluralVoicing(const QString &word, Pron &american, const Pron &british,
+                               const std::function<bool(const QString &)> &isWord);
+// espeak's RP voice reads a final -is or -us as a plural (trellis ˈtrel.iz, versus ˈvɜː.sɪz);
+// where CMUdict ends in s and the word without its s is no word, the British entry ends in ɪs
+// or əs.
+void voiceSingularIsUs(const QString &word, Pron &british, const Pron &american,
+                       const std::function<bool(const QString &)> &isWord = {});
 // American prefixes keep their own vowel: un- is ʌ where the British form has it (ʌnˈhæp.i, not
 // ən; until keeps ən), and en-/em- with a secondary stress right before the primary is a weak ɪ
 // (ɪnˈdʒɔɪ). british may be empty (no British form to follow).

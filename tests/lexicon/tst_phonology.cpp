@@ -15,8 +15,9 @@ namespace {
 
 // The words the rules that look for a stem or a compound's parts find in the word list.
 bool isWord(const QString &w) {
-    static const QSet<QString> words = {"cheerless", "commence", "exact", "low",   "self", "ida", "some",  "twenty",
-                                        "every",     "thing",    "any",   "where", "one",  "key", "board", "party"};
+    static const QSet<QString> words = {"cheerless", "commence", "exact", "low",   "self", "ida",
+                                        "some",      "twenty",   "every", "thing", "any",  "where",
+                                        "one",       "key",      "board", "party", "cola"};
     return words.contains(w);
 }
 
@@ -42,6 +43,7 @@ QString onBoth(const QString &word, const QString &input) {
 }
 void asParsed(Pron &) {}
 void thought(const QString &, Pron &a, const Pron &b) { applyAmericanThought(a, b); }
+void pluralVoicing(const QString &w, Pron &a, const Pron &b) { applyBritishPluralVoicing(w, a, b, isWord); }
 void suffixBoundaries(const QString &w, Pron &p) { markSuffixBoundaries(w, p, isWord); }
 void oneVowel(const QString &w, Pron &p) { applyOneVowel(w, p, isWord); }
 
@@ -103,6 +105,7 @@ const QHash<QString, Rule> kRules = {
     {"weakAmE",           onWord<applyAmericanWeakVowels, true>},
     {"glideW",            onWord<removeGlideW, true>},
     {"thought",           onBoth<thought>},
+    {"pluralVoicing",     onBoth<pluralVoicing>},
     {"weakI",             onBoth<applySharedWeakI>},
     {"prefixAmE",         onBoth<applyAmericanPrefixVowels>},
 };
@@ -148,6 +151,7 @@ private slots:
         row("espeakRP+cmudict", "last əʊ kept") << "kimono" << "k_I_m_'oU_n_oU|K AH0 M OW1 N AH0" << "kɪˈməʊ.nəʊ";
         row("espeakRP+cmudict", "compounds keep ʌ") << "hiccup" << "h_'I_k_V_p|HH IH1 K AH0 P" << "ˈhɪk.ʌp";
         row("espeakRP+cmudict", "two before the stress kept") << "connectivity" << "k_0_n_I2_k_t_'I_v_I2_t_i|K AH0 N EH0 K T IH1 V IH0 T IY0" << "ˌkɒn.ɪkˈtɪv.ə.ti";
+        row("espeakRP+cmudict", "singular -is") << "trellis" << "t_r_'E_l_i_z|T R EH1 L AH0 S" << "ˈtrel.ɪs";
         row("espeakRP", "unknown name") << "x" << "k_'Q" << "";
         row("espeakUS", "ər and flap t") << "water" << "w_'O:_t#_3" << "ˈwɔː.tər";
         row("espeakUS", "oʊ and LOT ɑː") << "photography" << "f_@_t_'0_g_r_@_f_i" << "fəˈtɑː.ɡrə.fi";
@@ -314,6 +318,8 @@ private slots:
         row("thought", "THOUGHT from the British ɔː") << "caught" << "kɑːt|kɔːt" << "kɔːt";
         row("thought", "PALM stays") << "father" << "ˈfɑː.ðər|ˈfɑː.ðə" << "ˈfɑː.ðər";
         row("thought", "nuclei that do not pair") << "awfully" << "ˈɑː.fli|ˈɔː.fə.li" << "ˈɑː.fli";
+        row("pluralVoicing", "plural as the British entry") << "colas" << "ˈkoʊ.ləs|ˈkəʊ.ləz" << "ˈkoʊ.ləz";
+        row("pluralVoicing", "no plural") << "atlas" << "ˈæt.ləs|ˈæt.ləz" << "ˈæt.ləs";
         row("weakI", "weak ɪ of the British form") << "digit" << "ˈdɪdʒ.ət|ˈdɪdʒ.ɪt" << "ˈdɪdʒ.ɪt";
         row("weakI", "weak ɪ before syllabic l") << "typical" << "ˈtɪp.ə.kəl|ˈtɪp.ɪ.kl̩" << "ˈtɪp.ɪ.kəl";
         row("weakI", "weak ɪ after a rhotic nucleus") << "origin" << "ˈɔːr.ə.dʒən|ˈɒr.ɪ.dʒɪn" << "ˈɔːr.ɪ.dʒɪn";
