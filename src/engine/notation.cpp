@@ -139,6 +139,7 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     if (withCmudict) {
         step("CMUdict's reduced vowels", [&](Pron &q) { reduceAsCmudict(word, q, american); });
         step("singular -is, -us", [&](Pron &q) { voiceSingularIsUs(word, q, american, context.isWord); });
+        step("z as CMUdict", [&](Pron &q) { voiceAsCmudict(word, q, american); });
     }
     step("weak endings", [&](Pron &q) { applyWeakEndings(word, q); });
     step("-ia", [&](Pron &q) { splitUnstressedIa(word, q); });

@@ -892,6 +892,35 @@ void applyAmericanThought(Pron &american, const Pron &british) {
     }
 }
 
+void voiceAsCmudict(const QString &word, Pron &british, const Pron &american) {
+    const QVector<int> nb = nuclei(british), na = nuclei(american);
+    const QString w = word.toLower();
+    // Words whose s is British where American English has z.
+    static const char *const britishS[] = {"sth", "advertis", "desecrat", "pretzel", "evasiv"};
+    if (nb.size() != na.size() || std::any_of(std::begin(britishS), std::end(britishS),
+                                              [&](const char *s) { return w.contains(QLatin1String(s)); }))
+        return;
+    for (int k = 0; k + 1 < nb.size(); ++k) {
+        const int from = nb[k] + 1, length = nb[k + 1] - from;
+        if (length != na[k + 1] - na[k] - 1)
+            continue;
+        // dis- keeps its s (ˌdɪs.ɪn.fəˈmeɪ.ʃn̩).
+        if (k == 0 && w.startsWith(QLatin1String("dis")))
+            continue;
+        bool voiced = false, same = true;
+        for (int i = 0; i < length && same; ++i) {
+            const QString &b = british[from + i].sym, &a = american[na[k] + 1 + i].sym;
+            voiced = voiced || (b == QLatin1String("s") && a == QLatin1String("z"));
+            same = b == a || (b == QLatin1String("s") && a == QLatin1String("z"));
+        }
+        if (!voiced || !same)
+            continue;
+        for (int i = 0; i < length; ++i)
+            if (american[na[k] + 1 + i].sym == QLatin1String("z"))
+                british[from + i].sym = QStringLiteral("z");
+    }
+}
+
 void applyBritishPluralVoicing(const QString &word, Pron &american, const Pron &british,
                                const std::function<bool(const QString &)> &isWord) {
     const int a = american.size(), b = british.size();

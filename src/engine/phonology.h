@@ -171,6 +171,10 @@ void applyBritishAlVowel(const QString &word, Pron &p);
 // ˈsɪn.ə.nɪms) where espeak's ending rules are right.
 void applyBritishPluralVoicing(const QString &word, Pron &american, const Pron &british,
                                const std::function<bool(const QString &)> &isWord);
+// espeak's RP voice has s for many a z of the spelling between vowels (husband ˈhʌs.bənd,
+// lousy, charisma); where CMUdict has z with the same consonants around it, so does the British
+// entry. dis-, asthma, advertisement, desecrate, pretzel and evasive keep their s.
+void voiceAsCmudict(const QString &word, Pron &british, const Pron &american);
 // espeak's RP voice reads a final -is or -us as a plural (trellis ˈtrel.iz, versus ˈvɜː.sɪz);
 // where CMUdict ends in s and the word without its s is no word, the British entry ends in ɪs
 // or əs.

@@ -152,6 +152,8 @@ private slots:
         row("espeakRP+cmudict", "compounds keep ʌ") << "hiccup" << "h_'I_k_V_p|HH IH1 K AH0 P" << "ˈhɪk.ʌp";
         row("espeakRP+cmudict", "two before the stress kept") << "connectivity" << "k_0_n_I2_k_t_'I_v_I2_t_i|K AH0 N EH0 K T IH1 V IH0 T IY0" << "ˌkɒn.ɪkˈtɪv.ə.ti";
         row("espeakRP+cmudict", "singular -is") << "trellis" << "t_r_'E_l_i_z|T R EH1 L AH0 S" << "ˈtrel.ɪs";
+        row("espeakRP+cmudict", "z as CMUdict") << "husband" << "h_'V_s_b_@_n_d|HH AH1 Z B AH0 N D" << "ˈhʌz.bənd";
+        row("espeakRP+cmudict", "British s kept") << "advertisement" << "a#_d_v_'3:_t_I_s_m_@_n_t|AE0 D V ER1 T AH0 Z M AH0 N T" << "ədˈvɜː.tɪ.smənt";
         row("espeakRP", "unknown name") << "x" << "k_'Q" << "";
         row("espeakUS", "ər and flap t") << "water" << "w_'O:_t#_3" << "ˈwɔː.tər";
         row("espeakUS", "oʊ and LOT ɑː") << "photography" << "f_@_t_'0_g_r_@_f_i" << "fəˈtɑː.ɡrə.fi";
