@@ -114,6 +114,7 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics, const 
     step("one", [&](Pron &q) { applyOneVowel(word, q, context.isWord); });
     step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
     step("triphthongs", mergeTriphthongs);
+    step("-n't", [&](Pron &q) { addNtSyllable(word, q); });
     step("dictionary stress", applyDictionaryStress);
     applyCrossEntryRules(word, step, context, true);
     return finish(word, p, step, context);
@@ -148,6 +149,7 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
     step("al + consonant", [&](Pron &q) { applyBritishAlVowel(word, q); });
     step("triphthongs", mergeTriphthongs);
+    step("-n't", [&](Pron &q) { addNtSyllable(word, q); });
     step("syllabic consonants", applySyllabicConsonants);
     step("dictionary stress", applyDictionaryStress);
     applyCrossEntryRules(word, step, context, false);

@@ -996,6 +996,16 @@ void stressBeforeIon(const QString &word, Pron &p) {
     p[target].stress = Stress::Primary;
 }
 
+void addNtSyllable(const QString &word, Pron &p) {
+    const int n = p.size();
+    if (!word.endsWith(QLatin1String("n't")) || n < 4 || p[n - 1].sym != QLatin1String("t") ||
+        p[n - 2].sym != QLatin1String("n") || p[n - 3].vowel || p[n - 3].sym == QLatin1String("r"))
+        return;
+    p.insert(n - 2, Phone{QStringLiteral("ə"), true, Stress::None});
+    if (primaryIndex(p) < 0)
+        p[nuclei(p).front()].stress = Stress::Primary;
+}
+
 void matchEndingVoicing(Pron &p) {
     const int n = p.size();
     if (n < 2 || p[n - 2].vowel)

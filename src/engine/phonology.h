@@ -132,6 +132,10 @@ void weakenUnstressedLongVowels(Pron &p);
 // earlier one. Television and the compounds of station keep theirs.
 void stressBeforeIon(const QString &word, Pron &p);
 
+// -n't after a consonant is a syllable of its own (didn't ˈdɪd.n̩t, mustn't), where espeak
+// writes dɪdnt.
+void addNtSyllable(const QString &word, Pron &p);
+
 // A final s, z or d agrees in voicing with the consonant before it (aches eɪks, faced feɪst,
 // cads kædz): espeak and the sources' derived forms sometimes give eɪkz, feɪsd, kæds.
 void matchEndingVoicing(Pron &p);

@@ -154,6 +154,7 @@ private slots:
         row("espeakRP+cmudict", "singular -is") << "trellis" << "t_r_'E_l_i_z|T R EH1 L AH0 S" << "ˈtrel.ɪs";
         row("espeakRP+cmudict", "z as CMUdict") << "husband" << "h_'V_s_b_@_n_d|HH AH1 Z B AH0 N D" << "ˈhʌz.bənd";
         row("espeakRP+cmudict", "British s kept") << "advertisement" << "a#_d_v_'3:_t_I_s_m_@_n_t|AE0 D V ER1 T AH0 Z M AH0 N T" << "ədˈvɜː.tɪ.smənt";
+        row("espeakRP", "-n't a syllable") << "didn't" << "d_'I_d_n_t" << "ˈdɪd.n̩t";
         row("espeakRP", "unknown name") << "x" << "k_'Q" << "";
         row("espeakUS", "ər and flap t") << "water" << "w_'O:_t#_3" << "ˈwɔː.tər";
         row("espeakUS", "oʊ and LOT ɑː") << "photography" << "f_@_t_'0_g_r_@_f_i" << "fəˈtɑː.ɡrə.fi";
