@@ -1,10 +1,10 @@
 #include "app/settings.h"
 
-#include "engine/numbers.h"
+#include "app/fontsize.h"
+#include "app/textfiles.h"
 
 #include <QDomDocument>
-#include <QFile>
-#include <QSaveFile>
+#include <QXmlStreamReader>
 #include <QXmlStreamWriter>
 
 namespace vocalith {
@@ -15,6 +15,10 @@ const QString kDefaultFontSize = QStringLiteral("12");
 const QString kSettingsFileName = QStringLiteral("vocalith.xml");
 const QString kUseContributionsKey = QStringLiteral("usecontributions");
 const QString kGuessUnknownKey = QStringLiteral("guessunknown");
+const QString kSettingsDamagedKept =
+    QStringLiteral("The settings could not be read (%1); they were kept as %2. Starting with the default settings.");
+const QString kSettingsDamaged =
+    QStringLiteral("The settings could not be read (%1). Starting with the default settings.");
 
 namespace {
 
@@ -23,6 +27,31 @@ const QString kFalse = QStringLiteral("false");
 
 bool isTrue(const QString &value) { return value.compare(kTrue, Qt::CaseInsensitive) == 0; }
 QString boolText(bool b) { return b ? kTrue : kFalse; }
+
+const QString kTooDeep = QStringLiteral("elements nested more than %1 deep");
+const QString kXmlError = QStringLiteral("line %1: %2");
+const QString kNotXml = QStringLiteral("not an XML document");
+
+// Checks the document with a stream reader first: it takes linear time where the DOM
+// parser's takes quadratic time on deeply nested elements. An empty text when it may be
+// parsed, otherwise why not.
+QString xmlFault(const QByteArray &bytes) {
+    QXmlStreamReader reader(bytes);
+    int depth = 0;
+    while (!reader.atEnd()) {
+        const QXmlStreamReader::TokenType token = reader.readNext();
+        if (token == QXmlStreamReader::StartElement && ++depth > kMaxSettingsDepth)
+            return kTooDeep.arg(kMaxSettingsDepth);
+        if (token == QXmlStreamReader::EndElement)
+            --depth;
+    }
+    if (!reader.hasError())
+        return {};
+    QString error = reader.errorString();
+    if (error.endsWith(QLatin1Char('.')))
+        error.chop(1);
+    return kXmlError.arg(reader.lineNumber()).arg(error);
+}
 
 void applyDefaultBraille(Settings &s) {
     s.brailleFonts = kDefaultBrailleFonts;
@@ -50,15 +79,22 @@ Settings defaultSettings(const QStringList &installedFonts) {
     return s;
 }
 
-bool LoadSettings(const QString &path, const QStringList &installedFonts, Settings &s) {
+bool LoadSettings(const QString &path, const QStringList &installedFonts, Settings &s, QString *damaged) {
+    const RegularFileRead file = ReadRegularFile(path, kMaxSettingsBytes);
+    QString fault = file.reason;
     QDomDocument doc;
-    QFile file(path);
-    const bool parsed = file.open(QIODevice::ReadOnly) && doc.setContent(&file);
+    if (file.state == RegularFileRead::State::Read) {
+        fault = xmlFault(file.bytes);
+        if (fault.isEmpty() && (!doc.setContent(file.bytes) || doc.documentElement().isNull()))
+            fault = kNotXml;
+    }
     const QDomElement root = doc.documentElement();
-    if (!parsed || root.isNull()) {
+    if (file.state != RegularFileRead::State::Read || !fault.isEmpty()) {
         const RenderOptions options = s.editor;
         s = defaultSettings(installedFonts);
         s.editor = options;
+        if (damaged)
+            *damaged = file.state == RegularFileRead::State::Missing ? QString() : fault;
         return false;
     }
 
@@ -75,7 +111,7 @@ bool LoadSettings(const QString &path, const QStringList &installedFonts, Settin
         s.fontName = s.unicodeFonts.value(0);
     } else {
         const QString size = fonts.attribute(QStringLiteral("size"));
-        s.fontSize = IsNumeric(size) ? size : kDefaultFontSize;
+        s.fontSize = ParseFontSize(size) ? size : kDefaultFontSize;
         if (isTrue(fonts.attribute(QStringLiteral("bold"))))
             s.bold = true;
         if (isTrue(fonts.attribute(QStringLiteral("italic"))))
@@ -162,13 +198,7 @@ QByteArray settingsDocument(const Settings &s) {
 }
 
 bool SaveSettings(const QString &path, const Settings &settings, QString *error) {
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(settingsDocument(settings)) < 0 || !file.commit()) {
-        if (error)
-            *error = file.errorString();
-        return false;
-    }
-    return true;
+    return writeFileAtomically(path, settingsDocument(settings), error);
 }
 
 } // namespace vocalith

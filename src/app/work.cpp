@@ -2,7 +2,6 @@
 
 #include "app/textfiles.h"
 
-#include <QFile>
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
@@ -10,7 +9,6 @@
 namespace vocalith {
 
 const QString kWorkFileName = QStringLiteral("work.json");
-const QString kDamagedWorkSuffix = QStringLiteral(".damaged");
 const QString kWorkDamagedKept =
     QStringLiteral("The saved work could not be read (%1); it was kept as %2. Starting with empty boxes.");
 const QString kWorkDamaged = QStringLiteral("The saved work could not be read (%1). Starting with empty boxes.");
@@ -100,30 +98,23 @@ std::optional<WorkInProgress> parseWork(const QByteArray &content, QString *reas
 }
 
 WorkRead ReadWork(const QString &path) {
-    QFile file(path);
-    if (!file.exists())
-        return {};
+    const RegularFileRead file = ReadRegularFile(path, kMaxWorkBytes);
     WorkRead r;
-    r.state = WorkFileState::Damaged;
-    if (!file.open(QIODevice::ReadOnly)) {
-        r.reason = file.errorString();
+    if (file.state == RegularFileRead::State::Missing)
         return r;
-    }
-    if (auto work = parseWork(file.readAll(), &r.reason)) {
-        r.state = WorkFileState::Read;
-        r.work = std::move(*work);
+    r.state = WorkFileState::Damaged;
+    r.reason = file.reason;
+    if (file.state == RegularFileRead::State::Read) {
+        if (auto work = parseWork(file.bytes, &r.reason)) {
+            r.state = WorkFileState::Read;
+            r.work = std::move(*work);
+        }
     }
     return r;
 }
 
 bool SaveWork(const QString &path, const WorkInProgress &work, QString *error) {
     return writeFileAtomically(path, workDocument(work), error);
-}
-
-QString SetAsideDamagedWork(const QString &path) {
-    const QString aside = path + kDamagedWorkSuffix;
-    QFile::remove(aside);
-    return QFile::rename(path, aside) ? aside : QString();
 }
 
 } // namespace vocalith

@@ -18,8 +18,9 @@
 
 namespace vocalith {
 
-extern const QString kWorkFileName;      // "work.json"
-extern const QString kDamagedWorkSuffix; // appended to the name of a file set aside
+extern const QString kWorkFileName; // "work.json"
+// Largest work file read: far more than a session's text (a file set aside says so).
+constexpr qint64 kMaxWorkBytes = 64 * 1024 * 1024;
 // Status line texts: the file could not be read (%1 reason, %2 where it was kept, or the
 // plain text when it could not be kept); the work could not be saved (%1 reason).
 extern const QString kWorkDamagedKept;
@@ -46,13 +47,12 @@ struct WorkRead {
     WorkInProgress work; // empty unless Read
     QString reason;      // why a damaged file could not be read
 };
+// Damaged also for a file that is not a regular file or is larger than kMaxWorkBytes;
+// SetAsideDamaged keeps it from the next save.
 WorkRead ReadWork(const QString &path);
 
-// Writes the file atomically (a failed save leaves the previous file). False with the reason.
+// Writes the file with the checked writer (a failed save leaves the previous file). False
+// with the reason.
 bool SaveWork(const QString &path, const WorkInProgress &work, QString *error = nullptr);
-
-// Renames a damaged work file out of the way (replacing one set aside before), so that the
-// next save does not overwrite it. Returns its new path, or an empty text when it stays.
-QString SetAsideDamagedWork(const QString &path);
 
 } // namespace vocalith

@@ -9,6 +9,7 @@
 #include "engine/lexicon/schema.h"
 
 #include <algorithm>
+#include <new>
 #include <utility>
 
 namespace vocalith::cli {
@@ -150,7 +151,21 @@ Connection &Context::contributions() {
     return *m_contributions;
 }
 
-QByteArray Context::readAll() { return m_streams.in.readAll(); }
+QByteArray Context::readAll() {
+    // In blocks rather than QIODevice::readAll, which does not tell a failed read from the end.
+    constexpr qint64 kBlock = 65536;
+    QByteArray all;
+    for (;;) {
+        const qsizetype had = all.size();
+        all.resize(had + kBlock);
+        const qint64 n = m_streams.in.read(all.data() + had, kBlock);
+        if (n < 0)
+            throw InputError{m_streams.in.errorString()};
+        all.resize(had + n);
+        if (n == 0)
+            return all;
+    }
+}
 
 QString Context::readAllText() { return QString::fromUtf8(readAll()); }
 
@@ -170,8 +185,10 @@ bool Context::readLines(QStringList &lines) {
         const qsizetype had = m_input.size();
         m_input.resize(had + kBlock);
         const qint64 n = m_streams.in.read(m_input.data() + had, kBlock);
-        m_input.resize(had + std::max<qint64>(n, 0));
-        if (n <= 0) {
+        if (n < 0)
+            throw InputError{m_streams.in.errorString()};
+        m_input.resize(had + n);
+        if (n == 0) {
             // The end: what follows the last line break is the last line.
             m_inputEnded = true;
             if (!m_input.isEmpty())
@@ -259,6 +276,13 @@ int run(const QStringList &args, Streams streams) {
     } catch (const OutputError &e) {
         context.writeErr(QStringLiteral("vocalith-cli: the output could not be written: %1\n").arg(e.reason));
         return kOutput;
+    } catch (const InputError &e) {
+        context.writeErr(QStringLiteral("vocalith-cli: the input could not be read: %1\n").arg(e.reason));
+        return kRefused;
+    } catch (const std::bad_alloc &) {
+        // What the command held is freed by now: the message can be made.
+        context.writeErr(QStringLiteral("vocalith-cli: not enough memory to finish the command\n"));
+        return kRefused;
     }
 }
 

@@ -33,6 +33,11 @@ struct OutputError {
     QString reason;
 };
 
+// Thrown when standard input cannot be read (a folder, a failing device): exit 1.
+struct InputError {
+    QString reason;
+};
+
 // The three standard streams of one run.
 struct Streams {
     QIODevice &in;
@@ -54,14 +59,14 @@ public:
     // The opened contribution database, created when missing (throws DatabaseUnavailable).
     Connection &contributions();
 
-    // All of standard input.
+    // All of standard input; throws InputError when it cannot be read.
     QByteArray readAll();
     // All of standard input as UTF-8 text; invalid bytes become U+FFFD.
     QString readAllText();
     // Standard input as box text in pieces of whole lines, so that memory stays flat: each
     // call gives the next lines without their line breaks (LF or CR LF) and returns false at
     // the end. The lines joined by CR LF are toBoxText(readAllText()): a line break at the
-    // very end of the input ends the last line and starts none.
+    // very end of the input ends the last line and starts none. Throws InputError.
     bool readLines(QStringList &lines);
     // Standard output; throws OutputError when the bytes cannot be written.
     void write(const QByteArray &bytes);

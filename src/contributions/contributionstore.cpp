@@ -1,7 +1,8 @@
 #include "contributions/contributionstore.h"
 
+#include "app/textfiles.h"
+
 #include <QFile>
-#include <QSaveFile>
 #include <QSqlError>
 #include <QStringDecoder>
 
@@ -190,9 +191,9 @@ QByteArray ContributionStore::exportTsv() {
 
 std::optional<int> ContributionStore::exportFile(const QString &path, QString *error) {
     const QByteArray tsv = exportTsv();
-    QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(tsv) != tsv.size() || !file.commit()) {
-        *error = kFileNotWritten.arg(path, file.errorString());
+    QString reason;
+    if (!writeFileAtomically(path, tsv, &reason)) {
+        *error = kFileNotWritten.arg(path, reason);
         return std::nullopt;
     }
     return int(tsv.count('\n')) - 1;

@@ -1,6 +1,9 @@
 #include "statistics/zentab.h"
 
+#include "app/textfiles.h"
+#include "editor/addtext.h"
 #include "engine/textchain.h"
+#include "statistics/statistics.h"
 
 namespace vocalith {
 
@@ -32,6 +35,15 @@ QString ZentabReport(const QString &analysedText) {
         }
     }
     return report;
+}
+
+bool SaveZentabReport(const QString &path, const QString &report, QString *message) {
+    QString reason;
+    if (writeFileAtomically(path, (programToBoxText(report) + QLatin1Char('\n')).toUtf8(), &reason))
+        return true;
+    if (message)
+        *message = statistics::kNotSaved.arg(reason);
+    return false;
 }
 
 } // namespace vocalith

@@ -9,12 +9,20 @@
 #include "app/settings.h"
 #include "app/textfiles.h"
 #include "app/work.h"
+#include "contributions/contributiondb.h"
+#include "contributions/contributionstore.h"
+#include "statistics/zentab.h"
 #include "testsupport.h"
 
 #include <QDomDocument>
+#include <QElapsedTimer>
 #include <QTemporaryDir>
 #include <csignal>
+#include <functional>
 #include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
 using namespace vocalith;
 
@@ -66,6 +74,37 @@ QString captions(const PanelState &s) {
 
 QString tags(const PanelState &s) { return s.tags[0] + s.tags[1] + s.tags[2] + s.tags[3]; }
 
+// Runs write in a child process whose files cannot grow beyond 16 bytes, SIGXFSZ ignored, so
+// that its writes fail as on a full disk ("File too large"). Gives "1" or "0" for what write
+// returned, followed by its message.
+QByteArray onFullDisk(const std::function<bool(QString *)> &write) {
+    int channel[2];
+    if (pipe(channel) != 0)
+        return "no pipe";
+    const pid_t child = fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        std::signal(SIGXFSZ, SIG_IGN);
+        rlimit limit{};
+        getrlimit(RLIMIT_FSIZE, &limit);
+        limit.rlim_cur = 16;
+        setrlimit(RLIMIT_FSIZE, &limit);
+        QString message;
+        const bool written = write(&message);
+        const QByteArray report = (written ? "1" : "0") + message.toUtf8();
+        [[maybe_unused]] const ssize_t n = ::write(channel[1], report.constData(), size_t(report.size()));
+        ::_exit(0); // no destructors: the parent's temporary folders stay
+    }
+    ::close(channel[1]);
+    QByteArray report;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, n);
+    ::close(channel[0]);
+    waitpid(child, nullptr, 0);
+    return report;
+}
+
 } // namespace
 
 class TestApp : public QObject {
@@ -102,6 +141,11 @@ private slots:
         QTest::newRow("size") << "<vocalith>" + fonts + "</vocalith>" << "size" << "14";
         QTest::newRow("size not numeric")
             << QByteArray("<vocalith><unicodefonts size='big'/></vocalith>") << "size" << "12";
+        QTest::newRow("size too large")
+            << QByteArray("<vocalith><unicodefonts size='99999999'/></vocalith>") << "size" << "12";
+        QTest::newRow("size 0") << QByteArray("<vocalith><unicodefonts size='0'/></vocalith>") << "size" << "12";
+        QTest::newRow("size negative")
+            << QByteArray("<vocalith><unicodefonts size='-4'/></vocalith>") << "size" << "12";
         QTest::newRow("bold in any case") << "<vocalith>" + fonts + "</vocalith>" << "bold" << "true";
         QTest::newRow("installed names, not installed dropped")
             << "<vocalith>" + fonts + "</vocalith>" << "fonts" << "Charis SIL|Gentium";
@@ -394,26 +438,71 @@ private slots:
         QVERIFY(message.startsWith("The transcription could not be saved to x.txt: "));
     }
 
-    // A write that fails half-way (the disk full, here a file size limit) leaves the old file.
-    void failedWriteKeepsOldFile() {
-        QTemporaryDir dir;
-        const QString path = test::writeFile(dir.filePath(u"alt \u00E6.txt"_qs), "old");
-        rlimit before;
-        QVERIFY(getrlimit(RLIMIT_FSIZE, &before) == 0);
-        rlimit small = before;
-        small.rlim_cur = 1000;
-        const auto previous = std::signal(SIGXFSZ, SIG_IGN);
-        QVERIFY(setrlimit(RLIMIT_FSIZE, &small) == 0);
-        QString error;
-        const bool written = writeFileAtomically(path, QByteArray(100000, 'x'), &error);
-        setrlimit(RLIMIT_FSIZE, &before);
-        std::signal(SIGXFSZ, previous);
-        QVERIFY(!written);
-        QVERIFY(!error.isEmpty());
+    // Every writer of the programs over an existing file on a disk that fills up: false, the
+    // reason in the message, the old file as it was and no temporary file left.
+    void fullDiskKeepsOldFile_data() {
+        QTest::addColumn<QString>("writer");
+        QTest::addColumn<QString>("name");
+        QTest::newRow("settings") << "settings"
+                                  << "vocalith.xml";
+        QTest::newRow("work in progress") << "work"
+                                          << "work.json";
+        QTest::newRow("transcription as text") << "transcription"
+                                               << "t.txt";
+        QTest::newRow("transcription as HTML") << "transcription"
+                                               << "t.html";
+        QTest::newRow("my words") << "export"
+                                  << "mine.tsv";
+        QTest::newRow("Zentab report") << "zentab"
+                                       << "report.tsv";
+        QTest::newRow("large, cut short") << "writer" << u"alt \u00E6.txt"_qs;
+    }
+
+    void fullDiskKeepsOldFile() {
+        QFETCH(QString, writer);
+        QFETCH(QString, name);
+        QTemporaryDir dir, dbDir;
+        const QString path = test::writeFile(dir.filePath(name), "old\n");
+        const QString db = dbDir.filePath("C.sqlite");
+        contributions::ContributionStore(*contributions::open(db)).save(contributions::normalised("cat", "kat", ""));
+        const QHash<QString, std::function<bool(QString *)>> writers = {
+            {"settings", [&](QString *m) { return SaveSettings(path, defaultSettings(kInstalled), m); }},
+            {"work",
+             [&](QString *m) {
+                 return SaveWork(path, {"cat", "kat", Accent::BrE, "/ kat /", {}}, m);
+             }},
+            {"transcription",
+             [&](QString *m) {
+                 return SaveTranscription(path, u"/ \u0283i\u02D0p \u026Az \u0259 \u0283i\u02D0p /"_qs, {}, m);
+             }},
+            {"export",
+             [&](QString *m) {
+                 return contributions::ContributionStore(*contributions::open(db)).exportFile(path, m).has_value();
+             }},
+            {"zentab", [&](QString *m) { return SaveZentabReport(path, ZentabReport("k"), m); }},
+            {"writer", [&](QString *m) { return writeFileAtomically(path, QByteArray(100000, 'x'), m); }},
+        };
+        const QByteArray report = onFullDisk(writers.value(writer));
+        QVERIFY2(report.startsWith("0") && report.contains("File too large"), report.constData());
         QFile old(path);
         QVERIFY(old.open(QIODevice::ReadOnly));
-        QCOMPARE(old.readAll(), QByteArray("old"));
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden).size(), 1);
+        QCOMPARE(old.readAll(), QByteArray("old\n"));
+        QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
+                 QStringList{name});
+    }
+
+    // A file replaced keeps its permissions; a link keeps pointing to the file, which gets the bytes.
+    void writerKeepsPermissionsAndLinks() {
+        QTemporaryDir dir;
+        const QString path = test::writeFile(dir.filePath("a.txt"), "old");
+        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
+        QVERIFY(QFile::link(path, dir.filePath("link.txt")));
+        QVERIFY(writeFileAtomically(dir.filePath("link.txt"), "new"));
+        QVERIFY(QFileInfo(dir.filePath("link.txt")).isSymLink());
+        struct stat st {};
+        QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
+        QCOMPARE(st.st_mode & 0777, 0640u);
+        QCOMPARE(ReadRegularFile(path, 10).bytes, QByteArray("new"));
     }
 
     void workRoundTrip() {
@@ -435,27 +524,71 @@ private slots:
         QVERIFY(bare->recent == RecentSymbols());
     }
 
-    void damagedWork_data() {
+    // Settings and work files that cannot be read: nothing of them used, the reason, no wait
+    // (a FIFO blocks an open for ever; the DOM parser takes quadratic time on nested
+    // elements), and the file set aside for the next save.
+    void unreadableFiles_data() {
+        QTest::addColumn<QString>("name");
         QTest::addColumn<QByteArray>("content");
-        QTest::newRow("not JSON") << QByteArray("{\"vocalith-work\": 1, \"input\": ");
-        QTest::newRow("a list") << QByteArray("[1]");
-        QTest::newRow("another version") << QByteArray(R"({"vocalith-work": 2})");
-        QTest::newRow("a number for a text") << QByteArray(R"({"vocalith-work": 1, "editor": 5})");
-        QTest::newRow("recent not a list") << QByteArray(R"({"vocalith-work": 1, "recent": "x"})");
-        QTest::newRow("recent without symbol") << QByteArray(R"({"vocalith-work": 1, "recent": [{"tooltip": ""}]})");
+        QTest::addColumn<qint64>("size"); // -1: a FIFO; larger than content: that size
+        QTest::addColumn<QString>("reason");
+        const QString xml = kSettingsFileName, json = kWorkFileName;
+        const QByteArray nested = "<vocalith>" + QByteArray("<a>").repeated(140000) +
+                                  QByteArray("</a>").repeated(140000) + "</vocalith>"; // 980 kB
+        // clang-format off
+        QTest::newRow("settings: not XML") << xml << QByteArray("<vocalith language='AmE'") << 0ll
+                                           << "line 1: Premature end of document";
+        QTest::newRow("settings: nested elements") << xml << nested << 0ll << "elements nested more than 64 deep";
+        QTest::newRow("settings: over 1 MB") << xml << QByteArray("<vocalith/>") << kMaxSettingsBytes + 1
+                                             << "larger than 1 MB";
+        QTest::newRow("settings: FIFO") << xml << QByteArray() << -1ll << "not a regular file";
+        QTest::newRow("work: FIFO") << json << QByteArray() << -1ll << "not a regular file";
+        QTest::newRow("work: over 64 MB") << json << QByteArray("{}") << kMaxWorkBytes + 1 << "larger than 64 MB";
+        QTest::newRow("work: not JSON") << json << QByteArray("{\"vocalith-work\": 1, \"input\": ") << 0ll << "";
+        QTest::newRow("work: a list") << json << QByteArray("[1]") << 0ll << "not a work file of this version";
+        QTest::newRow("work: another version") << json << QByteArray(R"({"vocalith-work": 2})") << 0ll << "";
+        QTest::newRow("work: a number for a text") << json << QByteArray(R"({"vocalith-work": 1, "editor": 5})") << 0ll
+                                                   << "a text of the wrong type";
+        QTest::newRow("work: recent not a list") << json << QByteArray(R"({"vocalith-work": 1, "recent": "x"})") << 0ll << "";
+        QTest::newRow("work: recent without symbol")
+            << json << QByteArray(R"({"vocalith-work": 1, "recent": [{"tooltip": ""}]})") << 0ll << "";
+        // clang-format on
     }
 
-    void damagedWork() {
+    void unreadableFiles() {
+        QFETCH(QString, name);
         QFETCH(QByteArray, content);
+        QFETCH(qint64, size);
+        QFETCH(QString, reason);
         QTemporaryDir dir;
-        const QString path = test::writeFile(dir.filePath(kWorkFileName), content);
-        const WorkRead read = ReadWork(path);
-        QCOMPARE(int(read.state), int(WorkFileState::Damaged));
-        QVERIFY(!read.reason.isEmpty());
-        QVERIFY(read.work == WorkInProgress());
-        QCOMPARE(SetAsideDamagedWork(path), path + kDamagedWorkSuffix);
-        QVERIFY(!QFileInfo::exists(path));
+        const QString path = dir.filePath(name);
+        if (size < 0)
+            QCOMPARE(mkfifo(QFile::encodeName(path).constData(), 0600), 0);
+        else
+            QVERIFY(QFile::resize(test::writeFile(path, content), std::max<qint64>(size, content.size())));
+        const bool work = name == kWorkFileName;
+        QString why;
+        QElapsedTimer clock;
+        clock.start();
+        if (work) {
+            const WorkRead read = ReadWork(path);
+            QCOMPARE(int(read.state), int(WorkFileState::Damaged));
+            QVERIFY(read.work == WorkInProgress());
+            why = read.reason;
+        } else {
+            Settings s;
+            QVERIFY(!LoadSettings(path, kInstalled, s, &why));
+            QCOMPARE(settingsDocument(s), settingsDocument(defaultSettings(kInstalled)));
+        }
+        QVERIFY2(clock.elapsed() < 500, QByteArray::number(clock.elapsed()) + " ms");
+        QVERIFY2(!why.isEmpty() && why.contains(reason), qPrintable(why));
+        const QString kept = work ? kWorkDamagedKept : kSettingsDamagedKept;
+        QCOMPARE(SetAsideDamaged(path, why, kept, {}), kept.arg(why, name + kDamagedSuffix));
+        QVERIFY(!QFileInfo::exists(path) && QFileInfo::exists(path + kDamagedSuffix));
         QCOMPARE(int(ReadWork(path).state), int(WorkFileState::Missing));
+        Settings s;
+        QVERIFY(!LoadSettings(path, kInstalled, s, &why));
+        QCOMPARE(why, QString()); // missing, not damaged
     }
 
     void fitIntoArea_data() {

@@ -494,6 +494,45 @@ private slots:
         QVERIFY2(usage.ru_maxrss < 60 * 1024, QByteArray::number(qint64(usage.ru_maxrss)) + " KiB");
     }
 
+    // Standard input that cannot be read (a folder) or does not fit in memory (an address
+    // space limit, the real program): exit 1 with the reason, not an empty success or an
+    // uncaught exception.
+    void inputCannotBeRead_data() {
+        QTest::addColumn<QStringList>("args");
+        QTest::addColumn<QString>("input"); // a path in the test folder
+        QTest::addColumn<qint64>("memory"); // the address space limit, 0: none
+        QTest::addColumn<QByteArray>("err");
+        const QByteArray folder = "vocalith-cli: the input could not be read: Is a directory\n";
+        QTest::newRow("transcribe, a folder") << QStringList{"transcribe"} << "." << 0ll << folder;
+        QTest::newRow("stats, a folder") << QStringList{"stats"} << "." << 0ll << folder;
+#if !defined(__SANITIZE_ADDRESS__) // the sanitizer reserves terabytes of address space
+        QTest::newRow("stats, too large for memory")
+            << QStringList{"stats"} << "huge.txt" << (qint64(256) << 20)
+            << QByteArray("vocalith-cli: not enough memory to finish the command\n");
+#endif
+    }
+    void inputCannotBeRead() {
+        QFETCH(QStringList, args);
+        QFETCH(QString, input);
+        QFETCH(qint64, memory);
+        QFETCH(QByteArray, err);
+        QFile huge(m_dir.filePath("huge.txt"));
+        QVERIFY(huge.exists() || (huge.open(QIODevice::WriteOnly) && huge.resize(qint64(2) << 30))); // sparse
+        QProcess p;
+        p.setStandardInputFile(m_dir.filePath(input));
+        if (memory)
+            p.setChildProcessModifier([memory] {
+                const rlimit limit{rlim_t(memory), rlim_t(memory)};
+                setrlimit(RLIMIT_AS, &limit);
+            });
+        p.start(test::binPath(QStringLiteral("vocalith-cli")), arguments(args));
+        QVERIFY(p.waitForFinished(60000));
+        QCOMPARE(p.readAllStandardError(), err);
+        QCOMPARE(p.readAllStandardOutput(), QByteArray());
+        QCOMPARE(p.exitStatus(), QProcess::NormalExit);
+        QCOMPARE(p.exitCode(), 1);
+    }
+
     // The usage lists every command and is printed on request.
     void help() {
         const Result r = cli({QStringLiteral("--help")}, {}, false);

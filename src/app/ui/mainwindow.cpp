@@ -30,7 +30,6 @@
 #include <QCloseEvent>
 #include <QComboBox>
 #include <QElapsedTimer>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
@@ -364,7 +363,11 @@ QWidget *MainWindow::buildStatusBand() {
 
 bool MainWindow::startUp() {
     m_loading = true;
-    LoadSettings(m_paths.settings, m_installedFonts, m_settings);
+    QString settingsDamage;
+    LoadSettings(m_paths.settings, m_installedFonts, m_settings, &settingsDamage);
+    // Set aside, so that closing does not write over it.
+    if (!settingsDamage.isEmpty())
+        showStatus(SetAsideDamaged(m_paths.settings, settingsDamage, kSettingsDamagedKept, kSettingsDamaged));
     applySettings(m_settings);
     fraPhonetics->setBrailleFonts(brailleFontChoices(m_installedFonts, m_settings.brailleFonts),
                                   m_settings.brailleFontName);
@@ -682,9 +685,7 @@ void MainWindow::restoreWork() {
     const WorkRead read = ReadWork(m_paths.work);
     if (read.state == WorkFileState::Damaged) {
         // Set aside, so that the next save does not write over what may still be saved by hand.
-        const QString kept = SetAsideDamagedWork(m_paths.work);
-        showStatus(kept.isEmpty() ? kWorkDamaged.arg(read.reason)
-                                  : kWorkDamagedKept.arg(read.reason, QFileInfo(kept).fileName()));
+        showStatus(SetAsideDamaged(m_paths.work, read.reason, kWorkDamagedKept, kWorkDamaged));
     } else if (read.state == WorkFileState::Read) {
         setBoxText(txtWords, read.work.input);
         fraPhonetics->restoreWork(read.work.stored, read.work.editor, read.work.recent);

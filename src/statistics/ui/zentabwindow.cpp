@@ -2,7 +2,6 @@
 
 #include "app/ui/messagebox.h"
 #include "app/ui/picturebutton.h"
-#include "editor/addtext.h"
 #include "editor/ui/textbox.h"
 #include "statistics/statistics.h"
 #include "statistics/zentab.h"
@@ -12,7 +11,6 @@
 #include <QFileInfo>
 #include <QHBoxLayout>
 #include <QPlainTextEdit>
-#include <QSaveFile>
 #include <QVBoxLayout>
 #include <exception>
 
@@ -79,13 +77,10 @@ bool ZentabWindow::saveAs() {
 }
 
 bool ZentabWindow::saveTo(const QString &path) {
-    QSaveFile file(path);
-    if (file.open(QIODevice::WriteOnly)) {
-        file.write((programToBoxText(m_report) + QLatin1Char('\n')).toUtf8());
-        if (file.commit())
-            return true;
-    }
-    m_messages.show(this, MessageKind::Critical, statistics::kNotSaved.arg(file.errorString()));
+    QString message;
+    if (SaveZentabReport(path, m_report, &message))
+        return true;
+    m_messages.show(this, MessageKind::Critical, message);
     return false;
 }
 

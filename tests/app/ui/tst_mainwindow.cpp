@@ -513,9 +513,18 @@ private slots:
         QCOMPARE(get<QPlainTextEdit>("txtWords")->toPlainText(), QString());
         QVERIFY(!get("lblStatus")->isHidden());
         QVERIFY(get<QLabel>("lblStatus")->text().startsWith("The saved work could not be read"));
-        QVERIFY(QFileInfo::exists(paths().work + kDamagedWorkSuffix));
+        QVERIFY(QFileInfo::exists(paths().work + kDamagedSuffix));
         transcribe("cat");
         QVERIFY(get("lblStatus")->isHidden());
+    }
+
+    void damagedSettingsSetAside() {
+        test::writeFile(paths().settings, "<vocalith><unicodefonts size='20'>");
+        start();
+        QVERIFY(m_messages.shown.isEmpty());
+        QCOMPARE(get<QLabel>("lblStatus")->text(),
+                 kSettingsDamagedKept.arg("line 1: Premature end of document", "vocalith.xml.damaged"));
+        QCOMPARE(get<QComboBox>("cmbFontSize")->currentText(), kDefaultFontSize);
     }
 
     // Ctrl+O, Ctrl+S and the buttons, with file names outside ASCII; errors in a box.
