@@ -352,8 +352,6 @@ private slots:
                                                    << contributions::kNoTranscription << both;
         QTest::newRow("add a punctuation token") << QStringList{"add", "dog", "--bre", "dɒɡ <.>"} << 1 << QByteArray()
                                                  << contributions::kMarkInTranscription << both;
-        QTest::newRow("add a tab") << QStringList{"add", "dog", "--ame", "d\tɑɡ"} << 1 << QByteArray()
-                                   << contributions::kMarkInTranscription << both;
         QTest::newRow("delete asks nothing") << QStringList{"delete", "o'clock"} << 0 << QByteArray() << "" << QByteArray("cat\n");
         QTest::newRow("export") << QStringList{"export"} << 0 << QByteArray("word\tBrE\tAmE\ncat\tkat\t\no'clock\t\təˈklɑk\n")
                                 << "" << both;

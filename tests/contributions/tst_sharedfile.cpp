@@ -53,7 +53,6 @@ private slots:
     void simultaneousWritersAllStored_data() {
         QTest::addColumn<int>("programs");
         QTest::addColumn<int>("rounds");
-        QTest::newRow("two") << 2 << 10;
         QTest::newRow("twenty") << 20 << 3;
         QTest::newRow("eighty") << 80 << 1;
     }
