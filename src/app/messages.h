@@ -7,11 +7,20 @@ namespace vocalith::messages {
 
 inline const QString kLexiconNotAvailable =
     QStringLiteral("The database is not available. Please, reinstall Vocalith.");
-inline const QString kContributionsNotAvailable =
-    QStringLiteral("The database to make contributions to Vocalith is not available. Please, reinstall Vocalith "
-                   "if you want to add/update words in Vocalith. ");
-inline const QString kContributionsImpossible =
-    QStringLiteral("Impossible to make contributions. The database does not exists.");
+
+// The user's word list (ContributionDB): the file, then on a second line a reason the user
+// can act on. A reinstall mends none of these, so they do not say the lexicon's text.
+inline const QString kWordsNotOpened = QStringLiteral("Your word list %1 cannot be opened or created.");
+inline const QString kWordsNotChanged = QStringLiteral("Your word list %1 was not changed.");
+inline const QString kWordsNotRead = QStringLiteral("Your word list %1 cannot be read.");
+inline const QString kWordsLocked = QStringLiteral("Another program is using it: try again in a moment.");
+inline const QString kWordsReadOnly = QStringLiteral("The file or its folder is read-only.");
+inline const QString kWordsFull = QStringLiteral("The disk is full.");
+inline const QString kWordsInputOutput = QStringLiteral("The disk could not read or write it (%1).");
+inline const QString kWordsDamaged =
+    QStringLiteral("It is damaged or is not a word list of Vocalith (%1). Move it aside and Vocalith starts "
+                   "a new one.");
+inline const QString kWordsCannotOpen = QStringLiteral("The file cannot be made or opened there (%1).");
 
 inline const QString kFontSizeNotNumber = QStringLiteral("The font size must be a number");
 inline const QString kSettingsNotSaved = QStringLiteral("The settings could not be saved: %1");

@@ -143,10 +143,10 @@ Connection &Context::lexiconConnection() {
 
 Connection &Context::contributions() {
     if (!m_contributions) {
-        QString reason;
-        m_contributions = contributions::open(vocalith::contributionsPath(contributionsPath), &reason);
+        contributions::Failure failure;
+        m_contributions = contributions::open(vocalith::contributionsPath(contributionsPath), &failure);
         if (!m_contributions)
-            throw DatabaseUnavailable{messages::kContributionsNotAvailable.trimmed(), reason};
+            throw DatabaseUnavailable{failure.head, failure.reason};
     }
     return *m_contributions;
 }

@@ -2,6 +2,7 @@
 // ask: scripts call it.
 
 #include "cli/cli.h"
+#include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 
 namespace vocalith::cli {
@@ -22,9 +23,13 @@ QStringList operands(const QStringList &positional, qsizetype count, const QStri
     return rest;
 }
 
-} // namespace
+// Standard output could not take the report of an import that is stored: said on stderr,
+// and the status stays that of the import.
+const QString kImportNotReported =
+    QStringLiteral("vocalith-cli: the words are imported, but the output could not be written: %1\n");
 
-int contributionsCommand(Context &context, const QStringList &args) {
+// The subcommand; *access says whether it changes the words.
+int run(Context &context, const QStringList &args, Access *access) {
     QCommandLineParser parser;
     const QCommandLineOption bre(QStringLiteral("bre"), QStringLiteral("British transcription"), QStringLiteral("T"));
     const QCommandLineOption ame(QStringLiteral("ame"), QStringLiteral("American transcription"), QStringLiteral("T"));
@@ -34,6 +39,8 @@ int contributionsCommand(Context &context, const QStringList &args) {
     const QString sub = positional.value(0);
     if (sub != QLatin1String("add") && (parser.isSet(bre) || parser.isSet(ame)))
         throw UsageError{QStringLiteral("--bre and --ame belong to contributions add")};
+    if (sub == QLatin1String("add") || sub == QLatin1String("delete") || sub == QLatin1String("import"))
+        *access = Access::Write;
 
     if (sub == QLatin1String("add")) {
         // A missing word is the panel's refusal, not a usage error.
@@ -84,15 +91,38 @@ int contributionsCommand(Context &context, const QStringList &args) {
             return kRefused;
         }
         const ImportReport report = ContributionStore(context.contributions()).importTsv(*tsv);
+        if (report.notText) {
+            context.writeErr(reportText(report) + QLatin1Char('\n'));
+            return kRefused;
+        }
         // The counts on stdout; the refused lines on stderr, and exit 1 when there are any.
+        // The words are stored by now: a full standard output does not make that a failure.
+        const int status = report.refused.isEmpty() ? kDone : kRefused;
         QStringList lines = reportText(report).split(QLatin1Char('\n'));
-        context.write(lines.takeFirst() + QLatin1Char('\n'));
+        try {
+            context.write(lines.takeFirst() + QLatin1Char('\n'));
+        } catch (const OutputError &e) {
+            context.writeErr(kImportNotReported.arg(e.reason));
+        }
         for (const QString &line : lines)
             context.writeErr(line + QLatin1Char('\n'));
-        return report.refused.isEmpty() ? kDone : kRefused;
+        return status;
     }
     throw UsageError{sub.isEmpty() ? QStringLiteral("contributions needs a subcommand")
                                    : QStringLiteral("unknown subcommand \"contributions %1\"").arg(sub)};
+}
+
+} // namespace
+
+// A failure of the word list names the file and says why, in words the user can act on.
+int contributionsCommand(Context &context, const QStringList &args) {
+    Access access = Access::Read;
+    try {
+        return run(context, args, &access);
+    } catch (const DatabaseError &e) {
+        context.writeErr(failureOf(context.contributions().path(), e, access).text() + QLatin1Char('\n'));
+        return kDatabase;
+    }
 }
 
 } // namespace vocalith::cli

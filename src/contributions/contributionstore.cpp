@@ -3,8 +3,8 @@
 #include "app/textfiles.h"
 
 #include <QFile>
-#include <QSqlError>
 #include <QStringDecoder>
+#include <algorithm>
 
 namespace vocalith::contributions {
 
@@ -13,11 +13,13 @@ namespace {
 const QString kSelectWord = QStringLiteral("SELECT * FROM words WHERE word = ?");
 const QString kInsert = QStringLiteral("INSERT INTO words (word, BrE, AmE) VALUES (?, ?, ?)");
 const QString kUpdate = QStringLiteral("UPDATE words SET BrE=?,AmE=? WHERE word=?");
+const QString kUpdateGiven =
+    QStringLiteral("UPDATE words SET BrE=COALESCE(NULLIF(?, ''), BrE),AmE=COALESCE(NULLIF(?, ''), AmE) WHERE word=?");
 const QString kDelete = QStringLiteral("DELETE FROM words WHERE word = ?");
 const QString kSelectAll = QStringLiteral("SELECT word, BrE, AmE FROM words ORDER BY word");
 
 // Tabs and line breaks become spaces: they would shift the columns of the TSV file. A
-// value read from a database the user brought may hold them too.
+// value read from a database the user brought may hold them.
 QString flattened(const QString &text) {
     QString t = text;
     for (QChar &c : t)
@@ -36,6 +38,14 @@ OptText unlessEmpty(const QString &text) {
     return text;
 }
 
+bool holdsMark(const QString &transcription) {
+    for (const QChar c : transcription)
+        if (c == QLatin1Char('\t') || c == QLatin1Char('\r') || c == QLatin1Char('\n') || c == QLatin1Char('<') ||
+            c == QLatin1Char('>'))
+            return true;
+    return false;
+}
+
 struct ParsedLine {
     int line;
     Contribution contribution;
@@ -48,6 +58,8 @@ QVector<ParsedLine> parseTsv(const QByteArray &tsv, ImportReport &report) {
     if (data.startsWith("\xEF\xBB\xBF"))
         data.remove(0, 3);
     const QList<QByteArray> raw = data.split('\n');
+    int textLines = 0;
+    int otherLines = 0;
     for (int k = 0; k < raw.size(); ++k) {
         const int line = k + 1;
         QByteArray bytes = raw[k];
@@ -59,8 +71,10 @@ QVector<ParsedLine> parseTsv(const QByteArray &tsv, ImportReport &report) {
         const QString text = decoder(bytes);
         if (decoder.hasError()) {
             report.refused.push_back({line, kRefusedNotUtf8});
+            ++otherLines;
             continue;
         }
+        ++textLines;
         if (k == 0 && text.trimmed().compare(kTsvHeader, Qt::CaseInsensitive) == 0)
             continue;
         const QStringList fields = text.split(QLatin1Char('\t'));
@@ -69,12 +83,27 @@ QVector<ParsedLine> parseTsv(const QByteArray &tsv, ImportReport &report) {
             continue;
         }
         const Contribution c = normalised(fields[0], fields[1], fields[2]);
-        if (c.word.isEmpty())
-            report.refused.push_back({line, kRefusedNoWord});
-        else if (c.british.isEmpty() && c.american.isEmpty())
-            report.refused.push_back({line, kRefusedNoTranscription});
-        else
+        switch (refusedFor(c)) {
+        case Refused::Nothing:
             lines.push_back({line, c});
+            break;
+        case Refused::NoWord:
+            report.refused.push_back({line, kRefusedNoWord});
+            break;
+        case Refused::NoTranscription:
+            report.refused.push_back({line, kRefusedNoTranscription});
+            break;
+        case Refused::MarkInBritish:
+        case Refused::MarkInAmerican:
+            report.refused.push_back({line, kRefusedMark});
+            break;
+        }
+    }
+    // A binary file, or one in another encoding: one line says so rather than thousands.
+    if (data.contains('\0') || otherLines > textLines) {
+        report = ImportReport();
+        report.notText = true;
+        lines.clear();
     }
     return lines;
 }
@@ -82,53 +111,68 @@ QVector<ParsedLine> parseTsv(const QByteArray &tsv, ImportReport &report) {
 } // namespace
 
 Contribution normalised(const QString &word, const QString &british, const QString &american) {
-    const auto cleaned = [](const QString &text) { return flattened(text.toLower()).trimmed(); };
-    return {cleaned(word), cleaned(british), cleaned(american)};
+    return {flattened(word.toLower()).trimmed(), british.toLower().trimmed(), american.toLower().trimmed()};
+}
+
+Refused refusedFor(const Contribution &c) {
+    if (c.word.isEmpty())
+        return Refused::NoWord;
+    if (c.british.isEmpty() && c.american.isEmpty())
+        return Refused::NoTranscription;
+    if (holdsMark(c.british))
+        return Refused::MarkInBritish;
+    if (holdsMark(c.american))
+        return Refused::MarkInAmerican;
+    return Refused::Nothing;
 }
 
 QString refusal(const Contribution &c) {
-    if (c.word.isEmpty())
+    switch (refusedFor(c)) {
+    case Refused::Nothing:
+        break;
+    case Refused::NoWord:
         return kNoWord;
-    if (c.british.isEmpty() && c.american.isEmpty())
+    case Refused::NoTranscription:
         return kNoTranscription;
+    case Refused::MarkInBritish:
+    case Refused::MarkInAmerican:
+        return kMarkInTranscription;
+    }
     return {};
 }
 
-QString reportText(const ImportReport &report) {
+QString reportText(const ImportReport &report, int shown) {
+    if (report.notText)
+        return kImportNotText;
     QStringList lines{kImportCounts.arg(report.added).arg(report.updated).arg(report.refused.size())};
-    for (const ImportReport::Refused &r : report.refused)
-        lines << kImportRefusedLine.arg(r.line).arg(r.reason);
+    const qsizetype listed = shown < 0 ? report.refused.size() : std::min<qsizetype>(shown, report.refused.size());
+    for (qsizetype i = 0; i < listed; ++i)
+        lines << kImportRefusedLine.arg(report.refused[i].line).arg(report.refused[i].reason);
+    if (listed < report.refused.size())
+        lines << kImportMoreRefused.arg(report.refused.size() - listed);
     return lines.join(QLatin1Char('\n'));
 }
 
-// Runs work between BEGIN and COMMIT; any failure rolls back and is thrown.
+// Runs work between BEGIN IMMEDIATE and COMMIT; any failure rolls back and is thrown.
 template <typename Work>
 auto ContributionStore::inTransaction(Work work) {
-    QSqlDatabase db = m_db.database();
-    if (!db.transaction())
-        throw DatabaseError(db.lastError().text());
-    try {
-        auto result = work();
-        if (!db.commit())
-            throw DatabaseError(db.lastError().text());
-        return result;
-    } catch (...) {
-        db.rollback();
-        throw;
-    }
+    Connection::WriteTransaction transaction(m_db);
+    auto result = work();
+    transaction.commit();
+    return result;
 }
 
-ContributionStore::Saved ContributionStore::write(const Contribution &c) {
+ContributionStore::Saved ContributionStore::write(const Contribution &c, Empty empty) {
     if (m_db.openRecordset(kSelectWord, {c.word}).recordCount() == 0) {
         m_db.execute(kInsert, {c.word, c.british, c.american});
         return Saved::Added;
     }
-    m_db.execute(kUpdate, {c.british, c.american, c.word});
+    m_db.execute(empty == Empty::Keep ? kUpdateGiven : kUpdate, {c.british, c.american, c.word});
     return Saved::Updated;
 }
 
 ContributionStore::Saved ContributionStore::save(const Contribution &c) {
-    return inTransaction([&] { return write(c); });
+    return inTransaction([&] { return write(c, Empty::Replace); });
 }
 
 bool ContributionStore::remove(const QString &word) {
@@ -173,9 +217,11 @@ QHash<QString, WordRow> ContributionStore::overlay() {
 ImportReport ContributionStore::importTsv(const QByteArray &tsv) {
     ImportReport report;
     const QVector<ParsedLine> lines = parseTsv(tsv, report);
+    if (lines.isEmpty())
+        return report;
     inTransaction([&] {
         for (const ParsedLine &l : lines)
-            ++(write(l.contribution) == Saved::Added ? report.added : report.updated);
+            ++(write(l.contribution, Empty::Keep) == Saved::Added ? report.added : report.updated);
         return true;
     });
     return report;

@@ -2,6 +2,7 @@
 // out. Most cases run in-process on buffers; a few run the real program for the bytes on
 // the wire, the exit status the shell sees and the memory it takes.
 
+#include "app/messages.h"
 #include "cli/cli.h"
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
@@ -275,7 +276,12 @@ private slots:
             << QByteArray() << false << 0 << QByteArray("kæt əˈklɑk\n") << QByteArray();
         QTest::newRow("my words unusable") << QStringList{"--contributions", "@", "transcribe", "--use-contributions", "cat"}
                                            << QByteArray() << false << 3 << QByteArray()
-                                           << QByteArray("The database to make contributions to Vocalith is not available.");
+                                           << (messages::kWordsNotOpened.arg(QFileInfo(m_dir.filePath("")).absoluteFilePath()) + '\n' +
+                                               messages::kWordsCannotOpen.arg("not a regular file") + '\n').toUtf8();
+        QTest::newRow("my words not a database") << QStringList{"--contributions", "@garbage.sqlite", "contributions", "list"}
+                                                 << QByteArray() << false << 3 << QByteArray()
+                                                 << (messages::kWordsNotOpened.arg(m_dir.filePath("garbage.sqlite")) + '\n' +
+                                                     messages::kWordsDamaged.arg("file is not a database") + '\n').toUtf8();
         // The real program: bytes as they are, and the exit status.
         QTest::newRow("process: CR LF kept") << QStringList{"export", "--to", "xsampa"} << QByteArray("ˈθɪŋk\r\nðə\r\n")
                                              << true << 0 << QByteArray("\"TINk\r\nD@\r\n") << QByteArray();
@@ -344,6 +350,8 @@ private slots:
                                               << QByteArray() << "" << both + "x'); drop table words; --\n";
         QTest::newRow("add without transcription") << QStringList{"add", "dog"} << 1 << QByteArray()
                                                    << contributions::kNoTranscription << both;
+        QTest::newRow("add a punctuation token") << QStringList{"add", "dog", "--bre", "dɒɡ <.>"} << 1 << QByteArray()
+                                                 << contributions::kMarkInTranscription << both;
         QTest::newRow("delete asks nothing") << QStringList{"delete", "o'clock"} << 0 << QByteArray() << "" << QByteArray("cat\n");
         QTest::newRow("export") << QStringList{"export"} << 0 << QByteArray("word\tBrE\tAmE\ncat\tkat\t\no'clock\t\təˈklɑk\n")
                                 << "" << both;
@@ -352,6 +360,8 @@ private slots:
                                                     << QByteArray("1 added, 1 updated, 1 refused.\n")
                                                     << "line 4: wrong number of columns (1 instead of 3)\n"
                                                     << QByteArray("cat\ndog\no'clock\n");
+        QTest::newRow("import a file that is not text") << QStringList{"import", "%engine"} << 1 << QByteArray()
+                                                        << contributions::kImportNotText + '\n' << both;
         QTest::newRow("unknown subcommand") << QStringList{"remove", "cat"} << 2 << QByteArray() << "vocalith-cli: " << both;
         // clang-format on
     }

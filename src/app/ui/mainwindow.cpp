@@ -382,10 +382,12 @@ bool MainWindow::startUp() {
     m_lexicon = std::make_unique<Lexicon>(*m_lexiconDb);
     fraRhymes->setLexicon(m_lexiconDb.get());
 
-    m_contributionsDb = contributions::open(m_paths.contributions);
+    contributions::Failure failure;
+    m_contributionsDb = contributions::open(m_paths.contributions, &failure);
     if (!m_contributionsDb) {
-        m_messages.show(this, MessageKind::Critical, messages::kContributionsNotAvailable);
-        fraHelpMe->notice()->setText(messages::kContributionsImpossible);
+        // The file and the reason: a locked, read-only or damaged file is not mended by a reinstall.
+        m_messages.show(this, MessageKind::Critical, failure.text());
+        fraHelpMe->notice()->setText(failure.text());
         QPalette p = fraHelpMe->notice()->palette();
         p.setColor(QPalette::WindowText, QColor::fromRgb(QRgb(texts::kWarning)));
         fraHelpMe->notice()->setPalette(p);

@@ -1,9 +1,9 @@
 #include "contributions/ui/contributionpanel.h"
 
-#include "app/messages.h"
 #include "app/texts.h"
 #include "app/ui/messagebox.h"
 #include "app/ui/picturebutton.h"
+#include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 #include "editor/keyboard.h"
 
@@ -103,8 +103,8 @@ void ContributionPanel::setFileChoosers(FileChooser exportTo, FileChooser import
     m_importFrom = std::move(importFrom);
 }
 
-void ContributionPanel::showError(const DatabaseError &e) {
-    m_messages.show(this, MessageKind::Critical, messages::kDatabaseError.arg(e.message()));
+void ContributionPanel::showError(const DatabaseError &e, Access access) {
+    m_messages.show(this, MessageKind::Critical, failureOf(m_store->path(), e, access).text());
 }
 
 void ContributionPanel::listContributions() {
@@ -116,24 +116,27 @@ void ContributionPanel::listContributions() {
         m_list->addItems(words);
         m_list->setCurrentIndex(-1);
     } catch (const DatabaseError &e) {
-        showError(e);
+        showError(e, Access::Read);
     }
 }
 
 void ContributionPanel::updateWord() {
     if (!m_store)
         return;
+    m_notice->clear();
     const Contribution c = normalised(m_word->text(), m_bre->text(), m_ame->text());
     const QString refused = refusal(c);
     if (!refused.isEmpty()) {
         m_messages.show(this, MessageKind::Information, refused);
-        (c.word.isEmpty() ? m_word : m_bre)->setFocus();
+        const Refused why = refusedFor(c);
+        (why == Refused::NoWord ? m_word : why == Refused::MarkInAmerican ? m_ame : m_bre)->setFocus();
     } else {
         try {
-            m_store->save(c);
+            const ContributionStore::Saved saved = m_store->save(c);
+            m_notice->setText((saved == ContributionStore::Saved::Added ? kAdded : kReplaced).arg(c.word));
         } catch (const DatabaseError &e) {
             // Nothing was written: the boxes keep what the user typed.
-            showError(e);
+            showError(e, Access::Write);
             return;
         }
     }
@@ -143,13 +146,19 @@ void ContributionPanel::updateWord() {
 void ContributionPanel::removeWord() {
     if (!m_store || m_word->text().isEmpty())
         return;
+    m_notice->clear();
+    Access access = Access::Read;
     try {
         const std::optional<Contribution> stored = m_store->find(m_word->text());
         if (!stored || !m_messages.question(this, kDeleteQuestion.arg(stored->word)))
             return;
+        access = Access::Write;
         m_store->remove(stored->word);
+        for (QLineEdit *box : {m_word, m_bre, m_ame})
+            box->clear();
+        m_notice->setText(kDeleted.arg(stored->word));
     } catch (const DatabaseError &e) {
-        showError(e);
+        showError(e, access);
         return;
     }
     listContributions();
@@ -165,7 +174,7 @@ void ContributionPanel::loadWord(const QString &w) {
             m_ame->setText(stored->american);
         }
     } catch (const DatabaseError &e) {
-        showError(e);
+        showError(e, Access::Read);
     }
 }
 
@@ -182,7 +191,7 @@ void ContributionPanel::exportWords() {
         else
             m_messages.show(this, MessageKind::Critical, error);
     } catch (const DatabaseError &e) {
-        showError(e);
+        showError(e, Access::Read);
     }
 }
 
@@ -199,10 +208,11 @@ void ContributionPanel::importWords() {
         return;
     }
     try {
+        // A few refused lines and how many more: the box fits the screen whatever the file.
         const ImportReport report = m_store->importTsv(*tsv);
-        m_messages.show(this, MessageKind::Information, reportText(report));
+        m_messages.show(this, MessageKind::Information, reportText(report, kRefusedShown));
     } catch (const DatabaseError &e) {
-        showError(e);
+        showError(e, Access::Write);
         return;
     }
     listContributions();

@@ -19,7 +19,8 @@ class PictureButton;
 
 namespace contributions {
 class ContributionStore;
-}
+enum class Access;
+} // namespace contributions
 
 class ContributionPanel : public QFrame {
     Q_OBJECT
@@ -29,6 +30,7 @@ public:
 
     QLineEdit *britishField() const { return m_bre; }
     QLineEdit *americanField() const { return m_ame; }
+    // lblContribution: what the last Update db or Delete did, or why the panel is disabled.
     QLabel *notice() const { return m_notice; }
     QLabel *mail() const { return m_mail; }
 
@@ -54,7 +56,8 @@ signals:
 private:
     // ListContributions: the list refilled from the database, with no entry picked.
     void listContributions();
-    void showError(const DatabaseError &e);
+    // The failure with the file and the reason, never the statement.
+    void showError(const DatabaseError &e, contributions::Access access);
 
     MessageBoxes &m_messages;
     std::unique_ptr<contributions::ContributionStore> m_store;

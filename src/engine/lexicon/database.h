@@ -4,6 +4,7 @@
 
 #include <QHash>
 #include <QSqlDatabase>
+#include <QSqlError>
 #include <QSqlQuery>
 #include <QString>
 #include <QStringList>
@@ -14,15 +15,40 @@
 
 namespace vocalith {
 
+// What kind of failure SQLite reported, for messages that tell the user what to do about it.
+enum class DbFault {
+    Other,
+    Locked,      // another program holds the file (SQLITE_BUSY, SQLITE_LOCKED)
+    ReadOnly,    // the file or its folder cannot be written (SQLITE_READONLY, SQLITE_PERM)
+    Full,        // the disk is full (SQLITE_FULL)
+    InputOutput, // the disk refused a read or write (SQLITE_IOERR)
+    Damaged,     // not a database, a damaged one, or one without the tables it needs
+    CannotOpen,  // the file can be neither opened nor created (SQLITE_CANTOPEN)
+};
+
+// The fault of an SQLite result code (primary or extended).
+DbFault faultOfCode(int sqliteCode);
+// The fault and the reason (SQLite's own words) of a failed call, read from its QSqlError.
+DbFault faultOf(const QSqlError &error);
+QString reasonOf(const QSqlError &error);
+
 // Thrown for any failure of a statement after the connection is open. Caught at the
-// command boundary (the CLI's main, the window's command handlers).
+// command boundary (the CLI's main, the window's command handlers). message() is the
+// reason alone ("database is locked"), fit to show; the statement is kept apart in sql()
+// for debugging and is never shown to the user.
 class DatabaseError : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString &message) : std::runtime_error(message.toStdString()), m_message(message) {}
+    explicit DatabaseError(const QString &message, DbFault fault = DbFault::Other, QString sql = {})
+        : std::runtime_error(message.toStdString()), m_message(message), m_sql(std::move(sql)), m_fault(fault) {}
+    DatabaseError(const QSqlError &error, QString sql);
     QString message() const { return m_message; }
+    QString sql() const { return m_sql; }
+    DbFault fault() const { return m_fault; }
 
 private:
     QString m_message;
+    QString m_sql;
+    DbFault m_fault;
 };
 
 // A static result set: all rows read at once, fields addressed by name without regard
@@ -64,11 +90,16 @@ public:
     static std::unique_ptr<Connection> openReadOnly(const QString &path, const QStringList &requiredTables,
                                                     QString *reason = nullptr);
 
-    // Opens a database for reading and writing. When the file does not exist and
-    // createSchema is not empty, it is created with those statements. Returns nullptr
-    // when the file can be neither opened nor created, or lacks a required table.
+    // Opens a database for reading and writing; statements wait up to five seconds for a
+    // lock another program holds. When createSchema is not empty and the file is missing,
+    // empty (0 bytes) or holds no schema at all, the schema is created in one immediate
+    // transaction, so that two programs starting at once create it once and a creation cut
+    // short leaves a file the next start completes. A file is never deleted. Returns nullptr
+    // when the file can be neither opened nor created, or lacks a required table; *reason
+    // and *fault then say why.
     static std::unique_ptr<Connection> openReadWrite(const QString &path, const QStringList &createSchema,
-                                                     const QStringList &requiredTables, QString *reason = nullptr);
+                                                     const QStringList &requiredTables, QString *reason = nullptr,
+                                                     DbFault *fault = nullptr);
 
     // Runs a query with bound parameters; the statement is prepared once per SQL text
     // and reused. Throws DatabaseError on failure.
@@ -91,6 +122,22 @@ public:
         bool m_open = false;
     };
 
+    // Holds the write lock from its start (BEGIN IMMEDIATE): a second writer waits its turn
+    // instead of failing when a deferred transaction would upgrade its lock. Rolled back
+    // unless committed. Both throw DatabaseError.
+    class WriteTransaction {
+    public:
+        explicit WriteTransaction(Connection &c);
+        ~WriteTransaction();
+        WriteTransaction(const WriteTransaction &) = delete;
+        WriteTransaction &operator=(const WriteTransaction &) = delete;
+        void commit();
+
+    private:
+        QSqlDatabase m_db;
+        bool m_open = false;
+    };
+
     QString path() const { return m_path; }
     QSqlDatabase database() const { return QSqlDatabase::database(m_name, false); }
 
@@ -98,7 +145,9 @@ private:
     Connection(QString name, QString path);
     QSqlQuery &prepared(const QString &sql);
     // Reads the table list; false with the reason when it cannot or a table is missing.
-    static bool checkTables(QSqlDatabase &db, const QStringList &tables, QString *reason);
+    static bool checkTables(QSqlDatabase &db, const QStringList &tables, QString *reason, DbFault *fault = nullptr);
+    // Creates the schema in a file that holds no table yet; false with the reason otherwise.
+    static bool createIfEmpty(QSqlDatabase &db, const QStringList &schema, QString *reason, DbFault *fault);
 
     QString m_name;
     QString m_path;

@@ -130,8 +130,10 @@ private slots:
     void startWithUnusableContributions() {
         test::writeFile(paths().contributions, QByteArray(4096, 'x'));
         start();
-        oneMessage(MessageKind::Critical, messages::kContributionsNotAvailable);
-        QCOMPARE(get<QLabel>("lblContribution")->text(), messages::kContributionsImpossible);
+        const QString why = messages::kWordsNotOpened.arg(paths().contributions) + '\n' +
+                            messages::kWordsDamaged.arg("file is not a database");
+        oneMessage(MessageKind::Critical, why);
+        QCOMPARE(get<QLabel>("lblContribution")->text(), why);
         QVERIFY(!get("fraHelpMe")->isEnabled());
         transcribe("good");
         QCOMPARE(editor(), u"/ \u0261\u028Ad /"_qs);

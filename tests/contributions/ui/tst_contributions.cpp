@@ -11,7 +11,9 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QSqlQuery>
 #include <QToolButton>
@@ -71,9 +73,9 @@ private slots:
         const QString sql = "x'); delete from words; --";
         for (const QString &w : {QString("pear"), QString("Apple"), QString("o'clock"), sql, QString("100%_")})
             add(w, "w", "");
-        add("PEAR", "", "pɛr");     // an update overwrites both columns
-        add("Éclair", "e", "");     // NOCASE folds only ASCII: found through its lower case
-        add(" a\tb ", "x\ny ", ""); // no tab or line break to break the TSV file
+        add("PEAR", "", "pɛr");    // an update overwrites both columns
+        add("Éclair", "e", "");    // NOCASE folds only ASCII: found through its lower case
+        add(" a\tb ", "x y ", ""); // no tab or line break in a word to break the TSV file
         QCOMPARE(m_store->words(), (QStringList{"100%_", "a b", "apple", "o'clock", "pear", sql, "éclair"}));
         QCOMPARE(m_store->find("PEAR")->american + m_store->find("ÉCLAIR")->word, QString("pɛréclair"));
         QVERIFY(!m_store->find("100%") && !m_store->find("o'clocks"));
@@ -97,20 +99,43 @@ private slots:
         QCOMPARE(stored(), QByteArray("cat\tkæt\tkæt\n"));
     }
 
+    // An empty column leaves the stored transcription; a transcription that would break the
+    // transcriber's tokens is refused.
     void importReportsAndRoundTrips() {
         add("cat", "kæt", "kæt");
+        add("scone", "skɒn", "skoʊn");
         const ImportReport report =
             m_store->importTsv("\xEF\xBB\xBFword\tBrE\tAmE\r\nDog\tdɒɡ\t\r\n\ncat\t\tkat\n\tx\ty\nant\t \t\n"
-                               "four\tcolumns\there\ttoo\nbad\t\xC3\x28\t\n");
+                               "four\tcolumns\there\ttoo\nbad\t\xC3\x28\t\nScone\tskəʊn\t\ndot\t<.>\t\ncr\tk\ra\t\n");
         QCOMPARE(reportText(report),
-                 QString("1 added, 1 updated, 4 refused.\nline 5: no word\nline 6: no transcription\n"
-                         "line 7: wrong number of columns (4 instead of 3)\nline 8: not UTF-8 text"));
-        QCOMPARE(stored(), QByteArray("cat\t\tkat\ndog\tdɒɡ\t\n"));
+                 QString("1 added, 2 updated, 6 refused.\nline 5: no word\nline 6: no transcription\n"
+                         "line 7: wrong number of columns (4 instead of 3)\nline 8: not UTF-8 text\nline 10: %1\n"
+                         "line 11: %1")
+                     .arg(kRefusedMark));
+        QCOMPARE(reportText(report, 2), QString("1 added, 2 updated, 6 refused.\nline 5: no word\n"
+                                                "line 6: no transcription\nand 4 more."));
+        QCOMPARE(stored(), QByteArray("cat\tkæt\tkat\ndog\tdɒɡ\t\nscone\tskəʊn\tskoʊn\n"));
         QString error;
-        QCOMPARE(m_store->exportFile(m_dir.filePath("mine.tsv"), &error), std::optional<int>(2));
+        QCOMPARE(m_store->exportFile(m_dir.filePath("mine.tsv"), &error), std::optional<int>(3));
         auto otherDb = contributions::open(m_dir.filePath("other"));
         ContributionStore(*otherDb).importTsv(readFile(m_dir.filePath("mine.tsv"), &error).value());
         QCOMPARE(ContributionStore(*otherDb).exportTsv(), m_store->exportTsv());
+    }
+
+    // A file that never existed, one left empty by a program killed while creating it, and a
+    // database with no table yet all get the schema, and keep their bytes once it is there.
+    void emptyFilesGetTheSchema() {
+        for (const QString name : {"missing", "empty", "no tables"}) {
+            const QString path = m_dir.filePath(name);
+            if (name != QLatin1String("missing"))
+                test::writeFile(path, "");
+            if (name == QLatin1String("no tables"))
+                QVERIFY(Connection::openReadWrite(path, {"PRAGMA user_version = 7"}, {}));
+            auto db = contributions::open(path);
+            QVERIFY2(db, qPrintable(name));
+            ContributionStore(*db).save(normalised(name, "x", ""));
+            QCOMPARE(ContributionStore(*contributions::open(path)).words(), QStringList{name});
+        }
     }
 
     // A file that is not a contribution database is left as it was; a folder that cannot
@@ -122,11 +147,16 @@ private slots:
             QFile f(path);
             QVERIFY(f.open(QIODevice::ReadOnly));
             const QByteArray before = f.readAll();
-            QVERIFY(!contributions::open(path));
+            Failure failure;
+            QVERIFY(!contributions::open(path, &failure));
+            QCOMPARE(failure.head, messages::kWordsNotOpened.arg(path));
+            QVERIFY2(failure.reason.startsWith("It is damaged or is not a word list"), qPrintable(failure.reason));
             QVERIFY(f.seek(0));
             QCOMPARE(f.readAll(), before);
         }
-        QVERIFY(!contributions::open(m_dir.filePath("no/such/folder/ContributionDB.sqlite")));
+        Failure failure;
+        QVERIFY(!contributions::open(m_dir.filePath("no/such/folder/ContributionDB.sqlite"), &failure));
+        QVERIFY2(failure.reason.startsWith("The file cannot be made or opened there"), qPrintable(failure.reason));
     }
 
     // The user's words replace the word list's and their derived forms; an empty column
@@ -151,10 +181,20 @@ private slots:
         QTest::addColumn<QString>("message");
         QTest::addColumn<QString>("focus");
         QTest::addColumn<QString>("listed");
+        QTest::addColumn<QString>("notice"); // what the panel says it did
         // clang-format off
-        QTest::newRow("added") << QStringList{"Apple", "ˈæp.l̩", ""} << "" << "txtAmE" << "apple o'clock pear";
-        QTest::newRow("no word") << QStringList{"", "kæt", ""} << kNoWord << "txtWord" << "o'clock pear";
-        QTest::newRow("no transcription") << QStringList{"cat", " ", ""} << kNoTranscription << "txtBrE" << "o'clock pear";
+        QTest::newRow("added") << QStringList{"Apple", "ˈæp.l̩", ""} << "" << "txtAmE" << "apple o'clock pear"
+                               << kAdded.arg("apple");
+        QTest::newRow("replaced") << QStringList{"PEAR", "", "pɛr"} << "" << "txtAmE" << "o'clock pear"
+                                  << kReplaced.arg("pear");
+        QTest::newRow("no word") << QStringList{"", "kæt", ""} << kNoWord << "txtWord" << "o'clock pear" << "";
+        QTest::newRow("no transcription") << QStringList{"cat", " ", ""} << kNoTranscription << "txtBrE" << "o'clock pear" << "";
+        QTest::newRow("tab") << QStringList{"cat", "k\tæt", ""} << kMarkInTranscription << "txtBrE" << "o'clock pear" << "";
+        QTest::newRow("line break") << QStringList{"cat", "kæt", "k\næt"} << kMarkInTranscription << "txtAmE" << "o'clock pear" << "";
+        QTest::newRow("punctuation token") << QStringList{"cat", "kæt", "kæt <.>"} << kMarkInTranscription << "txtAmE"
+                                           << "o'clock pear" << "";
+        QTest::newRow("unknown word mark") << QStringList{"cat", "<cat>", ""} << kMarkInTranscription << "txtBrE"
+                                           << "o'clock pear" << "";
         // clang-format on
     }
     void updateWord() {
@@ -162,6 +202,7 @@ private slots:
         QFETCH(QString, message);
         QFETCH(QString, focus);
         QFETCH(QString, listed);
+        QFETCH(QString, notice);
         showPanel();
         type(typed);
         get("txtAmE")->setFocus();
@@ -170,6 +211,11 @@ private slots:
         QCOMPARE(QApplication::focusWidget()->objectName(), focus);
         QCOMPARE(this->listed().join(' '), listed);
         QCOMPARE(boxes(), typed); // the boxes keep what was typed
+        QCOMPARE(get<QLabel>("lblContribution")->text(), notice);
+        if (message.isEmpty())
+            QCOMPARE(m_store->find(typed[0])->american, typed[2]);
+        else
+            QVERIFY(!m_store->find("cat"));
     }
 
     void pickThenDeleteAfterAsking() {
@@ -179,22 +225,54 @@ private slots:
         QCOMPARE(boxes(), (QStringList{"o'clock", "əˈklɒk", "əˈklɑːk"}));
         get<QToolButton>("picRemove")->click(); // answered No
         QCOMPARE(listed().size(), 2);
+        QCOMPARE(boxes(), (QStringList{"o'clock", "əˈklɒk", "əˈklɑːk"}));
         m_messages.answer = true;
         get("txtWord")->setText("O'CLOCK");
         get<QToolButton>("picRemove")->click();
         QCOMPARE(m_messages.asked, QStringList(2, kDeleteQuestion.arg("o'clock")));
         QCOMPARE(listed(), QStringList{"pear"});
+        QCOMPARE(boxes(), QStringList(3, QString()));
+        QCOMPARE(get<QLabel>("lblContribution")->text(), kDeleted.arg("o'clock"));
     }
 
-    void readOnlyFileLosesNothing() {
+    // A write that fails says which file and why in words the user can act on, never the
+    // statement; nothing is lost, the boxes keep what was typed.
+    void failedUpdateSaysWhy_data() {
+        QTest::addColumn<QString>("reason");
+        QTest::newRow("locked") << messages::kWordsLocked;
+        QTest::newRow("read-only") << messages::kWordsReadOnly;
+        QTest::newRow("full") << messages::kWordsFull;
+        QTest::newRow("damaged") << messages::kWordsDamaged.arg("file is not a database");
+    }
+    void failedUpdateSaysWhy() {
+        QFETCH(QString, reason);
         showPanel();
-        QFile(m_db->path()).setPermissions(QFileDevice::ReadOwner);
-        QSqlQuery(m_db->database()).exec("PRAGMA query_only = ON"); // for root, whom the bits do not stop
-        type({"pear", "", "pɛr"});
+        QSqlQuery sql(m_db->database());
+        QVERIFY(sql.exec("PRAGMA busy_timeout = 100"));
+        const QString tag = QTest::currentDataTag();
+        auto other = contributions::open(m_db->path()); // a second program
+        const QString bre = tag == "full" ? QString(20000, QChar(u'ə')) : "peə";
+        if (tag == "locked") {
+            QVERIFY(QSqlQuery(other->database()).exec("BEGIN IMMEDIATE"));
+        } else if (tag == "read-only") {
+            QFile(m_db->path()).setPermissions(QFileDevice::ReadOwner);
+            QVERIFY(sql.exec("PRAGMA query_only = ON")); // for root, whom the bits do not stop
+        } else if (tag == "full") {
+            QVERIFY(sql.exec("PRAGMA page_count") && sql.next());
+            QVERIFY(sql.exec(QString("PRAGMA max_page_count = %1").arg(sql.value(0).toInt())));
+        } else {
+            QFile f(m_db->path());
+            QVERIFY(f.open(QIODevice::ReadWrite) && f.write(QByteArray(100, 'Z')) == 100);
+        }
+        type({"pear", bre, "pɛr"});
         get<QToolButton>("picUpdateBD")->click();
-        QVERIFY(m_messages.shown.value(0).contains("readonly"));
-        QCOMPARE(boxes(), (QStringList{"pear", "", "pɛr"}));
-        QCOMPARE(m_store->find("pear")->american, QStringLiteral("per"));
+        QCOMPARE(m_messages.shown, QStringList{messages::kWordsNotChanged.arg(m_db->path()) + '\n' + reason});
+        QCOMPARE(boxes(), (QStringList{"pear", bre, "pɛr"}));
+        QCOMPARE(get<QLabel>("lblContribution")->text(), QString());
+        if (tag != "damaged") {
+            QSqlQuery(other->database()).exec("ROLLBACK");
+            QCOMPARE(ContributionStore(*other).find("pear")->american, QStringLiteral("per"));
+        }
     }
 
     void exportAndImportThroughTheirDialogs() {
@@ -208,6 +286,39 @@ private slots:
         get<QToolButton>("picImportWords")->click();
         QCOMPARE(m_messages.shown, (QStringList{kExported.arg(2).arg(answer), "1 added, 1 updated, 0 refused."}));
         QCOMPARE(listed().size(), 2);
+    }
+
+    // The import's report fits a screen whatever the file: the first refused lines and a
+    // count of the others, or one line for a file that is not text.
+    void importReportFitsTheScreen_data() {
+        QTest::addColumn<QByteArray>("file");
+        QTest::addColumn<QString>("last");
+        QTest::addColumn<int>("lines");
+        QTest::newRow("5,000 refused lines") << QByteArray("one column\n").repeated(5000) << "and 4980 more." << 22;
+        QByteArray binary(20000, '\0');
+        for (int i = 0; i < binary.size(); ++i)
+            binary[i] = char(i * 13); // NULs, broken UTF-8, tabs and line breaks
+        QTest::newRow("binary") << binary << kImportNotText << 1;
+        QTest::newRow("UTF-16") << QByteArray("\xFF\xFEw\0o\0r\0d\0\t\0B\0\n\0", 16) << kImportNotText << 1;
+        QTest::newRow("mostly Latin-1") << QByteArray("caf\xE9\tkafe\t\nna\xEFve\tnaiv\t\nabc\tabc\t\n")
+                                        << kImportNotText << 1;
+    }
+    void importReportFitsTheScreen() {
+        QFETCH(QByteArray, file);
+        QFETCH(QString, last);
+        QFETCH(int, lines);
+        showPanel();
+        const QString path = test::writeFile(m_dir.filePath("big.tsv"), file);
+        m_panel->setFileChoosers({}, [&](QWidget *) { return path; });
+        get<QToolButton>("picImportWords")->click();
+        QCOMPARE(m_messages.shown.size(), 1);
+        const QString shown = m_messages.shown[0];
+        QCOMPARE(shown.split('\n').size(), lines);
+        QVERIFY(shown.endsWith(last));
+        QMessageBox box(QMessageBox::Information, "Vocalith", shown);
+        QVERIFY2(box.sizeHint().height() < 700 && box.sizeHint().width() < 1000,
+                 qPrintable(QString::number(box.sizeHint().height())));
+        QCOMPARE(listed().size(), 2); // nothing imported
     }
 
     void mainWindowUsesMyWordsWhenAsked() {
@@ -226,7 +337,8 @@ private slots:
             window->transcribe();
             QCOMPARE(window->storedTranscription(), QString(reduced ? "kæt" : "kat"));
         }
-        QCOMPARE(m_messages.shown, QStringList{messages::kContributionsNotAvailable});
+        QCOMPARE(m_messages.shown, QStringList{messages::kWordsNotOpened.arg(path) + '\n' +
+                                               messages::kWordsCannotOpen.arg("not a regular file")});
     }
 };
 
