@@ -15,6 +15,10 @@ bool otherScript(QChar c) {
 }
 } // namespace
 
+// espeak-ng 1.51 leaks about 1.3 KB at each change of voice (here at each change of accent),
+// allocated inside the library; every leak of our own still fails the run.
+extern "C" const char *__lsan_default_suppressions() { return "leak:libespeak-ng.so\n"; }
+
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     if (size == 0)
         return 0;
