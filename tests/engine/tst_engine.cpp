@@ -164,11 +164,9 @@ private slots:
         QTest::newRow("mark at a line's start") << "a\r\n<.> b" << "slash keepspaces list" << "/ a /\r\n/ b /";
         QTest::newRow("line of marks") << "a\r\n<.> <,>\r\nb" << "slash keepspaces" << "/ a /\r\nb /";
         QTest::newRow("ends in a line break") << "ɡəʊ\r\n" << "slash keepspaces list" << "/ ɡəʊ /";
-        QTest::newRow("ends in a mark and line breaks") << "ɡəʊ <.>\r\n\r\n" << "slash" << "/ɡəʊ/";
         QTest::newRow("starts with a line break") << "\r\nkæt" << "slash keepspaces list" << "/ kæt /";
         QTest::newRow("starts with a mark") << "<.> kæt" << "keepspaces" << "| kæt |";
         QTest::newRow("only marks") << "<.> <,> <!>" << "slash keepspaces" << "/";
-        QTest::newRow("only a line break") << "\r\n" << "list" << "|";
         QTest::newRow("shown marks keep blank lines") << "a <.>\r\n\r\nb\r\n" << "keeppunctuation keepspaces" << "a.\r\n\r\nb\r\n";
         QTest::newRow("shown marks, a run") << "ɡəʊ <!> <!> <!> <!> <!> naʊ" << "keeppunctuation keepspaces" << "ɡəʊ!!!!! naʊ";
         // clang-format on

@@ -188,10 +188,8 @@ private slots:
         QTest::newRow("hangul jamo") << "\u11F1" << false;
         QTest::newRow("cyrillic") << "привет" << false;
         QTest::newRow("greek in a latin word") << "alphaβ" << false;
-        QTest::newRow("han") << "日本" << false;
         QTest::newRow("digit") << "mp3" << false;
         QTest::newRow("combining mark") << "cafe\u0301" << false;
-        QTest::newRow("no letter") << "'-'" << false;
         QTest::newRow("empty") << "" << false;
         // clang-format on
     }
