@@ -177,7 +177,7 @@ QString delimitPhrases(QStringView s, const QString &d, bool removeCRs, bool atS
         const QString g = delimiters > 0 ? QString(s[firstDelimiter]) : d;
         if (first && last) {
             out += g;
-        } else if (first || last) {
+        } else if (first || last) { // without a delimiter, the one that opens or closes the text follows
             if (delimiters > 0)
                 out += first ? g + QLatin1Char(' ') : QLatin1Char(' ') + g;
         } else if (breaks > 0) {
@@ -239,7 +239,7 @@ QString renderPart(QString s, const RenderOptions &o, Accent accent, bool atStar
         for (const char16_t *token : kPunctuationTokens)
             replaceAll(s, QString::fromUtf16(token), QLatin1Char(' ') + d);
         s = delimitPhrases(s, d, o.removeCRs, atStart, atEnd);
-        if (atStart && !(!s.isEmpty() && isDelimiter(s.front())))
+        if (atStart && (s.isEmpty() || !isDelimiter(s.front())))
             s.prepend(d + QLatin1Char(' '));
         if (atEnd && !endsWithDelimiter(s))
             s += QLatin1Char(' ') + d;
