@@ -17,6 +17,11 @@ QString onlyArgument(const QCommandLineParser &parser, const QString &command, c
 }
 
 int print(Context &context, const SearchResult &result) {
+    // A pattern that is not searched: the reason on stderr, as the panel shows it.
+    if (result.outcome == SearchOutcome::Refused) {
+        context.writeErr(result.countLabel.value_or(QString()) + QLatin1Char('\n'));
+        return kRefused;
+    }
     QString rows;
     for (const RhymeRow &row : result.rows)
         rows += row.word + QLatin1Char('\t') + row.transcription + QLatin1Char('\n');

@@ -147,10 +147,12 @@ int numberCommand(Context &context, const QStringList &args) {
     if (parser.positionalArguments().size() != 1)
         throw UsageError{QStringLiteral("number takes one NUMBER")};
     QString currency = parser.value(amount);
-    context.write(NumberToWords(parser.positionalArguments().front(), parser.isSet(amount), currency,
-                                accentCode(context.accent)) +
-                  QLatin1Char('\n'));
-    return kDone;
+    const QString words =
+        NumberToWords(parser.positionalArguments().front(), parser.isSet(amount), currency, accentCode(context.accent));
+    // The function's refusals stay on standard output, where callers read them; the status
+    // says that they are no number's words.
+    context.write(words + QLatin1Char('\n'));
+    return words == kInvalidNumber || words == kNumberTooBig ? kRefused : kDone;
 }
 
 } // namespace vocalith::cli

@@ -53,7 +53,20 @@ QString Espeak::phonemes(const QString &voice, const QString &text) {
     return clauses.join(QLatin1Char(' '));
 }
 
+bool IsGuessableWord(QStringView word) {
+    bool letter = false;
+    for (const QChar c : word) {
+        if (c.isLetter() && c.script() == QChar::Script_Latin)
+            letter = true;
+        else if (c != QLatin1Char('\'') && c != QLatin1Char('-'))
+            return false;
+    }
+    return letter;
+}
+
 std::optional<QString> GuessTranscription(const QString &word, Accent accent) {
+    if (!IsGuessableWord(word))
+        return std::nullopt;
     // Words already guessed, per accent; a long run with a large vocabulary starts afresh
     // past the limit.
     static constexpr qsizetype kRemembered = 20000;

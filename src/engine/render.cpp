@@ -112,6 +112,113 @@ QString AddIntrusiveR(QString text) {
 
 namespace {
 
+// Both delimiters count as delimiters wherever a rendered text is read again: an edited
+// text keeps the delimiters it has, whichever the option now chooses.
+bool isDelimiter(QChar c) { return c == QLatin1Char('/') || c == QLatin1Char('|'); }
+
+bool endsWithDelimiter(const QString &s) {
+    return (!s.isEmpty() && isDelimiter(s.back())) ||
+           (s.size() > 1 && s.back() == QLatin1Char(' ') && isDelimiter(s[s.size() - 2]));
+}
+
+// The length of the unit of a boundary run at position k (a space, a delimiter or a CR LF),
+// 0 for any other character.
+qsizetype boundaryUnit(QStringView s, qsizetype k) {
+    if (s[k] == QLatin1Char(' ') || isDelimiter(s[k]))
+        return 1;
+    return s[k] == QLatin1Char('\r') && k + 1 < s.size() && s[k + 1] == QLatin1Char('\n') ? 2 : 0;
+}
+
+// The phrase boundaries of a text whose punctuation tokens are delimiters already: each line
+// break becomes delimiter and line break (or a delimiter, when line breaks are removed), and
+// a run of boundaries (delimiters and line breaks with the spaces between them, the start
+// and the end of the text counting as boundaries) that would leave an empty phrase becomes
+// one boundary. Such a run becomes its first delimiter, or a line break when it holds one
+// (blank lines go); at the start and the end of the text it becomes the delimiter that opens
+// or closes the text, so a text rendered already gets none added. A run of one boundary is
+// left as it is.
+QString delimitPhrases(QStringView s, const QString &d, bool removeCRs, bool atStart, bool atEnd) {
+    const QString lineBreak = removeCRs ? QLatin1Char(' ') + d + QLatin1Char(' ') : QLatin1Char(' ') + d + kCrLf;
+    QString out;
+    out.reserve(s.size() + s.size() / 8);
+    const qsizetype n = s.size();
+    for (qsizetype k = 0; k < n;) {
+        const qsizetype word = k;
+        while (k < n && boundaryUnit(s, k) == 0)
+            ++k;
+        out += s.mid(word, k - word);
+        if (k == n)
+            break;
+        const qsizetype from = k;
+        qsizetype firstDelimiter = -1, afterLastDelimiter = -1;
+        int delimiters = 0, breaks = 0;
+        for (qsizetype unit; k < n && (unit = boundaryUnit(s, k)) > 0; k += unit) {
+            if (unit == 2) {
+                ++breaks;
+            } else if (isDelimiter(s[k])) {
+                if (delimiters++ == 0)
+                    firstDelimiter = k;
+                afterLastDelimiter = k + 1;
+            }
+        }
+        const bool first = atStart && from == 0;
+        const bool last = atEnd && k == n;
+        const QStringView run = s.mid(from, k - from);
+        if (delimiters + breaks + int(first) + int(last) <= 1) {
+            if (breaks == 0) {
+                out += run;
+            } else {
+                QString kept = run.toString();
+                replaceAll(kept, kCrLf, lineBreak);
+                out += kept;
+            }
+            continue;
+        }
+        const QString g = delimiters > 0 ? QString(s[firstDelimiter]) : d;
+        if (first && last) {
+            out += g;
+        } else if (first || last) { // without a delimiter, the one that opens or closes the text follows
+            if (delimiters > 0)
+                out += first ? g + QLatin1Char(' ') : QLatin1Char(' ') + g;
+        } else if (breaks > 0) {
+            out += removeCRs ? QLatin1Char(' ') + g + QLatin1Char(' ') : QLatin1Char(' ') + g + kCrLf;
+        } else { // the spaces before and after the run stay
+            out += s.mid(from, firstDelimiter - from);
+            out += g;
+            out += s.mid(afterLastDelimiter, k - afterLastDelimiter);
+        }
+    }
+    return out;
+}
+
+// The syllable dots that touch a delimiter go, either delimiter.
+void dropDotsAtDelimiters(QString &s, const QString &d) {
+    const QString other = d == QLatin1String("/") ? QStringLiteral("|") : QStringLiteral("/");
+    for (const QString &g : {d, other}) {
+        replaceAll(s, QLatin1Char('.') + g + QLatin1Char('.'), g);
+        replaceAll(s, QLatin1Char('.') + g, g);
+        replaceAll(s, g + QLatin1Char('.'), g);
+    }
+}
+
+// Each line break after a delimiter is followed by that delimiter, unless one is there.
+void delimitLineStarts(QString &s) {
+    QString out;
+    qsizetype from = 0;
+    for (qsizetype k = s.indexOf(kCrLf, 1); k >= 0; k = s.indexOf(kCrLf, k + 2)) {
+        if (!isDelimiter(s[k - 1]) || (k + 2 < s.size() && isDelimiter(s[k + 2])))
+            continue;
+        out += QStringView(s).mid(from, k + 2 - from);
+        out += s[k - 1];
+        out += QLatin1Char(' ');
+        from = k + 2;
+    }
+    if (from == 0)
+        return;
+    out += QStringView(s).mid(from);
+    s = out;
+}
+
 // The rendering steps on a part of a stored transcription: the delimiter that opens the
 // text goes before the first part only, the one that closes it after the last part only.
 QString renderPart(QString s, const RenderOptions &o, Accent accent, bool atStart, bool atEnd) {
@@ -131,28 +238,22 @@ QString renderPart(QString s, const RenderOptions &o, Accent accent, bool atStar
     } else {
         for (const char16_t *token : kPunctuationTokens)
             replaceAll(s, QString::fromUtf16(token), QLatin1Char(' ') + d);
-        replaceAll(s, d + QLatin1Char(' ') + d, d);
-        for (int k = 0; k < 4; ++k)
-            replaceAll(s, kCrLf + kCrLf, kCrLf);
-        replaceAll(s, kCrLf, o.removeCRs ? QLatin1Char(' ') + d + QLatin1Char(' ') : QLatin1Char(' ') + d + kCrLf);
-        replaceAll(s, d + QLatin1Char(' ') + d, d);
-        if (atStart)
+        s = delimitPhrases(s, d, o.removeCRs, atStart, atEnd);
+        if (atStart && (s.isEmpty() || !isDelimiter(s.front())))
             s.prepend(d + QLatin1Char(' '));
-        if (atEnd && !s.endsWith(d) && !s.endsWith(d + QLatin1Char(' ')))
+        if (atEnd && !endsWithDelimiter(s))
             s += QLatin1Char(' ') + d;
     }
 
     if (o.showSyllables && !o.keepSpaces) {
         replaceAll(s, QStringLiteral(" "), QStringLiteral("."));
-        replaceAll(s, QLatin1Char('.') + d + QLatin1Char('.'), d);
-        replaceAll(s, QLatin1Char('.') + d, d);
-        replaceAll(s, d + QLatin1Char('.'), d);
+        dropDotsAtDelimiters(s, d);
     } else if (!o.showSyllables) {
         s.remove(QLatin1Char('.'));
     }
 
     if (o.list)
-        replaceAll(s, d + kCrLf, d + kCrLf + d + QLatin1Char(' '));
+        delimitLineStarts(s);
     if (!o.syllabicConsonants)
         applyChain(s, kSyllabicConsonants);
     replaceAll(s, QStringLiteral("(r)"), QStringLiteral("r"));

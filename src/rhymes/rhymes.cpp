@@ -33,6 +33,47 @@ constexpr Replacement kWildcards[] = {
 };
 // clang-format on
 
+// The typed characters that the sound search's LIKE pattern writes otherwise: the two
+// wildcards, and the characters that LIKE ... ESCAPE '\' would read as wildcards or as the
+// escape, which stand for themselves. The hole mask is the pattern with each "_" that is
+// no wildcard written as "-", so that its "_" are the holes alone.
+struct PatternCharacter {
+    char16_t typed;
+    const char16_t *pattern;
+    const char16_t *mask;
+};
+// clang-format off
+constexpr PatternCharacter kPatternCharacters[] = {
+    {u'*',  u"%",    u"%"},
+    {u'?',  u"_",    u"_"},
+    {u'%',  u"\\%",  u"\\%"},
+    {u'_',  u"\\_",  u"\\-"},
+    {u'\\', u"\\\\", u"\\\\"},
+};
+// clang-format on
+
+// The LIKE pattern of a typed sound pattern and its hole mask (same length, in characters
+// and in SQLite's characters alike).
+std::pair<QString, QString> soundPattern(QStringView typed) {
+    QString pattern, mask;
+    pattern.reserve(typed.size() + 8);
+    mask.reserve(typed.size() + 8);
+    for (const QChar c : typed) {
+        const PatternCharacter *special = nullptr;
+        for (const PatternCharacter &p : kPatternCharacters)
+            if (c == QChar(p.typed))
+                special = &p;
+        if (special) {
+            pattern += QStringView(special->pattern);
+            mask += QStringView(special->mask);
+        } else {
+            pattern += c;
+            mask += c;
+        }
+    }
+    return {pattern, mask};
+}
+
 bool isVowel(QChar c) { return kVowels.contains(c); }
 bool isConsonant(QChar c) { return kConsonants.contains(c); }
 
@@ -59,21 +100,23 @@ QString alliterationSql(const QString &column) {
                           "hiderhyme=false ORDER BY word")
         .arg(column);
 }
-// The sound search, the pattern bound twice. Each "_" of the pattern (a hole) must not
-// stand for a stress mark or a syllable dot: the row must not match the pattern with that
-// "_" replaced by one of them. The statement derives those patterns from the bound pattern,
-// so it stays one statement, within SQLite's limits on parameters and expression depth,
-// for any number of holes.
+// The sound search, with the pattern, its hole mask and the pattern again bound. Each
+// wildcard "_" of the pattern (a hole, found in the mask) must not stand for a stress mark
+// or a syllable dot: the row must not match the pattern with that "_" replaced by one of
+// them. The statement derives those patterns from the bound pattern, so it stays one
+// statement, within SQLite's limits on parameters and expression depth, for any number of
+// holes.
 QString soundSql(Accent accent) {
     return QStringLiteral(
-               u"WITH RECURSIVE p(pattern) AS (SELECT ?),"
+               u"WITH RECURSIVE p(pattern, mask) AS (SELECT ?, ?),"
                u" mark(m) AS (VALUES ('\u02C8'), ('\u02CC'), ('.')),"
-               u" hole(i) AS (SELECT instr(pattern, '_') FROM p"
-               u"   UNION ALL SELECT i + instr(substr(pattern, i + 1), '_') FROM hole, p"
-               u"   WHERE i > 0 AND instr(substr(pattern, i + 1), '_') > 0)"
-               u" SELECT w.word, w.%1 FROM words2 AS w WHERE w.%1 LIKE ? AND w.hiderhyme=false"
+               u" hole(i) AS (SELECT instr(mask, '_') FROM p"
+               u"   UNION ALL SELECT i + instr(substr(mask, i + 1), '_') FROM hole, p"
+               u"   WHERE i > 0 AND instr(substr(mask, i + 1), '_') > 0)"
+               u" SELECT w.word, w.%1 FROM words2 AS w WHERE w.%1 LIKE ? ESCAPE '\\' AND w.hiderhyme=false"
                u" AND NOT EXISTS (SELECT 1 FROM hole, mark, p WHERE hole.i > 0"
-               u"   AND w.%1 LIKE substr(p.pattern, 1, hole.i - 1) || mark.m || substr(p.pattern, hole.i + 1))"
+               u"   AND w.%1 LIKE substr(p.pattern, 1, hole.i - 1) || mark.m || substr(p.pattern, hole.i + 1)"
+               u"   ESCAPE '\\')"
                u" ORDER BY w.word")
         .arg(accentCode(accent));
 }
@@ -181,10 +224,19 @@ SearchResult FindRhymes(const QString &typedWord, RhymeType type, Accent accent,
 }
 
 SearchResult FindBySound(const QString &typedPattern, Accent accent, Connection &lexicon) {
-    const QString pattern = applied(trimSpaces(typedPattern.toLower()), kWildcards);
-    if (pattern.isEmpty())
+    const QString typed = trimSpaces(typedPattern.toLower());
+    if (typed.isEmpty())
         return notInDatabase();
-    const Recordset candidates = lexicon.openRecordset(soundSql(accent), {pattern, pattern});
+    if (typed.size() > rhymes::kMaxPatternLength) {
+        SearchResult r;
+        r.outcome = SearchOutcome::Refused;
+        r.countLabel = rhymes::kPatternTooLong;
+        return r;
+    }
+    // A row whose word is written as the pattern is the word itself.
+    const QString pattern = applied(typed, kWildcards);
+    const auto [like, mask] = soundPattern(typed);
+    const Recordset candidates = lexicon.openRecordset(soundSql(accent), {like, mask, like});
 
     QVector<RhymeRow> rows;
     rows.reserve(candidates.recordCount());

@@ -47,6 +47,9 @@ inline const QString kExamplePattern = QStringLiteral(u"?i\u02D0*");
 inline const QString kNoWordsFound = QStringLiteral("No words found.");
 inline const QString kNotInDatabase = QStringLiteral("The word is not in the database.");
 inline const QString kWordsFound = QStringLiteral(" words found.");
+// A sound pattern is refused past this many characters (spaces at its ends not counted).
+constexpr qsizetype kMaxPatternLength = 1000;
+inline const QString kPatternTooLong = QStringLiteral("The sound is too long (more than 1000 characters).");
 
 // Text colours of the tab labels (0xRRGGBB).
 constexpr unsigned kActiveTab = 0x000000;
@@ -76,7 +79,8 @@ enum class SearchOutcome {
     Unchanged,     // nothing to search for (a word of spaces): the panel keeps what it shows
     NotInDatabase, // the word is not in the lexicon, or the pattern is empty
     NoWords,       // searched, nothing found
-    Found,
+    Found,         // searched, words found
+    Refused,       // not searched (a pattern too long): the count label says why
 };
 
 struct SearchResult {
@@ -91,8 +95,9 @@ struct SearchResult {
 SearchResult FindRhymes(const QString &typedWord, RhymeType type, Accent accent, Connection &lexicon);
 
 // Words of the lexicon's words2 table whose BrE/AmE transcription matches a typed pattern:
-// "?" (or "_") is one symbol but never a stress mark or syllable dot, "*" (or "%") any
-// run of symbols. Throws DatabaseError.
+// "?" is one symbol but never a stress mark or syllable dot, "*" any run of symbols; every
+// other character, "%" and "_" included, stands for itself. A pattern longer than
+// kMaxPatternLength is refused. Throws DatabaseError.
 SearchResult FindBySound(const QString &typedPattern, Accent accent, Connection &lexicon);
 
 // The display form of a stored transcription: between slashes, ʧ and ʤ as tʃ and dʒ.

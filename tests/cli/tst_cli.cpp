@@ -282,6 +282,17 @@ private slots:
                                                  << QByteArray() << false << 3 << QByteArray()
                                                  << (messages::kWordsNotOpened.arg(m_dir.filePath("garbage.sqlite")) + '\n' +
                                                      messages::kWordsDamaged.arg("file is not a database") + '\n').toUtf8();
+        // Refusals of number and sound have a failure status; a final blank line, read in
+        // pieces, makes no empty phrase.
+        QTest::newRow("not a number") << QStringList{"number", "abc"} << QByteArray() << false << 1
+                                      << QByteArray("Invalid Number\n") << QByteArray();
+        QTest::newRow("number too big") << QStringList{"number", "1000000000000000000000"} << QByteArray() << false << 1
+                                        << QByteArray("Number too big\n") << QByteArray();
+        QTest::newRow("sound: pattern too long") << QStringList{"--lexicon", "%rhymes", "sound", QString(1001, 'k')}
+                                                 << QByteArray() << false << 1 << QByteArray()
+                                                 << QByteArray("The sound is too long (more than 1000 characters).\n");
+        QTest::newRow("final blank line") << QStringList{"transcribe", "--set", "removecrs=false"} << QByteArray("cat\n\ndog\n\n")
+                                          << false << 0 << QByteArray("/ kæt /\n/ dɒɡ /\n") << QByteArray();
         // The real program: bytes as they are, and the exit status.
         QTest::newRow("process: CR LF kept") << QStringList{"export", "--to", "xsampa"} << QByteArray("ˈθɪŋk\r\nðə\r\n")
                                              << true << 0 << QByteArray("\"TINk\r\nD@\r\n") << QByteArray();

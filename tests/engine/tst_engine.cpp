@@ -148,6 +148,69 @@ private slots:
         QCOMPARE(*shown, expected);
     }
 
+    // Runs of marks and line breaks give one boundary, never an empty phrase; blank lines go
+    // wherever punctuation becomes delimiters (at the start and the end of the text too), and
+    // stay wherever it is shown.
+    void boundaries_data() {
+        QTest::addColumn<QString>("stored");
+        QTest::addColumn<QString>("options");
+        QTest::addColumn<QString>("expected");
+        const QString lines17 = "a" + QString("\r\n").repeated(17) + "b";
+        // clang-format off
+        QTest::newRow("five marks") << "ɡəʊ <!> <!> <!> <!> <!> naʊ" << "slash keepspaces" << "/ ɡəʊ / naʊ /";
+        QTest::newRow("nine marks, no spaces") << "a <.> <,> <;> <:> <?> <!> <.> <.> <.> b" << "" << "|a|b|";
+        QTest::newRow("seventeen line breaks") << lines17 << "slash keepspaces" << "/ a /\r\nb /";
+        QTest::newRow("line breaks and marks removed") << "a <.>\r\n\r\n<,> <!> b" << "slash keepspaces removecrs" << "/ a / b /";
+        QTest::newRow("mark at a line's start") << "a\r\n<.> b" << "slash keepspaces list" << "/ a /\r\n/ b /";
+        QTest::newRow("line of marks") << "a\r\n<.> <,>\r\nb" << "slash keepspaces" << "/ a /\r\nb /";
+        QTest::newRow("ends in a line break") << "ɡəʊ\r\n" << "slash keepspaces list" << "/ ɡəʊ /";
+        QTest::newRow("starts with a line break") << "\r\nkæt" << "slash keepspaces list" << "/ kæt /";
+        QTest::newRow("starts with a mark") << "<.> kæt" << "keepspaces" << "| kæt |";
+        QTest::newRow("only marks") << "<.> <,> <!>" << "slash keepspaces" << "/";
+        QTest::newRow("shown marks keep blank lines") << "a <.>\r\n\r\nb\r\n" << "keeppunctuation keepspaces" << "a.\r\n\r\nb\r\n";
+        QTest::newRow("shown marks, a run") << "ɡəʊ <!> <!> <!> <!> <!> naʊ" << "keeppunctuation keepspaces" << "ɡəʊ!!!!! naʊ";
+        // clang-format on
+    }
+    void boundaries() {
+        QFETCH(QString, stored);
+        QFETCH(QString, options);
+        QFETCH(QString, expected);
+        QCOMPARE(RenderTranscription(stored, only(options.split(' ')), Accent::BrE).value_or("(none)"), expected);
+    }
+
+    // The editor's text, once edited, is rendered again at each option change: what the
+    // renderer made is rendered as it is, and no option but the list adds a delimiter.
+    void renderedTextGetsNoDelimiters_data() {
+        QTest::addColumn<QString>("stored");
+        // clang-format off
+        QTest::newRow("one phrase") << "ɡʊd ˈmɔː.nɪŋ";
+        QTest::newRow("phrases and lines") << "ɡʊd ˈmɔː.nɪŋ <,> sɜː <.>\r\nˈfɑː.ðər ɪz\r\n\r\n<.> ˈɪdɪə ɒv <!> <?>";
+        QTest::newRow("marks at both ends") << "<.> kæt <,> dɒɡ <.>\r\n";
+        QTest::newRow("syllabic consonant, unknown word") << "ˈneɪ.ʃn̩ <a|b> <.> ≈ˈblɔːf";
+        // clang-format on
+    }
+    void renderedTextGetsNoDelimiters() {
+        QFETCH(QString, stored);
+        auto delimiters = [](const QString &t) { return t.count('/') + t.count('|'); };
+        for (unsigned bits = 0; bits < (1u << kRenderOptions.size()); ++bits) {
+            RenderOptions first;
+            for (size_t k = 0; k < kRenderOptions.size(); ++k)
+                first.*kRenderOptions[k].member = bits & (1u << k);
+            if (first.punctuationEnabled() && first.keepPunctuation)
+                continue; // full stops are shown as dots, which hidden syllables remove
+            const QString shown = *RenderTranscription(stored, first, Accent::BrE);
+            QCOMPARE(*RenderTranscription(shown, first, Accent::BrE), shown);
+            for (const RenderOptionInfo &toggled : kRenderOptions) {
+                if (toggled.member == &RenderOptions::list && !first.list)
+                    continue;
+                RenderOptions then = first;
+                then.*toggled.member = !(first.*toggled.member);
+                const QString again = *RenderTranscription(shown, then, Accent::BrE);
+                QVERIFY2(delimiters(again) <= delimiters(shown), qPrintable(shown + " -> " + again));
+            }
+        }
+    }
+
     void emptyLeavesTheBoxAlone() { QVERIFY(!RenderTranscription(QString(), RenderOptions{}, Accent::BrE)); }
 
     // A stored transcription rendered in parts of any size gives the text of the whole,

@@ -125,15 +125,16 @@ private slots:
         // clang-format off
         QTest::newRow("? inside")       << "ˈkæ?*"  << "- 1 words found. captain";
         QTest::newRow("? last")         << "kæ?"    << "- 2 words found. cap cat";
-        QTest::newRow("typed _")        << "k_t"    << "- 3 words found. cat cut kit";
-        QTest::newRow("typed %")        << "%æt"    << "- 3 words found. at cat hat";
+        QTest::newRow("typed _ is itself") << "k_t" << "- No words found.";
+        QTest::newRow("typed % is itself") << "%æt" << "- No words found.";
         QTest::newRow("two ?")          << "?æ?"    << "- 3 words found. cap cat hat";
         QTest::newRow("typed dot, ? last") << "*.*?" << "- 5 words found. captain cattle eagle evening keeper";
         QTest::newRow("case, spaces")   << " KÆT "  << "- 1 words found. cat";
         QTest::newRow("tʃ is not ʧ")    << "tʃɑːns" << "- No words found.";
         QTest::newRow("itself")         << "bed"    << "- No words found.";
         QTest::newRow("apostrophe")     << "kæ't"   << "- No words found.";
-        QTest::newRow("3000 ?")         << QString(3000, '?') + '*'  << "- No words found.";
+        QTest::newRow("1000 characters") << QString(999, '?') + '*' << "- No words found.";
+        QTest::newRow("1001 characters") << " " + QString(1000, '?') + "* " << "- " + rhymes::kPatternTooLong;
         QTest::newRow("spaces")         << "  "     << " The word is not in the database.";
         // clang-format on
     }
@@ -141,6 +142,38 @@ private slots:
         QFETCH(QString, typed);
         QFETCH(QString, expected);
         QCOMPARE(shownBy(FindBySound(typed, Accent::BrE, *m_db)), expected);
+    }
+
+    // "%", "_" and "\\" typed stand for themselves; "?" and "*" beside them are wildcards.
+    void literalCharacters_data() {
+        QTest::addColumn<QString>("typed");
+        QTest::addColumn<QString>("expected");
+        // clang-format off
+        QTest::newRow("_")          << "k_t"   << "under";
+        QTest::newRow("%")          << "k%t"   << "percent";
+        QTest::newRow("backslash")  << "k\\t"  << "backslash";
+        QTest::newRow("? beside \\") << "k\\?"  << "backslash";
+        QTest::newRow("?")          << "k?t"   << "backslash cat percent under";
+        QTest::newRow("? after _")  << "k_?"   << "under";
+        QTest::newRow("* after %")  << "k%*"   << "percent";
+        // clang-format on
+    }
+    void literalCharacters() {
+        QFETCH(QString, typed);
+        QFETCH(QString, expected);
+        const QString path = m_dir.filePath("literal.sqlite");
+        if (!QFile::exists(path)) {
+            auto db = Connection::openReadWrite(path, schema::lexiconTables(), {});
+            QVERIFY(db);
+            db->execute("INSERT INTO words2 (word, BrE, AmE) VALUES ('under', 'k_t', ''), ('percent', 'k%t', ''), "
+                        "('backslash', 'k\\t', ''), ('cat', 'kæt', ''), ('stressed', 'kˈt', '')");
+        }
+        auto db = Connection::openReadOnly(path, {});
+        QVERIFY(db);
+        QStringList words;
+        for (const RhymeRow &row : FindBySound(typed, Accent::BrE, *db).rows)
+            words << row.word;
+        QCOMPARE(words.join(' '), expected);
     }
 
     void wordSearches() {
@@ -191,6 +224,10 @@ private slots:
         get<QLineEdit>("txtRhymeSound")->clear();
         click("picRhymeSound");
         QCOMPARE(shown(), "No words found. ");
+        get<QLineEdit>("txtRhymeSound")->setText(QString(1001, 'k'));
+        click("picRhymeSound");
+        QCOMPARE(shown(), rhymes::kPatternTooLong + " ");
+        QVERIFY(m_messages.shown.isEmpty());
     }
 
     // A failing search: the message, an empty list and label, the pointer back.
