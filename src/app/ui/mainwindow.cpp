@@ -124,6 +124,13 @@ void MainWindow::buildControls() {
         inputSide->addWidget(w);
     fraPhonetics = new ResultPanel(m_messages);
     connect(fraPhonetics, &ResultPanel::optionsChanged, this, &MainWindow::saveSettings);
+    connect(fraPhonetics, &ResultPanel::stateRestored, this, [this] {
+        // Undo or redo of a whole-editor step: the note that Ctrl+Z brings corrections back
+        // has done its work, and the accent of what is shown may have changed.
+        if (lblStatus->text() == kCorrectionsReplaced)
+            lblStatus->hide();
+        showAccentStatus();
+    });
     connect(fraRhymes, &RhymesPanel::addTextRequested, fraPhonetics, &ResultPanel::addText);
     connect(fraPhonetics, &ResultPanel::brailleFontChanged, this, [this](const QString &name) {
         m_settings.brailleFontName = name;
@@ -269,7 +276,7 @@ QFrame *MainWindow::buildTextFrame() {
     commands->addWidget(picGo);
     commands->addWidget(lblF5);
     layout->addLayout(commands);
-    connect(picClear, &QToolButton::clicked, txtWords, &QPlainTextEdit::clear);
+    connect(picClear, &QToolButton::clicked, this, [this] { replaceBoxText(txtWords, QString()); });
     connect(picRemoveCRLF, &QToolButton::clicked, this, &MainWindow::removeCarriageReturns);
     connect(picGo, &QToolButton::clicked, this, &MainWindow::transcribe);
     for (QCheckBox *box : {chkUseMyWords, chkGuessUnknown})
@@ -639,13 +646,14 @@ void MainWindow::transcribe() {
         showDatabaseError(e);
         return;
     }
-    if (result) {
-        m_transcriptionAccent = runAccent;
-        fraPhonetics->showTranscription(*result);
+    // Text the user made in the editor is one Ctrl+Z away; the status line says so.
+    const bool replacedUserText = result && fraPhonetics->showTranscription(*result, runAccent);
+    if (result)
         txtWords->setFocus();
-    }
     setRunning(false);
     showAccentStatus();
+    if (replacedUserText)
+        showStatus(kCorrectionsReplaced);
     if (m_closeAfterRun)
         close();
 }
@@ -670,10 +678,10 @@ void MainWindow::showStatus(const QString &text) {
 void MainWindow::showAccentStatus() {
     if (m_running)
         return;
-    const bool otherAccent =
-        m_transcriptionAccent && *m_transcriptionAccent != accent() && !fraPhonetics->editorText().isEmpty();
+    const std::optional<Accent> shown = fraPhonetics->transcriptionAccent();
+    const bool otherAccent = shown && *shown != accent() && !fraPhonetics->editorText().isEmpty();
     if (otherAccent) {
-        showStatus(texts::accentRedoStatus(*m_transcriptionAccent == Accent::AmE));
+        showStatus(texts::accentRedoStatus(*shown == Accent::AmE));
         m_accentStatusShown = true;
     } else if (m_accentStatusShown) {
         m_accentStatusShown = false;
@@ -690,8 +698,7 @@ void MainWindow::restoreWork() {
         showStatus(SetAsideDamaged(m_paths.work, read.reason, kWorkDamagedKept, kWorkDamaged));
     } else if (read.state == WorkFileState::Read) {
         setBoxText(txtWords, read.work.input);
-        fraPhonetics->restoreWork(read.work.stored, read.work.editor, read.work.recent);
-        m_transcriptionAccent = read.work.transcriptionAccent;
+        fraPhonetics->restoreWork(read.work.stored, read.work.editor, read.work.transcriptionAccent, read.work.recent);
         showAccentStatus();
     }
     // Changes from here on are the user's.
@@ -712,7 +719,7 @@ bool MainWindow::saveWork(QString *error) {
     WorkInProgress work;
     work.input = boxText(txtWords);
     work.stored = fraPhonetics->storedTranscription();
-    work.transcriptionAccent = m_transcriptionAccent;
+    work.transcriptionAccent = fraPhonetics->transcriptionAccent();
     work.editor = fraPhonetics->editorText();
     work.recent = fraPhonetics->recentSymbols();
     if (!SaveWork(m_paths.work, work, error))
@@ -721,7 +728,7 @@ bool MainWindow::saveWork(QString *error) {
     return true;
 }
 
-void MainWindow::removeCarriageReturns() { setBoxText(txtWords, RemoveCarriageReturns(boxText(txtWords))); }
+void MainWindow::removeCarriageReturns() { replaceBoxText(txtWords, RemoveCarriageReturns(boxText(txtWords))); }
 
 // ---------------------------------------------------------------- About
 

@@ -122,9 +122,8 @@ private:
     bool m_closeAfterRun = false;
     bool m_saveFailureShown = false;
     int m_progressIntervalMs = 30;
-    std::optional<Accent> m_transcriptionAccent; // of the run that made the stored transcription
-    QTimer *m_workTimer;                         // saves the work a few seconds after a change
-    bool m_workChanged = false;                  // since the last save
+    QTimer *m_workTimer;        // saves the work a few seconds after a change
+    bool m_workChanged = false; // since the last save
     bool m_accentStatusShown = false;
 
     // Controls.

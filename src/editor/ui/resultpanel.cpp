@@ -26,9 +26,29 @@
 #include <QLabel>
 #include <QPlainTextEdit>
 #include <QScreen>
+#include <QTextDocument>
 #include <QVBoxLayout>
+#include <utility>
 
 namespace vocalith {
+
+namespace {
+
+// The part of a whole-editor step besides the text: undone or redone, it leaves the state
+// it brings back for the panel to take when the editor reports the change.
+class EditorStep : public QAbstractUndoItem {
+public:
+    EditorStep(std::optional<EditorState> *target, EditorState before, EditorState after)
+        : m_target(target), m_before(std::move(before)), m_after(std::move(after)) {}
+    void undo() override { *m_target = m_before; }
+    void redo() override { *m_target = m_after; }
+
+private:
+    std::optional<EditorState> *m_target;
+    EditorState m_before, m_after;
+};
+
+} // namespace
 
 ResultPanel::ResultPanel(MessageBoxes &messages, QWidget *parent) : QFrame(parent), m_messages(messages) {
     setObjectName(QStringLiteral("fraPhonetics"));
@@ -51,7 +71,7 @@ ResultPanel::ResultPanel(MessageBoxes &messages, QWidget *parent) : QFrame(paren
     for (PictureButton *b : {picStatistics, picZentab, picImport, picExport})
         commands->addWidget(b);
     layout->addLayout(commands);
-    connect(picClearPhonetics, &QToolButton::clicked, this, [this] { setEditorText(QString()); });
+    connect(picClearPhonetics, &QToolButton::clicked, this, [this] { replaceEditorText(QString(), currentState()); });
     connect(picStatistics, &QToolButton::clicked, this, &ResultPanel::showStatistics);
     connect(picZentab, &QToolButton::clicked, this, &ResultPanel::showZentab);
     connect(picImport, &QToolButton::clicked, this, &ResultPanel::openImport);
@@ -113,7 +133,6 @@ void ResultPanel::buildOptions(QVBoxLayout *layout) {
     chkPunctuation = boxes.value(QStringLiteral("chkPunctuation"));
     chkSyllables = boxes.value(QStringLiteral("chkSyllables"));
     chkIntrusiveR = boxes.value(QStringLiteral("chkIntrusiveR"));
-    chkStress = boxes.value(QStringLiteral("chkStress"));
     chkPunctuation->setEnabled(designStates.punctuationEnabled());
     updatePunctuationTip();
     layout->addLayout(grid);
@@ -153,7 +172,7 @@ void ResultPanel::setEditorFont(const QFont &font) {
 
 void ResultPanel::renderEditor() {
     if (const auto shown = RenderTranscription(m_stored, options(), m_accent))
-        setEditorText(*shown);
+        replaceEditorText(*shown, currentState());
 }
 
 void ResultPanel::optionClicked(QCheckBox *box) {
@@ -165,20 +184,23 @@ void ResultPanel::optionClicked(QCheckBox *box) {
     emit optionsChanged();
 }
 
-void ResultPanel::showTranscription(const QString &stored) {
-    setStoredTranscription(stored);
-    chkKeepSpaces->setEnabled(true);
-    chkStress->setEnabled(true);
-}
-
-void ResultPanel::setStoredTranscription(const QString &stored) {
-    m_stored = stored;
-    renderEditor();
+bool ResultPanel::showTranscription(const QString &stored, Accent accent) {
+    const bool replacesUserText = m_userText && !txtText->document()->isEmpty();
+    const EditorState after{stored, accent, false, true};
+    const auto shown = RenderTranscription(stored, options(), m_accent);
+    if (!shown) {
+        // Nothing to show: the editor keeps its text.
+        applyState(after);
+        return false;
+    }
+    return replaceEditorText(*shown, after) && replacesUserText;
 }
 
 void ResultPanel::importTranscription(const QString &text) {
-    setEditorText(text);
-    m_stored = editorText();
+    EditorState after = currentState();
+    after.stored = boxToProgramText(programToBoxText(text)); // the editor's text once shown
+    after.userText = true;
+    replaceEditorText(text, after);
 }
 
 // ---------------------------------------------------------------- the editor
@@ -191,15 +213,41 @@ void ResultPanel::setEditorText(const QString &text) {
     m_rendering = false;
 }
 
+bool ResultPanel::replaceEditorText(const QString &text, const EditorState &after) {
+    m_rendering = true;
+    const bool replaced = replaceBoxText(txtText, text, new EditorStep(&m_undone, currentState(), after));
+    m_rendering = false;
+    applyState(after);
+    return replaced;
+}
+
+EditorState ResultPanel::currentState() const {
+    return {m_stored, m_transcriptionAccent, m_userText, chkKeepSpaces->isEnabled()};
+}
+
+void ResultPanel::applyState(const EditorState &state) {
+    m_stored = state.stored;
+    m_transcriptionAccent = state.transcriptionAccent;
+    m_userText = state.userText;
+    chkKeepSpaces->setEnabled(state.keepSpacesEnabled);
+}
+
 void ResultPanel::editorChanged() {
     emit workChanged();
     const QString text = boxText(txtText);
     QApplication::clipboard()->setText(programToBoxText(text));
     if (m_rendering)
         return;
+    if (m_undone) {
+        // Ctrl+Z or redo of a whole-editor step: what went with the text comes back too.
+        applyState(*std::exchange(m_undone, std::nullopt));
+        emit stateRestored();
+        return;
+    }
     // An edit by the user: the display options now render the edited text, and spaces
     // already removed cannot come back.
     m_stored = text;
+    m_userText = true;
     if (!chkKeepSpaces->isChecked())
         chkKeepSpaces->setEnabled(false);
     emit edited();
@@ -207,9 +255,17 @@ void ResultPanel::editorChanged() {
 
 void ResultPanel::addText(const QString &text) { AddTextToBox(txtText, text); }
 
-void ResultPanel::restoreWork(const QString &stored, const QString &editorText, const RecentSymbols &recent) {
+void ResultPanel::restoreWork(const QString &stored, const QString &editorText,
+                              std::optional<Accent> transcriptionAccent, const RecentSymbols &recent) {
     setEditorText(editorText);
     m_stored = stored;
+    m_transcriptionAccent = transcriptionAccent;
+    // Whether the text is the user's is not saved: an editor that shows its stored
+    // transcription as it is (a hand edit or an import), or not as the options render
+    // it, holds text of the user's.
+    const QString shown = this->editorText();
+    m_userText = !shown.isEmpty() &&
+                 (shown == stored || RenderTranscription(stored, options(), m_accent).value_or(shown) != shown);
     m_recent = recent;
     m_keyboard->setSymbolButtons(m_recent);
 }

@@ -10,6 +10,7 @@
 
 #include <QFrame>
 #include <QVector>
+#include <optional>
 
 class QCheckBox;
 class QLabel;
@@ -27,6 +28,19 @@ class ShortcutFilter;
 class StatisticsWindow;
 class ZentabWindow;
 
+// Said on the status line when a run replaced text the user had made in the editor.
+inline const QString kCorrectionsReplaced =
+    QStringLiteral("The transcription replaced your corrections; Ctrl+Z brings them back.");
+
+// What goes with the editor's text. Each step that replaces the editor's whole text keeps
+// it from before and after, so that Ctrl+Z and redo bring it back with the text.
+struct EditorState {
+    QString stored;
+    std::optional<Accent> transcriptionAccent;
+    bool userText = false;
+    bool keepSpacesEnabled = true;
+};
+
 class ResultPanel : public QFrame {
     Q_OBJECT
 public:
@@ -34,12 +48,14 @@ public:
 
     // StoredTranscription: the raw transcription the editor shows under the display options.
     QString storedTranscription() const { return m_stored; }
-    // A finished Transcribe run: stores and renders it; spaces and stress can be shown again.
-    void showTranscription(const QString &stored);
-    // Replaces the stored transcription and renders it.
-    void setStoredTranscription(const QString &stored);
-    // An import: the editor shows the text as it is, and it becomes the stored transcription
-    // that the display options render from now on.
+    // The accent of the run that made the stored transcription; none before the first.
+    std::optional<Accent> transcriptionAccent() const { return m_transcriptionAccent; }
+    // A finished Transcribe run in that accent: stores and renders it (one undo step);
+    // spaces can be shown again. True when it replaced text the user made (a hand edit or
+    // an import), which Ctrl+Z brings back.
+    bool showTranscription(const QString &stored, Accent accent);
+    // An import: the editor shows the text as it is (one undo step), and it becomes the
+    // stored transcription that the display options render from now on.
     void importTranscription(const QString &text);
 
     RenderOptions options() const;
@@ -68,11 +84,13 @@ public:
 
     // The work of an earlier session: the stored transcription and the editor's text as
     // they were (not rendered again), and the recently used symbols.
-    void restoreWork(const QString &stored, const QString &editorText, const RecentSymbols &recent);
+    void restoreWork(const QString &stored, const QString &editorText, std::optional<Accent> transcriptionAccent,
+                     const RecentSymbols &recent);
     // The font family of the editor (the HTML page of a saved transcription names it).
     QString editorFontFamily() const { return m_faceFamily; }
 
 public slots:
+    // Renders the stored transcription into the editor (one undo step).
     void renderEditor();
     void openChart();
     void showStatistics();
@@ -92,10 +110,17 @@ signals:
     void workChanged();
     // "Save transcription…" was clicked.
     void saveRequested();
+    // Undo or redo brought back the stored transcription of a whole-editor step.
+    void stateRestored();
 
 private:
     void buildOptions(QVBoxLayout *layout);
     void setEditorText(const QString &text);
+    // Puts text into the editor as one undo step that leaves `after` as the state; a text
+    // the editor already shows is no step (false), and `after` is set at once.
+    bool replaceEditorText(const QString &text, const EditorState &after);
+    EditorState currentState() const;
+    void applyState(const EditorState &state);
     void editorChanged();
     void optionClicked(QCheckBox *box);
     void chartSymbolPicked(int index);
@@ -104,6 +129,9 @@ private:
 
     MessageBoxes &m_messages;
     QString m_stored;
+    std::optional<Accent> m_transcriptionAccent;
+    bool m_userText = false;             // the stored transcription holds a hand edit or an import
+    std::optional<EditorState> m_undone; // from an undone or redone step, for editorChanged
     RecentSymbols m_recent;
     Accent m_accent = Accent::BrE;
     QString m_faceFamily;
@@ -113,7 +141,7 @@ private:
     PictureButton *picClearPhonetics, *picStatistics, *picZentab, *picImport, *picExport;
     QPlainTextEdit *txtText;
     QLabel *lblTextoAyuda;
-    QCheckBox *chkKeepSpaces, *chkPunctuation, *chkSyllables, *chkIntrusiveR, *chkStress;
+    QCheckBox *chkKeepSpaces, *chkPunctuation, *chkSyllables, *chkIntrusiveR;
     QVector<QCheckBox *> m_optionBoxes; // the nine, in settings order
     KeyboardWidget *m_keyboard;
     ShortcutFilter *m_shortcuts;

@@ -1,7 +1,8 @@
 // The main window driven through its controls, each wiring path once: start-up, a panel,
 // the accent, fonts, the Transcribe run, a display option, the editor with a shortcut, a
-// keyboard key and the chart, About and closing, the work in progress, the file commands
-// and the input box's keys. The rules behind them have their own tests.
+// keyboard key and the chart, About and closing, the work in progress, the file commands,
+// the input box's keys and undo of the commands that replace a box's text. The rules
+// behind them have their own tests.
 
 #include "app/messages.h"
 #include "app/textfiles.h"
@@ -15,6 +16,8 @@
 #include "editor/optiontips.h"
 #include "editor/ui/ipachartdialog.h"
 #include "editor/ui/resultpanel.h"
+#include "editor/ui/textbox.h"
+#include "encodings/ui/importexportwindow.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -101,6 +104,14 @@ class TestMainWindow : public QObject {
     void transcribe(const QString &text) {
         get<QPlainTextEdit>("txtWords")->setPlainText(text);
         click("picGo");
+    }
+
+    // The Import window's X-SAMPA tab into the editor.
+    void importXSampa(const QString &text) const {
+        click("picImport");
+        auto *window = m_window->findChild<ResultPanel *>()->importExportWindow();
+        window->findChild<QPlainTextEdit *>("txtTexto0")->setPlainText(text);
+        window->findChild<QAbstractButton *>("picImport")->click();
     }
 
     void showActive() const {
@@ -346,6 +357,126 @@ private slots:
         QVERIFY(!m_window->storedTranscription().isEmpty());
         click("picGo");
         QVERIFY(get("chkKeepSpaces")->isEnabled());
+    }
+
+    // Each command that replaces a box's whole text is one undo step of that box: Ctrl+Z
+    // brings the text before back exactly, with the editor's stored transcription and the
+    // state of Keep spaces, and the work saved is that; Ctrl+Shift+Z and Ctrl+Y redo it.
+    void wholeBoxCommandsUndo_data() {
+        QTest::addColumn<QString>("command");
+        QTest::addColumn<bool>("inputBox");
+        QTest::newRow("Transcribe over corrections") << "picGo" << false;
+        QTest::newRow("Clear text of the editor") << "picClearPhonetics" << false;
+        QTest::newRow("display option") << "chkSlash" << false;
+        QTest::newRow("Import") << "import" << false;
+        QTest::newRow("Clear text of the input") << "picClear" << true;
+        QTest::newRow("Remove CR") << "picRemoveCRLF" << true;
+        QTest::newRow("Open text") << "picOpenText" << true;
+    }
+    void wholeBoxCommandsUndo() {
+        QFETCH(QString, command);
+        QFETCH(bool, inputBox);
+        start();
+        const QString file = test::writeFile(m_dir->filePath("opened.txt"), "opened\ntext");
+        m_window->setFileChoosers([&](QWidget *) { return file; }, [](QWidget *) { return QString(); });
+        click("chkKeepSpaces"); // spaces removed: a hand edit then disables the box
+        transcribe("good morning\nsir");
+        auto *text = get<QPlainTextEdit>("txtText");
+        text->moveCursor(QTextCursor::End);
+        QTest::keyClicks(text, " k");
+        QVERIFY(!get("chkKeepSpaces")->isEnabled());
+
+        auto *changed = get<QPlainTextEdit>(inputBox ? "txtWords" : "txtText");
+        auto *other = get<QPlainTextEdit>(inputBox ? "txtText" : "txtWords");
+        const QString otherText = other->toPlainText();
+        auto state = [&] {
+            return QStringList{changed->toPlainText(), m_window->storedTranscription(),
+                               get("chkKeepSpaces")->isEnabled() ? "Keep spaces on" : "Keep spaces off"};
+        };
+        const QStringList before = state();
+        if (command == "import")
+            importXSampa("k{t");
+        else
+            click(qPrintable(command));
+        const QStringList after = state();
+        QVERIFY(after[0] != before[0]);
+
+        auto key = [&](Qt::Key k, Qt::KeyboardModifiers modifiers) { QTest::keyClick(changed, k, modifiers); };
+        key(Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(state(), before);
+        key(Qt::Key_Z, Qt::ControlModifier | Qt::ShiftModifier);
+        QCOMPARE(state(), after);
+        key(Qt::Key_Z, Qt::ControlModifier);
+        key(Qt::Key_Y, Qt::ControlModifier);
+        QCOMPARE(state(), after);
+        QCOMPARE(other->toPlainText(), otherText);
+        QVERIFY(m_window->saveWork());
+        const WorkInProgress saved = ReadWork(paths().work).work;
+        QCOMPARE(saved.editor, m_window->findChild<ResultPanel *>()->editorText());
+        QCOMPARE(saved.stored, m_window->storedTranscription());
+        QVERIFY(m_messages.shown.isEmpty());
+    }
+
+    // A run that replaces text the user made in the editor says that Ctrl+Z brings it back,
+    // until Ctrl+Z has.
+    void transcribeOverCorrectionsSaysSo_data() {
+        QTest::addColumn<QString>("before");
+        QTest::addColumn<bool>("said");
+        QTest::newRow("a run") << "" << false;
+        QTest::newRow("a hand edit") << "edit" << true;
+        QTest::newRow("a hand edit rendered again") << "edit chkSlash" << true;
+        QTest::newRow("an import") << "import" << true;
+        QTest::newRow("an empty editor") << "edit picClearPhonetics" << false;
+    }
+    void transcribeOverCorrectionsSaysSo() {
+        QFETCH(QString, before);
+        QFETCH(bool, said);
+        start();
+        transcribe("good");
+        for (const QString &step : before.split(' ', Qt::SkipEmptyParts)) {
+            if (step == "edit") {
+                QTest::keyClicks(get("txtText"), "k");
+            } else if (step == "import") {
+                importXSampa("k{t");
+            } else {
+                click(qPrintable(step));
+            }
+        }
+        transcribe("sir");
+        QCOMPARE(!get("lblStatus")->isHidden() && get<QLabel>("lblStatus")->text() == kCorrectionsReplaced, said);
+        QTest::keyClick(get("txtText"), Qt::Key_Z, Qt::ControlModifier); // the note goes with its use
+        QVERIFY(get("lblStatus")->isHidden());
+    }
+
+    // Undoing a run brings back the accent of the transcription it replaced: the status
+    // line and the saved work say it.
+    void undoingARunBringsItsAccentBack() {
+        start();
+        transcribe("morning");
+        click("optAmE");
+        transcribe("morning");
+        QVERIFY(get("lblStatus")->isHidden());
+        QTest::keyClick(get("txtText"), Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(get<QLabel>("lblStatus")->text(), texts::accentRedoStatus(false));
+        QVERIFY(m_window->saveWork());
+        QCOMPARE(ReadWork(paths().work).work.transcriptionAccent, std::optional(Accent::BrE));
+    }
+
+    // A box's history keeps no more text than its limit, however often a large text is
+    // replaced; the latest step can always be undone.
+    void undoHistoryIsBounded() {
+        start();
+        auto *box = get<QPlainTextEdit>("txtWords");
+        // A third of the limit and a little more, in lines of a hundred characters.
+        auto text = [](char c) { return QString(99, QLatin1Char(c)).append('\n').repeated(kUndoTextLimit / 300 + 1); };
+        for (char c = 'a'; c <= 'f'; ++c)
+            QVERIFY(replaceBoxText(box, text(c)));
+        // Each third step started the history afresh, before the step itself.
+        box->undo();
+        QCOMPARE(box->toPlainText(), text('e'));
+        box->undo();
+        QCOMPARE(box->toPlainText(), text('d'));
+        QVERIFY(!box->document()->isUndoAvailable());
     }
 
     // Shortcut keys in the editor and in the contribution fields; modified keys are no shortcuts.

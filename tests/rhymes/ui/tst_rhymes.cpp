@@ -207,6 +207,10 @@ private slots:
         QTest::mouseDClick(list->viewport(), Qt::LeftButton, {}, hat);
         click("picAddRhyme");
         QCOMPARE(editor->toPlainText(), "[hæthæt]");
+        // One undo step each, and the stored transcription follows the text.
+        QTest::keyClick(editor, Qt::Key_Z, Qt::ControlModifier);
+        QCOMPARE(editor->toPlainText(), "[hæt]");
+        QCOMPARE(m_window->storedTranscription(), "[hæt]");
     }
 
     void soundSearches() {
