@@ -1,8 +1,8 @@
 #include "generate.h"
 
-#include "engine/guess.h"
-#include "engine/notation.h"
-#include "engine/phonology.h"
+#include "pronunciation/guess.h"
+#include "pronunciation/notation.h"
+#include "pronunciation/phonology.h"
 #include "sources.h"
 
 #include <QFileInfo>
@@ -12,6 +12,8 @@
 #include <algorithm>
 
 namespace vocalith::lexicon {
+
+using namespace pronunciation;
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "engine/notation.h"
+#include "pronunciation/notation.h"
 
-#include "engine/phonology.h"
+#include "pronunciation/phonology.h"
 
-namespace vocalith::lexicon {
+namespace vocalith::pronunciation {
 
 namespace {
 
@@ -156,4 +156,4 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     return withLinkingR(word, finish(word, p, step, context));
 }
 
-} // namespace vocalith::lexicon
+} // namespace vocalith::pronunciation

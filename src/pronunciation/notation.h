@@ -7,7 +7,7 @@
 #include <QVector>
 #include <functional>
 
-namespace vocalith::lexicon {
+namespace vocalith::pronunciation {
 
 // What the rules of one word may consult besides its own source text.
 using WordTest = std::function<bool(const QString &)>;
@@ -37,4 +37,4 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
 // (every|thing, any|where, twenty-|one); empty when there is none.
 QString happyFirstPart(const QString &word, const WordTest &isWord);
 
-} // namespace vocalith::lexicon
+} // namespace vocalith::pronunciation

@@ -1,4 +1,4 @@
-#include "engine/phonology.h"
+#include "pronunciation/phonology.h"
 
 #include <QHash>
 #include <QRegularExpression>
@@ -6,7 +6,7 @@
 #include <algorithm>
 #include <span>
 
-namespace vocalith::lexicon {
+namespace vocalith::pronunciation {
 
 namespace {
 
@@ -1168,4 +1168,4 @@ void applyPossessiveEnding(Pron &p) {
     }
 }
 
-} // namespace vocalith::lexicon
+} // namespace vocalith::pronunciation

@@ -13,7 +13,7 @@
 #include <QVector>
 #include <functional>
 
-namespace vocalith::lexicon {
+namespace vocalith::pronunciation {
 
 enum class Stress { None, Primary, Secondary };
 
@@ -209,4 +209,4 @@ QString renderPron(const Pron &p);
 // vowel gets "(r)" (car kɑː(r), fire faɪə(r)).
 QString withLinkingR(const QString &word, const QString &british);
 
-} // namespace vocalith::lexicon
+} // namespace vocalith::pronunciation

@@ -1,14 +1,15 @@
 // The conversion rules of the lexicon generator, one table for all, and the whole chains
 // from CMUdict and espeak-ng text to the lexicon notation.
 
-#include "engine/phonology.h"
 #include "generate.h"
+#include "pronunciation/phonology.h"
 #include "sources.h"
 #include "testsupport.h"
 
 #include <QTemporaryDir>
 
 using namespace vocalith::lexicon;
+using namespace vocalith::pronunciation;
 namespace test = vocalith::test;
 
 namespace {
