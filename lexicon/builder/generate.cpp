@@ -2,7 +2,6 @@
 
 #include "pronunciation/guess.h"
 #include "pronunciation/notation.h"
-#include "pronunciation/phonology.h"
 #include "sources.h"
 
 #include <QFileInfo>

@@ -1,6 +1,11 @@
 #include "pronunciation/notation.h"
 
-#include "pronunciation/phonology.h"
+#include "pronunciation/arpabet.h"
+#include "pronunciation/british.h"
+#include "pronunciation/conventions.h"
+#include "pronunciation/crosscheck.h"
+#include "pronunciation/espeak.h"
+#include "pronunciation/syllables.h"
 
 namespace vocalith::pronunciation {
 

@@ -1,7 +1,8 @@
 #pragma once
 // The sources' pronunciations in the lexicon's notation: CMUdict's ARPAbet and espeak-ng's
-// phoneme names through the rules of phonology.h, in the order each accent needs. The
-// lexicon's builder makes its entries with them, the transcriber its guesses.
+// phoneme names through the rules of this folder (phones.h tells which is where), in the
+// order each accent needs. The lexicon's builder makes its entries with them, the transcriber
+// its guesses.
 
 #include <QString>
 #include <QVector>

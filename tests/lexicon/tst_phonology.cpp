@@ -2,7 +2,12 @@
 // from CMUdict and espeak-ng text to the lexicon notation.
 
 #include "generate.h"
-#include "pronunciation/phonology.h"
+#include "pronunciation/arpabet.h"
+#include "pronunciation/british.h"
+#include "pronunciation/conventions.h"
+#include "pronunciation/crosscheck.h"
+#include "pronunciation/espeak.h"
+#include "pronunciation/syllables.h"
 #include "sources.h"
 #include "testsupport.h"
 
