@@ -244,6 +244,7 @@ private slots:
         row("triphthongsAmE", "eɪ + ər stays") << "" << "ˈpleɪ.ər" << "ˈpleɪ.ər";
         row("syllabic", "tn after stress") << "" << "ˈbʌtən" << "ˈbʌt.n̩";
         row("syllabic", "ʃn unstressed before") << "" << "ˌɔːɡənaɪˈzeɪʃən" << "ˌɔː.ɡə.naɪˈzeɪ.ʃn̩";
+        row("syllabic", "ʃn after a consonant") << "" << "ˈtenʃən" << "ˈten.ʃn̩";
         row("syllabic", "dn before t") << "" << "ˈstjuːdənt" << "ˈstjuː.dn̩t";
         row("syllabic", "no stress before") << "" << "ˈprezɪdənt" << "ˈprez.ɪ.dənt";
         row("syllabic", "p is not a syllabic site for n") << "" << "ˈhæpən" << "ˈhæp.ən";
