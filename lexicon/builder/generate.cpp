@@ -1,8 +1,7 @@
 #include "generate.h"
 
-#include "engine/guess.h"
-#include "engine/notation.h"
-#include "engine/phonology.h"
+#include "pronunciation/guess.h"
+#include "pronunciation/notation.h"
 #include "sources.h"
 
 #include <QFileInfo>
@@ -10,8 +9,11 @@
 #include <QMap>
 #include <QSet>
 #include <algorithm>
+#include <optional>
 
 namespace vocalith::lexicon {
+
+using namespace pronunciation;
 
 namespace {
 
@@ -33,41 +35,69 @@ bool hiddenFromRhymes(const QString &word, bool inListInLowerCase) {
     return false;
 }
 
-bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport &report, QString *error) {
-    QMap<QString, QString> cmudict;
-    if (!readCmudict(inputs.cmudict, cmudict, error))
+namespace {
+
+// The sources the words are generated from.
+struct Sources {
+    QMap<QString, QString> cmudict; // word → ARPAbet
+    QHash<QString, bool> listed;    // the common word lists: true where a list has the word in lower case
+    QHash<QString, bool> extra;     // the larger lists, likewise
+};
+
+bool readSources(const GeneratorInputs &inputs, Sources &sources, QString *error) {
+    if (!readCmudict(inputs.cmudict, sources.cmudict, error))
         return false;
-    QHash<QString, bool> listed;
     for (const QString &list : inputs.wordLists)
-        if (!readWordList(list, listed, error))
+        if (!readWordList(list, sources.listed, error))
             return false;
-
-    QHash<QString, bool> extra;
     for (const QString &list : inputs.extraWordLists)
-        if (!readWordList(list, extra, error))
+        if (!readWordList(list, sources.extra, error))
             return false;
+    return true;
+}
 
-    QSet<QString> all(cmudict.keyBegin(), cmudict.keyEnd());
-    for (auto it = listed.cbegin(); it != listed.cend(); ++it)
-        all.insert(it.key());
-    for (auto it = extra.cbegin(); it != extra.cend(); ++it)
-        all.insert(it.key());
-    // A possessive whose stem is stored is left to the transcriber, which derives it from the
-    // stem with the possessive rule; one stored beside it could only disagree.
-    QStringList sorted;
-    sorted.reserve(all.size());
-    for (const QString &w : all) {
-        if (w.endsWith(QLatin1String("'s")) && all.contains(w.chopped(2)))
+struct Vocabulary {
+    QSet<QString> all;  // every word of the sources
+    QStringList sorted; // the words to generate, in order
+};
+
+// Every word of the sources. A possessive whose stem is there too is left to the
+// transcriber, which derives it from the stem with the possessive rule; one stored beside it
+// could only disagree.
+Vocabulary collectWords(const Sources &sources, GeneratorReport &report) {
+    Vocabulary v;
+    v.all = QSet<QString>(sources.cmudict.keyBegin(), sources.cmudict.keyEnd());
+    for (auto it = sources.listed.cbegin(); it != sources.listed.cend(); ++it)
+        v.all.insert(it.key());
+    for (auto it = sources.extra.cbegin(); it != sources.extra.cend(); ++it)
+        v.all.insert(it.key());
+    v.sorted.reserve(v.all.size());
+    for (const QString &w : v.all) {
+        if (w.endsWith(QLatin1String("'s")) && v.all.contains(w.chopped(2)))
             ++report.possessivesLeftOut;
         else
-            sorted << w;
+            v.sorted << w;
     }
-    std::sort(sorted.begin(), sorted.end());
+    std::sort(v.sorted.begin(), v.sorted.end());
+    return v;
+}
 
-    // A function word's entry in the word list is its strong form (the form it has when
-    // cited or stressed); the corrections still win. Read first: the American rules follow
-    // the corrected British entry.
-    QHash<QString, QVector<QVariant>> corrections;
+// A hand-checked row: what it gives replaces the generated value, what it leaves empty is
+// generated.
+struct Correction {
+    std::optional<QString> british, american, hideRhyme;
+};
+using Corrections = QHash<QString, Correction>;
+
+std::optional<QString> cell(const QVector<QVariant> &row, int column) {
+    const QVariant v = row.value(column);
+    return v.isNull() ? std::nullopt : std::optional<QString>(v.toString());
+}
+
+// The function words' strong forms (for the words the sources have), then the corrections
+// file, whose row replaces a function word's. added: the corrected words the sources lack.
+bool readCorrections(const GeneratorInputs &inputs, const QSet<QString> &all, Corrections &corrections,
+                     QStringList &added, GeneratorReport &report, QString *error) {
     if (!inputs.functionWords.isEmpty() && QFileInfo::exists(inputs.functionWords)) {
         Table t;
         if (!readTsv(inputs.functionWords, QStringLiteral("functionwords"), t, error))
@@ -76,12 +106,11 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
         for (const auto &row : t.rows) {
             const QString w = row.value(cw).toString().toLower();
             if (!w.isEmpty() && all.contains(w)) {
-                corrections.insert(w, {row.value(cb), row.value(ca), QVariant()});
+                corrections.insert(w, {cell(row, cb), cell(row, ca), std::nullopt});
                 ++report.functionWords;
             }
         }
     }
-    QStringList added;
     if (!inputs.corrections.isEmpty() && QFileInfo::exists(inputs.corrections)) {
         Table t;
         if (!readTsv(inputs.corrections, QStringLiteral("words"), t, error))
@@ -92,7 +121,7 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
             const QString w = row.value(cw).toString().toLower();
             if (w.isEmpty())
                 continue;
-            corrections.insert(w, {row.value(cb), row.value(ca), ch < 0 ? QVariant() : row.value(ch)});
+            corrections.insert(w, {cell(row, cb), cell(row, ca), cell(row, ch)});
             if (!all.contains(w)) {
                 added << w;
                 ++report.added;
@@ -101,101 +130,149 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
             }
         }
     }
+    return true;
+}
 
-    const WordTest isWord = [&all](const QString &w) { return all.contains(w); };
-    auto noteChanges = [&](const QString &accent, const QString &w, const RuleTrace &trace) {
-        QSet<QString> counted;
-        for (const RuleChange &c : trace.changes) {
-            if (!counted.contains(c.rule)) {
-                counted.insert(c.rule);
-                ++report.ruleCounts[accent + QLatin1Char(' ') + c.rule];
-            }
-            if (inputs.keepChanges)
-                report.changes << QStringList{c.rule, accent, w, c.before, c.after}.join(QLatin1Char('\t'));
-        }
-    };
+// The espeak-ng session with both voices, or nullptr with the reason.
+Espeak *startEspeak(QString *error) {
     Espeak *espeak = Espeak::instance(error);
     if (!espeak)
-        return false;
-    QHash<QString, QString> british, american;
-    if (!espeak->hasVoice(kEspeakVoiceRP)) {
-        if (error)
-            *error = QStringLiteral("espeak-ng has no voice %1").arg(kEspeakVoiceRP);
-        return false;
+        return nullptr;
+    for (const QString &voice : {kEspeakVoiceRP, kEspeakVoiceUS})
+        if (!espeak->hasVoice(voice)) {
+            if (error)
+                *error = QStringLiteral("espeak-ng has no voice %1").arg(voice);
+            return nullptr;
+        }
+    return espeak;
+}
+
+// Counts each rule that changed the entry once, and keeps its changes when asked.
+void noteChanges(GeneratorReport &report, bool keepChanges, const QString &accent, const QString &word,
+                 const RuleTrace &trace) {
+    QSet<QString> counted;
+    for (const RuleChange &c : trace.changes) {
+        if (!counted.contains(c.rule)) {
+            counted.insert(c.rule);
+            ++report.ruleCounts[accent + QLatin1Char(' ') + c.rule];
+        }
+        if (keepChanges)
+            report.changes << QStringList{c.rule, accent, word, c.before, c.after}.join(QLatin1Char('\t'));
     }
-    // Words are generated in order, so the first part of a compound (every-) is done before it.
+}
+
+// The British entries from espeak-ng's RP voice. Words are generated in order, so the first
+// part of a compound (every-) is done before it.
+QHash<QString, QString> britishEntries(const QStringList &words, const Sources &sources, const WordTest &isWord,
+                                       bool crossCheckStress, bool keepChanges, Espeak &espeak,
+                                       GeneratorReport &report) {
+    QHash<QString, QString> british;
     auto britishOf = [&british](const QString &w) { return british.value(w); };
-    for (const QString &w : sorted) {
+    for (const QString &w : words) {
         // espeak's dictionary knows the common words; for the rest (names, rare words) its
         // stress is a guess by rule that CMUdict, which lists names, does better.
-        const bool common = !hiddenFromRhymes(w, listed.value(w, false));
-        RuleTrace trace{inputs.keepChanges, {}};
-        const QString b = britishFromEspeak(w, espeak->phonemes(kEspeakVoiceRP, w), cmudict.value(w),
-                                            inputs.crossCheckStress && !common, {isWord, {}, britishOf, &trace});
+        const bool common = !hiddenFromRhymes(w, sources.listed.value(w, false));
+        RuleTrace trace{keepChanges, {}};
+        const QString b = britishFromEspeak(w, espeak.phonemes(kEspeakVoiceRP, w), sources.cmudict.value(w),
+                                            crossCheckStress && !common, {isWord, {}, britishOf, &trace});
         if (!b.isEmpty())
             british.insert(w, b);
-        noteChanges(QStringLiteral("BrE"), w, trace);
+        noteChanges(report, keepChanges, QStringLiteral("BrE"), w, trace);
     }
-    if (!espeak->hasVoice(kEspeakVoiceUS)) {
-        if (error)
-            *error = QStringLiteral("espeak-ng has no voice %1").arg(kEspeakVoiceUS);
-        return false;
-    }
+    return british;
+}
+
+// The American entries from CMUdict, or from espeak-ng's American voice for the words CMUdict
+// lacks or cannot be read. The corrected British entry guides them, where espeak knows the
+// word itself.
+QHash<QString, QString> americanEntries(const QStringList &words, const Sources &sources,
+                                        const Corrections &corrections, const QHash<QString, QString> &british,
+                                        const WordTest &isWord, bool keepChanges, Espeak &espeak,
+                                        GeneratorReport &report) {
+    QHash<QString, QString> american;
     auto americanOf = [&american](const QString &w) { return american.value(w); };
-    for (const QString &w : sorted) {
-        // The British entry guides the American one only where espeak knows the word itself.
+    for (const QString &w : words) {
         QString b;
-        if (!hiddenFromRhymes(w, listed.value(w, false))) {
+        if (!hiddenFromRhymes(w, sources.listed.value(w, false))) {
             const auto c = corrections.constFind(w);
-            b = c != corrections.cend() && !c->at(0).isNull() ? c->at(0).toString() : british.value(w);
+            b = c != corrections.cend() && c->british ? *c->british : british.value(w);
         }
-        RuleTrace trace{inputs.keepChanges, {}};
+        RuleTrace trace{keepChanges, {}};
         const WordContext context{isWord, b, americanOf, &trace};
         QString a;
-        if (cmudict.contains(w)) {
-            a = americanFromArpabet(w, cmudict.value(w), context);
+        if (sources.cmudict.contains(w)) {
+            a = americanFromArpabet(w, sources.cmudict.value(w), context);
             if (!a.isEmpty())
                 ++report.fromCmudict;
         }
         if (a.isEmpty()) {
             trace.changes.clear();
-            a = americanFromEspeak(w, espeak->phonemes(kEspeakVoiceUS, w), context);
+            a = americanFromEspeak(w, espeak.phonemes(kEspeakVoiceUS, w), context);
             if (!a.isEmpty())
                 ++report.fromEspeakOnly;
         }
         if (!a.isEmpty())
             american.insert(w, a);
-        noteChanges(QStringLiteral("AmE"), w, trace);
+        noteChanges(report, keepChanges, QStringLiteral("AmE"), w, trace);
     }
-    sorted << added;
-    std::sort(sorted.begin(), sorted.end());
+    return american;
+}
 
-    words = Table{QStringLiteral("words"), {"word", "BrE", "AmE", "hiderhyme"}, {}};
-    words.rows.reserve(sorted.size());
-    for (const QString &w : sorted) {
+// The words table: the generated entries under the corrections. A word known in one accent
+// only takes the other accent's form rather than none; one known in neither is left out.
+Table wordsTable(const QStringList &words, const QHash<QString, bool> &listed, const QHash<QString, QString> &british,
+                 const QHash<QString, QString> &american, const Corrections &corrections, GeneratorReport &report) {
+    Table table{QStringLiteral("words"), {"word", "BrE", "AmE", "hiderhyme"}, {}};
+    table.rows.reserve(words.size());
+    for (const QString &w : words) {
         QVariant b = british.contains(w) ? QVariant(british.value(w)) : QVariant();
         QVariant a = american.contains(w) ? QVariant(american.value(w)) : QVariant();
         QVariant hide = hiddenFromRhymes(w, listed.value(w, false)) ? 1 : 0;
-        if (corrections.contains(w)) {
-            const auto &c = corrections[w];
-            if (!c[0].isNull())
-                b = c[0];
-            if (!c[1].isNull())
-                a = c[1];
-            if (!c[2].isNull())
-                hide = c[2];
+        if (const auto c = corrections.constFind(w); c != corrections.cend()) {
+            if (c->british)
+                b = *c->british;
+            if (c->american)
+                a = *c->american;
+            if (c->hideRhyme)
+                hide = *c->hideRhyme;
         }
         if (b.isNull() && a.isNull()) {
             ++report.unreadable;
             continue;
         }
-        // A word known in one accent only takes the other accent's form rather than none.
         if (b.isNull())
             b = a;
         if (a.isNull())
             a = b;
-        words.rows.push_back({w, b, a, hide});
+        table.rows.push_back({w, b, a, hide});
     }
+    return table;
+}
+
+} // namespace
+
+bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport &report, QString *error) {
+    Sources sources;
+    if (!readSources(inputs, sources, error))
+        return false;
+    const Vocabulary vocabulary = collectWords(sources, report);
+    // Read before the American entries: they follow the corrected British entry.
+    Corrections corrections;
+    QStringList added;
+    if (!readCorrections(inputs, vocabulary.all, corrections, added, report, error))
+        return false;
+    Espeak *espeak = startEspeak(error);
+    if (!espeak)
+        return false;
+    const WordTest isWord = [&all = vocabulary.all](const QString &w) { return all.contains(w); };
+    const QStringList &generated = vocabulary.sorted;
+    const auto british =
+        britishEntries(generated, sources, isWord, inputs.crossCheckStress, inputs.keepChanges, *espeak, report);
+    const auto american =
+        americanEntries(generated, sources, corrections, british, isWord, inputs.keepChanges, *espeak, report);
+    QStringList tableWords = generated + added;
+    std::sort(tableWords.begin(), tableWords.end());
+    words = wordsTable(tableWords, sources.listed, british, american, corrections, report);
     return true;
 }
 

@@ -2,7 +2,6 @@
 // Generates the words table from CMUdict, espeak-ng, the word lists and the hand-checked
 // corrections.
 
-#include "engine/notation.h"
 #include "tsvlexicon.h"
 
 #include <QMap>

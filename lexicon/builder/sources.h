@@ -1,6 +1,6 @@
 #pragma once
 // Readers of the free sources the lexicon is generated from (espeak-ng is reached through
-// the session of engine/guess.h).
+// the session of pronunciation/guess.h).
 
 #include <QHash>
 #include <QMap>

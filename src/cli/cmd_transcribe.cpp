@@ -4,9 +4,9 @@
 #include "cli/cli.h"
 #include "contributions/contributionstore.h"
 #include "engine/driver.h"
-#include "engine/guess.h"
 #include "engine/numbers.h"
 #include "engine/render.h"
+#include "pronunciation/guess.h"
 
 #include <QFileInfo>
 
@@ -64,7 +64,7 @@ int transcribeCommand(Context &context, const QStringList &args) {
         lexicon.setWordOverlay(contributions::ContributionStore(context.contributions()).overlay());
     TranscribeOptions transcribeOptions;
     if (parser.isSet(guess))
-        transcribeOptions.guess = GuessTranscription;
+        transcribeOptions.guess = pronunciation::GuessTranscription;
 
     if (!parser.positionalArguments().isEmpty()) {
         const auto stored = Transcribe(toBoxText(parser.positionalArguments().join(QLatin1Char(' '))), context.accent,

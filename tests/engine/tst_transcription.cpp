@@ -2,12 +2,13 @@
 // progress and stopping) and word transcription in context (every lookup rule, linking r).
 
 #include "engine/driver.h"
-#include "engine/guess.h"
 #include "engine/render.h"
 #include "engine/wordtranscriber.h"
+#include "pronunciation/guess.h"
 #include "testsupport.h"
 
 using namespace vocalith;
+using vocalith::pronunciation::GuessTranscription;
 
 namespace {
 

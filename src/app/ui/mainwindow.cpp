@@ -20,9 +20,9 @@
 #include "encodings/htmlreferences.h"
 #include "encodings/notations.h"
 #include "engine/driver.h"
-#include "engine/guess.h"
 #include "engine/lexicon/schema.h"
 #include "engine/numbers.h"
+#include "pronunciation/guess.h"
 #include "rhymes/ui/rhymespanel.h"
 
 #include <QApplication>
@@ -263,9 +263,9 @@ QFrame *MainWindow::buildTextFrame() {
     chkUseMyWords->setObjectName(QStringLiteral("chkUseMyWords"));
     chkUseMyWords->setToolTip(contributions::kUseMyWordsTip);
     picOpenText = new PictureButton(QStringLiteral("picOpenText"), kOpenTextCaption);
-    chkGuessUnknown = new QCheckBox(kGuessUnknownWords);
+    chkGuessUnknown = new QCheckBox(pronunciation::kGuessUnknownWords);
     chkGuessUnknown->setObjectName(QStringLiteral("chkGuessUnknown"));
-    chkGuessUnknown->setToolTip(kGuessUnknownWordsTip);
+    chkGuessUnknown->setToolTip(pronunciation::kGuessUnknownWordsTip);
     // The options of a run one under the other, so that the input side stays narrow.
     layout->addWidget(chkUseMyWords);
     layout->addWidget(chkGuessUnknown);
@@ -639,7 +639,7 @@ void MainWindow::transcribe() {
                                           : QHash<QString, WordRow>());
         TranscribeOptions options;
         if (chkGuessUnknown->isChecked())
-            options.guess = GuessTranscription;
+            options.guess = pronunciation::GuessTranscription;
         result = Transcribe(text, runAccent, *m_lexicon, observer, options);
     } catch (const DatabaseError &e) {
         setRunning(false);

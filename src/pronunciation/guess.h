@@ -8,7 +8,7 @@
 #include <mutex>
 #include <optional>
 
-namespace vocalith {
+namespace vocalith::pronunciation {
 
 // espeak-ng through its library. The library keeps one global state and is not
 // thread-safe: every use goes through this session, one caller at a time, and names the
@@ -52,4 +52,4 @@ bool IsGuessableWord(QStringView word);
 // Guesses are remembered; safe to call from any thread.
 std::optional<QString> GuessTranscription(const QString &word, Accent accent);
 
-} // namespace vocalith
+} // namespace vocalith::pronunciation

@@ -1,12 +1,12 @@
-#include "engine/guess.h"
+#include "pronunciation/guess.h"
 
-#include "engine/notation.h"
+#include "pronunciation/notation.h"
 
 #include <QHash>
 
 #include <espeak-ng/speak_lib.h>
 
-namespace vocalith {
+namespace vocalith::pronunciation {
 
 const QString kEspeakVoiceRP = QStringLiteral("en-gb-x-rp");
 const QString kEspeakVoiceUS = QStringLiteral("en-us");
@@ -83,9 +83,9 @@ std::optional<QString> GuessTranscription(const QString &word, Accent accent) {
         return std::nullopt;
     QString guess;
     if (accent == Accent::BrE)
-        guess = lexicon::britishFromEspeak(word, espeak->phonemes(kEspeakVoiceRP, word), QString(), false);
+        guess = britishFromEspeak(word, espeak->phonemes(kEspeakVoiceRP, word), QString(), false);
     else
-        guess = lexicon::americanFromEspeak(word, espeak->phonemes(kEspeakVoiceUS, word));
+        guess = americanFromEspeak(word, espeak->phonemes(kEspeakVoiceUS, word));
     const std::lock_guard lock(mutex);
     if (known.size() >= kRemembered)
         known.clear();
@@ -95,4 +95,4 @@ std::optional<QString> GuessTranscription(const QString &word, Accent accent) {
     return guess;
 }
 
-} // namespace vocalith
+} // namespace vocalith::pronunciation

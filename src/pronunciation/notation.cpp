@@ -1,8 +1,13 @@
-#include "engine/notation.h"
+#include "pronunciation/notation.h"
 
-#include "engine/phonology.h"
+#include "pronunciation/arpabet.h"
+#include "pronunciation/british.h"
+#include "pronunciation/conventions.h"
+#include "pronunciation/crosscheck.h"
+#include "pronunciation/espeak.h"
+#include "pronunciation/syllables.h"
 
-namespace vocalith::lexicon {
+namespace vocalith::pronunciation {
 
 namespace {
 
@@ -156,4 +161,4 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     return withLinkingR(word, finish(word, p, step, context));
 }
 
-} // namespace vocalith::lexicon
+} // namespace vocalith::pronunciation

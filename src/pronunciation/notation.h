@@ -1,13 +1,14 @@
 #pragma once
 // The sources' pronunciations in the lexicon's notation: CMUdict's ARPAbet and espeak-ng's
-// phoneme names through the rules of phonology.h, in the order each accent needs. The
-// lexicon's builder makes its entries with them, the transcriber its guesses.
+// phoneme names through the rules of this folder (phones.h tells which is where), in the
+// order each accent needs. The lexicon's builder makes its entries with them, the transcriber
+// its guesses.
 
 #include <QString>
 #include <QVector>
 #include <functional>
 
-namespace vocalith::lexicon {
+namespace vocalith::pronunciation {
 
 // What the rules of one word may consult besides its own source text.
 using WordTest = std::function<bool(const QString &)>;
@@ -37,4 +38,4 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
 // (every|thing, any|where, twenty-|one); empty when there is none.
 QString happyFirstPart(const QString &word, const WordTest &isWord);
 
-} // namespace vocalith::lexicon
+} // namespace vocalith::pronunciation

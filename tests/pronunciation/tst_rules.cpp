@@ -1,15 +1,17 @@
-// The conversion rules of the lexicon generator, one table for all, and the whole chains
-// from CMUdict and espeak-ng text to the lexicon notation.
+// The pronunciation rules, one table for all, and the whole chains from CMUdict and
+// espeak-ng text to the lexicon notation.
 
-#include "engine/phonology.h"
-#include "generate.h"
-#include "sources.h"
-#include "testsupport.h"
+#include "pronunciation/arpabet.h"
+#include "pronunciation/british.h"
+#include "pronunciation/conventions.h"
+#include "pronunciation/crosscheck.h"
+#include "pronunciation/espeak.h"
+#include "pronunciation/notation.h"
+#include "pronunciation/syllables.h"
 
-#include <QTemporaryDir>
+#include <QtTest>
 
-using namespace vocalith::lexicon;
-namespace test = vocalith::test;
+using namespace vocalith::pronunciation;
 
 namespace {
 
@@ -66,7 +68,6 @@ const QHash<QString, Rule> kRules = {
     }},
     {"onset",    [](const QString &, const QString &in) { return QString(isLegalOnset(in.split(' ')) ? "legal" : "illegal"); }},
     {"linkingR", [](const QString &w, const QString &in) { return withLinkingR(w, in); }},
-    {"hidden",   [](const QString &w, const QString &in) { return QString(hiddenFromRhymes(w, in == "listed") ? "hidden" : "shown"); }},
     // The first part found, then the compound; the row gives "notation|first part's notation".
     {"compoundHappy", [](const QString &w, const QString &in) {
         const QString part = happyFirstPart(w, isWord);
@@ -115,7 +116,7 @@ QTestData &row(const char *rule, const char *name) { return QTest::addRow("%s: %
 
 } // namespace
 
-class TestPhonology : public QObject {
+class TestPronunciationRules : public QObject {
     Q_OBJECT
 
 private slots:
@@ -243,6 +244,7 @@ private slots:
         row("triphthongsAmE", "eɪ + ər stays") << "" << "ˈpleɪ.ər" << "ˈpleɪ.ər";
         row("syllabic", "tn after stress") << "" << "ˈbʌtən" << "ˈbʌt.n̩";
         row("syllabic", "ʃn unstressed before") << "" << "ˌɔːɡənaɪˈzeɪʃən" << "ˌɔː.ɡə.naɪˈzeɪ.ʃn̩";
+        row("syllabic", "ʃn after a consonant") << "" << "ˈtenʃən" << "ˈten.ʃn̩";
         row("syllabic", "dn before t") << "" << "ˈstjuːdənt" << "ˈstjuː.dn̩t";
         row("syllabic", "no stress before") << "" << "ˈprezɪdənt" << "ˈprez.ɪ.dənt";
         row("syllabic", "p is not a syllabic site for n") << "" << "ˈhæpən" << "ˈhæp.ən";
@@ -301,10 +303,6 @@ private slots:
         row("compoundHappy", "first part not ending in i") << "keyboard" << "ˈkiː.bɔːd|kiː" << "key ˈkiː.bɔːd";
         row("compoundHappy", "phones of another word") << "everything" << "ˈev.ə.rɪ.θɪŋ|ˈev.ri" << "every ˈev.ə.rɪ.θɪŋ";
         row("compoundHappy", "an ending, not a word") << "partying" << "ˈpɑː.tɪ.ɪŋ|" << " ˈpɑː.tɪ.ɪŋ";
-        row("hidden", "common word") << "nation" << "listed" << "shown";
-        row("hidden", "name or rare word") << "aaberg" << "" << "hidden";
-        row("hidden", "apostrophe") << "o'clock" << "listed" << "hidden";
-        row("hidden", "abbreviation with dots") << "a.m." << "listed" << "hidden";
 
         // The American entry: its own weak vowels, then the rules that follow the British entry.
         row("weakAmE", "-ed after d") << "needed" << "ˈniːdəd" << "ˈniː.dɪd";
@@ -345,37 +343,7 @@ private slots:
         QVERIFY(kRules.contains(rule));
         QCOMPARE(kRules.value(rule)(word, input), expected);
     }
-
-    // The whole generator on a small CMUdict and word list: a word's first pronunciation
-    // counts, a word listed only with capitals is hidden from rhymes, possessives of stored
-    // words are left to the transcriber, the American entry follows the British one, and the
-    // rules are counted.
-    void generator() {
-        QTemporaryDir dir;
-        GeneratorInputs inputs;
-        inputs.cmudict =
-            test::writeFile(dir.filePath("index.js"),
-                            "export const dictionary = {\n  \"caught\": \"K AA1 T\",\n  \"caught(2)\": \"K AO1 T\",\n"
-                            "  \"wife\": \"W AY1 F\",\n  \"wife's\": \"W AY1 F S\",\n  \"Nasa\": \"N AE1 S AH0\",\n"
-                            "  \"xanadu's\": \"Z AE1 N AH0 D UW2 Z\",\n}\n");
-        inputs.wordLists = {test::writeFile(dir.filePath("list"), "caught\nWife\nwife\nNASA\n")};
-        inputs.keepChanges = true;
-        Table words;
-        GeneratorReport report;
-        QString error;
-        QVERIFY2(generateWords(inputs, words, report, &error), qPrintable(error));
-        QHash<QString, QStringList> rows;
-        for (const auto &row : words.rows)
-            rows.insert(row[0].toString(), {row[1].toString(), row[2].toString(), row[3].toString()});
-        QCOMPARE(rows.value("caught"), QStringList({"kɔːt", "kɔːt", "0"}));
-        QCOMPARE(rows.value("nasa").value(2), "1");
-        QVERIFY(!rows.contains("wife's"));
-        QVERIFY(rows.value("xanadu's").value(1).endsWith("uːz")); // no stem stored: kept, with the rule's ending
-        QCOMPARE(report.possessivesLeftOut, 1);
-        QCOMPARE(report.ruleCounts.value("AmE American THOUGHT"), 1);
-        QVERIFY(report.changes.contains("American THOUGHT\tAmE\tcaught\tkɑːt\tkɔːt"));
-    }
 };
 
-QTEST_GUILESS_MAIN(TestPhonology)
-#include "tst_phonology.moc"
+QTEST_GUILESS_MAIN(TestPronunciationRules)
+#include "tst_rules.moc"
