@@ -9,6 +9,7 @@
 
 using namespace vocalith;
 using vocalith::pronunciation::GuessTranscription;
+using vocalith::pronunciation::IsGuessableWord;
 
 namespace {
 

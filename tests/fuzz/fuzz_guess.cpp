@@ -2,12 +2,13 @@
 // another script than the Latin one gets no guess: espeak-ng 1.51 reads freed memory on
 // some of them (Hangul jamo). The first byte chooses the accent.
 
-#include "engine/guess.h"
+#include "pronunciation/guess.h"
 #include "fuzz.h"
 
 #include <algorithm>
 
 using namespace vocalith;
+using vocalith::pronunciation::GuessTranscription;
 
 namespace {
 bool otherScript(QChar c) {
