@@ -161,18 +161,18 @@ std::optional<QString> decodeTextFile(const QByteArray &bytes) {
 }
 
 TextFileRead ReadTextFile(const QString &path) {
-    QFile file(path);
     const QString name = QFileInfo(path).fileName();
-    if (!file.open(QIODevice::ReadOnly))
-        return {std::nullopt, kFileNotReadable.arg(name, file.errorString())};
-    if (file.size() > kMaxTextFileBytes)
-        return {std::nullopt, kFileTooLarge.arg(name).arg(kMaxTextFileBytes / (1024 * 1024))};
-    const QByteArray bytes = file.read(kMaxTextFileBytes + 1);
-    if (file.error() != QFileDevice::NoError)
-        return {std::nullopt, kFileNotReadable.arg(name, file.errorString())};
-    if (bytes.size() > kMaxTextFileBytes)
-        return {std::nullopt, kFileTooLarge.arg(name).arg(kMaxTextFileBytes / (1024 * 1024))};
-    std::optional<QString> text = decodeTextFile(bytes);
+    const RegularFileRead read = ReadRegularFile(path, kMaxTextFileBytes);
+    switch (read.state) {
+    case RegularFileRead::State::Missing:
+        return {std::nullopt, kFileNotReadable.arg(name, systemReason(ENOENT))};
+    case RegularFileRead::State::Unreadable:
+        return {std::nullopt, read.tooLarge ? kFileTooLarge.arg(name).arg(kMaxTextFileBytes / (1024 * 1024))
+                                            : kFileNotReadable.arg(name, read.reason)};
+    case RegularFileRead::State::Read:
+        break;
+    }
+    std::optional<QString> text = decodeTextFile(read.bytes);
     if (!text)
         return {std::nullopt, kFileNotText.arg(name)};
     return {std::move(text), {}};
@@ -265,7 +265,8 @@ RegularFileRead ReadRegularFile(const QString &path, qint64 maxBytes) {
     if (!S_ISREG(st.st_mode))
         return unreadable(kNotRegularFile);
     const QString tooLarge = kLargerThan.arg(maxBytes / (1024 * 1024));
-    if (st.st_size > maxBytes)
+    r.tooLarge = st.st_size > maxBytes;
+    if (r.tooLarge)
         return unreadable(tooLarge);
     // Without waiting, should the name have been replaced by a FIFO since.
     const int fd = ::open(name.constData(), O_RDONLY | O_NONBLOCK | O_CLOEXEC);
@@ -281,7 +282,8 @@ RegularFileRead ReadRegularFile(const QString &path, qint64 maxBytes) {
     QByteArray bytes = file.readAll();
     if (file.error() != QFileDevice::NoError)
         return unreadable(file.errorString());
-    if (bytes.size() > maxBytes) // it grew since
+    r.tooLarge = bytes.size() > maxBytes; // it grew since
+    if (r.tooLarge)
         return unreadable(tooLarge);
     r.state = RegularFileRead::State::Read;
     r.bytes = std::move(bytes);

@@ -60,6 +60,7 @@ struct RegularFileRead {
     enum class State { Missing, Read, Unreadable } state = State::Missing;
     QByteArray bytes; // when Read
     QString reason;   // when Unreadable
+    bool tooLarge = false; // Unreadable for its size
 };
 RegularFileRead ReadRegularFile(const QString &path, qint64 maxBytes);
 

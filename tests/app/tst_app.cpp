@@ -396,6 +396,9 @@ private slots:
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(kMaxTextFileBytes + 1));
         big.close();
         QCOMPARE(ReadTextFile(big.fileName()).error, kFileTooLarge.arg("big.txt").arg(16));
+        // A FIFO is refused at once: opening it would wait for a writer.
+        QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.txt")).constData(), 0600) == 0);
+        QCOMPARE(ReadTextFile(dir.filePath("fifo.txt")).error, kFileNotReadable.arg("fifo.txt", "not a regular file"));
     }
 
     void transcriptionFiles() {
