@@ -1,7 +1,7 @@
 #include "app/settings.h"
 
 #include "app/fontsize.h"
-#include "app/textfiles.h"
+#include "storage/files.h"
 
 #include <QDomDocument>
 #include <QXmlStreamReader>

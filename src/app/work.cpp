@@ -1,6 +1,6 @@
 #include "app/work.h"
 
-#include "app/textfiles.h"
+#include "storage/files.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>

@@ -3,8 +3,8 @@
 // and the conversions between terminal text and the program's text boxes.
 
 #include "engine/accent.h"
-#include "engine/lexicon/database.h"
 #include "engine/lexicon/lexicon.h"
+#include "storage/database.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>

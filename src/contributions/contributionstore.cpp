@@ -1,6 +1,6 @@
 #include "contributions/contributionstore.h"
 
-#include "app/textfiles.h"
+#include "storage/files.h"
 
 #include <QFile>
 #include <QStringDecoder>

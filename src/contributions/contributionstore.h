@@ -4,8 +4,8 @@
 // a write that fails leaves the stored words as they were. Writers take the file's write lock
 // first, so two programs writing at once wait for each other instead of failing.
 
-#include "engine/lexicon/database.h"
 #include "engine/lexicon/lexicon.h"
+#include "storage/database.h"
 
 #include <QByteArray>
 #include <QHash>

@@ -4,7 +4,7 @@
 // searches work on the stored transcriptions, never on the written words.
 
 #include "engine/accent.h"
-#include "engine/lexicon/database.h"
+#include "storage/database.h"
 
 #include <QString>
 #include <QVector>

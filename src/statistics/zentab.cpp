@@ -1,9 +1,9 @@
 #include "statistics/zentab.h"
 
-#include "app/textfiles.h"
 #include "editor/addtext.h"
 #include "engine/textchain.h"
 #include "statistics/statistics.h"
+#include "storage/files.h"
 
 namespace vocalith {
 

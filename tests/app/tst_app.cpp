@@ -12,6 +12,7 @@
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 #include "statistics/zentab.h"
+#include "storage/files.h"
 #include "testsupport.h"
 
 #include <QDomDocument>
@@ -492,20 +493,6 @@ private slots:
         QCOMPARE(old.readAll(), QByteArray("old\n"));
         QCOMPARE(QDir(dir.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::System | QDir::NoDotAndDotDot),
                  QStringList{name});
-    }
-
-    // A file replaced keeps its permissions; a link keeps pointing to the file, which gets the bytes.
-    void writerKeepsPermissionsAndLinks() {
-        QTemporaryDir dir;
-        const QString path = test::writeFile(dir.filePath("a.txt"), "old");
-        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
-        QVERIFY(QFile::link(path, dir.filePath("link.txt")));
-        QVERIFY(writeFileAtomically(dir.filePath("link.txt"), "new"));
-        QVERIFY(QFileInfo(dir.filePath("link.txt")).isSymLink());
-        struct stat st {};
-        QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
-        QCOMPARE(st.st_mode & 0777, 0640u);
-        QCOMPARE(ReadRegularFile(path, 10).bytes, QByteArray("new"));
     }
 
     void workRoundTrip() {

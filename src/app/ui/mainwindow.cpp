@@ -24,6 +24,7 @@
 #include "engine/numbers.h"
 #include "pronunciation/guess.h"
 #include "rhymes/ui/rhymespanel.h"
+#include "storage/files.h"
 
 #include <QApplication>
 #include <QCheckBox>

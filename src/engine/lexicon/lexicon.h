@@ -4,7 +4,7 @@
 // memo lives, and every answer equals what the query gives.
 
 #include "engine/accent.h"
-#include "engine/lexicon/database.h"
+#include "storage/database.h"
 
 #include <QHash>
 #include <algorithm>

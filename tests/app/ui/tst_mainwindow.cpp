@@ -18,6 +18,7 @@
 #include "editor/ui/resultpanel.h"
 #include "editor/ui/textbox.h"
 #include "encodings/ui/importexportwindow.h"
+#include "storage/files.h"
 #include "testsupport.h"
 
 #include <QCheckBox>

@@ -1,4 +1,4 @@
-#include "engine/lexicon/database.h"
+#include "storage/database.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
