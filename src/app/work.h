@@ -10,7 +10,7 @@
 // A missing member is empty; a member of the wrong type makes the file unreadable.
 
 #include "editor/keyboard.h"
-#include "engine/accent.h"
+#include "pronunciation/accent.h"
 
 #include <QByteArray>
 #include <QString>

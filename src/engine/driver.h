@@ -1,9 +1,9 @@
 #pragma once
 // The Transcribe command without its window: text and accent in, stored transcription out.
 
-#include "engine/accent.h"
 #include "engine/lexicon/lexicon.h"
 #include "engine/wordtranscriber.h"
+#include "pronunciation/accent.h"
 
 #include <QString>
 #include <functional>

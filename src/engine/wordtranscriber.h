@@ -2,9 +2,9 @@
 // Transcription of one word in the context of its segment: collocations, the "is" rule,
 // function words, the word list, possessives, hyphenated words, linking r.
 
-#include "engine/accent.h"
 #include "engine/lexicon/lexicon.h"
 #include "engine/render.h"
+#include "pronunciation/accent.h"
 
 #include <QStringList>
 #include <QVector>

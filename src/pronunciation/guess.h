@@ -2,7 +2,7 @@
 // Transcriptions of words that the lexicon does not know, made at run time from espeak-ng
 // with the conversion that makes the lexicon's own entries.
 
-#include "engine/accent.h"
+#include "pronunciation/accent.h"
 
 #include <QString>
 #include <mutex>

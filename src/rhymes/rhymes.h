@@ -3,7 +3,7 @@
 // alliteration) and words whose transcription matches a sound pattern with wildcards. Both
 // searches work on the stored transcriptions, never on the written words.
 
-#include "engine/accent.h"
+#include "pronunciation/accent.h"
 #include "storage/database.h"
 
 #include <QString>

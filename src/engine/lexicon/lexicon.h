@@ -3,7 +3,7 @@
 // read-only, so lookups are remembered: the same word is never queried twice while the
 // memo lives, and every answer equals what the query gives.
 
-#include "engine/accent.h"
+#include "pronunciation/accent.h"
 #include "storage/database.h"
 
 #include <QHash>
