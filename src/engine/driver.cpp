@@ -13,6 +13,10 @@ namespace {
 
 const QString kCut = QStringLiteral("#@#");
 
+// Money amounts are spelled the British way ("one hundred and five dollars") in both accents,
+// as the program has always read them; plain numbers follow the run's accent.
+constexpr Accent kMoneyAccent = Accent::BrE;
+
 // Normalisation of the input: punctuation becomes its own segment, brackets (of every
 // kind), quotes, dashes (also the en dash and "--", the typewriter's dash) and slashes
 // become spaces, "%" and "&" words, the typographic apostrophes and the backquote "'".
@@ -104,11 +108,11 @@ QString spellMoney(const QString &w) {
     for (const auto &[suffix, word] : kScaleSuffixes) {
         const QStringView s(suffix);
         if (amount.endsWith(s) && IsNumeric(amount.chopped(s.size())))
-            return ScaledAmountToWords(amount.chopped(s.size()), QString::fromUtf16(word), symbol);
+            return ScaledAmountToWords(amount.chopped(s.size()), QString::fromUtf16(word), symbol, kMoneyAccent);
     }
     if (!IsNumeric(amount))
         return amount;
-    return NumberToWords(amount, true, symbol, QStringLiteral("BrE"));
+    return NumberToWords(amount, true, symbol, kMoneyAccent);
 }
 
 bool isMoneyWord(const QString &w) {
@@ -121,14 +125,13 @@ bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 // A plain number in words: a year, an ordinal or a decade as people read them, else the
 // cardinal; nullopt for a word that is no number.
 std::optional<QString> spellNumber(QString w, Accent accent) {
-    if (auto words = RunningTextNumber(w, accentCode(accent)))
+    if (auto words = RunningTextNumber(w, accent))
         return words;
     if (!IsNumeric(w) || w.startsWith(QChar(0x20AC)) || w.endsWith(QChar(0x20AC)))
         return std::nullopt;
     if (w.endsWith(QLatin1Char('.')))
         w.chop(1);
-    QString noCurrency;
-    return NumberToWords(w, false, noCurrency, accentCode(accent));
+    return NumberToWords(w, false, {}, accent);
 }
 
 // A hyphenated word with numbers among its parts ("21-year-old", "1914-1918") has them
@@ -338,7 +341,7 @@ QVector<QStringList> segmentWords(const QString &input, Accent accent, const Abb
             if (k + 1 < parts.size() && isScaleWord(parts[k + 1]) && w.size() > 1 && isMoneyWord(w)) {
                 const auto [symbol, amount] = splitMoney(w);
                 if (IsNumeric(amount)) {
-                    w = ScaledAmountToWords(amount, parts[++k].toString(), symbol);
+                    w = ScaledAmountToWords(amount, parts[++k].toString(), symbol, kMoneyAccent);
                     words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
                     continue;
                 }
