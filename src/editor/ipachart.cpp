@@ -163,7 +163,6 @@ const ChartSection kSections[] = {
 
 } // namespace
 
-std::span<const SymbolEntry> chartEntries() { return kChart; }
 std::span<const ChartSection> chartSections() { return kSections; }
 
 QStringList SymbolList() {

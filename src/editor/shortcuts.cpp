@@ -9,6 +9,12 @@ namespace {
 constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
 constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
 
+struct ShortcutKey {
+    int key;                         // Qt::Key
+    Qt::KeyboardModifiers modifiers; // exactly these (Shift or none)
+    const char16_t *text;            // what the key inserts
+};
+
 // Shift+[ is "{" and Shift+. is ">" on a US layout; Qt reports the key of the typed
 // character, so both spellings of those keys are listed.
 // clang-format off
@@ -60,8 +66,6 @@ QString keyName(int key) {
 }
 
 } // namespace
-
-std::span<const ShortcutKey> shortcutKeys() { return kShortcuts; }
 
 std::optional<QString> ShortcutText(int key, Qt::KeyboardModifiers modifiers) {
     const Qt::KeyboardModifiers pressed = modifiers & kRelevant;

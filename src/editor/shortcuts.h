@@ -6,18 +6,8 @@
 #include <QStringList>
 #include <Qt>
 #include <optional>
-#include <span>
 
 namespace vocalith {
-
-struct ShortcutKey {
-    int key;                         // Qt::Key
-    Qt::KeyboardModifiers modifiers; // exactly these (Shift or none)
-    const char16_t *text;            // what the key inserts
-};
-
-// The table in the order its rows are tried.
-std::span<const ShortcutKey> shortcutKeys();
 
 // The text a key inserts, or nullopt when no row matches (the key is typed normally).
 // Ctrl, Alt, AltGr, Meta and keypad keys never match.

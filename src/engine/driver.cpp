@@ -320,12 +320,10 @@ QString expandAbbreviations(const QString &text, const Abbreviations &table) {
 
 } // namespace
 
-namespace {
-
-// The words of every segment. A first-pass result can hold several words (a spelled
-// number) or none (a currency symbol without an amount); the words are those the
-// segment's rebuilt text gives when split at single spaces with double spaces halved.
-QVector<QStringList> segmentWords(const QString &input, Accent accent, const Abbreviations &abbreviations) {
+// A first-pass result can hold several words (a spelled number) or none (a currency symbol
+// without an amount); the words are those the segment's rebuilt text gives when split at
+// single spaces with double spaces halved.
+QVector<QStringList> segmentText(const QString &input, Accent accent, const Abbreviations &abbreviations) {
     const QString text = normalised(lowered(expandAbbreviations(trimSpaces(input), abbreviations)));
     const QList<QStringView> segments = QStringView(text).split(kCut);
     QVector<QStringList> result;
@@ -357,22 +355,13 @@ QVector<QStringList> segmentWords(const QString &input, Accent accent, const Abb
     return result;
 }
 
-} // namespace
-
-QStringList SegmentText(const QString &input, Accent accent, const Abbreviations &abbreviations) {
-    QStringList lines;
-    for (const QStringList &words : segmentWords(input, accent, abbreviations))
-        lines << words.join(QLatin1Char(' '));
-    return lines;
-}
-
 namespace {
 
 // The main pass over the segments of a non-empty text, with the lookups the lexicon
 // remembers already.
 QString transcribeText(const QString &text, Accent accent, Lexicon &lexicon, const TranscribeObserver &observer,
                        const TranscribeOptions &options) {
-    const QVector<QStringList> segments = segmentWords(text, accent, lexicon.abbreviations());
+    const QVector<QStringList> segments = segmentText(text, accent, lexicon.abbreviations());
     const int n = int(segments.size());
     if (observer.started)
         observer.started(n);

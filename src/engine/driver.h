@@ -29,9 +29,9 @@ struct TranscribeOptions {
     Guesser guess;
 };
 
-// The input text after normalisation, cut into its segments, with abbreviations, numbers,
-// money amounts and quotes dealt with (the segments the main pass transcribes).
-QStringList SegmentText(const QString &text, Accent accent, const Abbreviations &abbreviations = {});
+// The input text after normalisation, cut into its segments, each as its words, with
+// abbreviations, numbers, money amounts and quotes dealt with (what the main pass transcribes).
+QVector<QStringList> segmentText(const QString &text, Accent accent, const Abbreviations &abbreviations = {});
 
 // Transcribes a text as typed into the input box. Returns nullopt when the text is empty
 // after trimming (nothing changes then); otherwise the stored transcription, which is

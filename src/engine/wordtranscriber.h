@@ -55,9 +55,6 @@ private:
     QVector<bool> m_guessed;
 };
 
-// The transcription of words[i] within its segment.
-QString TranscribeWord(const QStringList &words, int i, Accent accent, Lexicon &lexicon);
-
 // Whether a transcription begins with a vowel (for the choice of a function word's form).
 bool StartsWithVowel(const QString &transcription);
 

@@ -177,9 +177,11 @@ private slots:
         for (const SymbolEntry &e : phonemeButtons())
             labels << ShortcutLabel(QString::fromUtf16(e.symbol));
         const QString all = labels.join(' ');
-        for (const ShortcutKey &k : shortcutKeys())
-            for (const QString &name : ShortcutKeyNames(QString::fromUtf16(k.text)))
-                QVERIFY2(all.contains(name), qPrintable(name));
+        for (int key = Qt::Key_Space; key <= Qt::Key_AsciiTilde; ++key)
+            for (const Qt::KeyboardModifiers modifiers : {Qt::NoModifier, Qt::ShiftModifier})
+                if (const auto text = ShortcutText(key, modifiers))
+                    for (const QString &name : ShortcutKeyNames(*text))
+                        QVERIFY2(all.contains(name), qPrintable(name));
     }
 
     void everyOptionHasATip() {

@@ -20,6 +20,14 @@ OptText fakeGuess(const QString &word, Accent) {
     return kGuesses.contains(word) ? OptText(kGuesses.value(word)) : std::nullopt;
 }
 
+// Each segment's words joined by spaces.
+QStringList lines(const QVector<QStringList> &segments) {
+    QStringList out;
+    for (const QStringList &words : segments)
+        out << words.join(QLatin1Char(' '));
+    return out;
+}
+
 } // namespace
 
 class TestTranscription : public QObject {
@@ -66,7 +74,7 @@ private slots:
     void segments() {
         QFETCH(QString, text);
         QFETCH(QStringList, expected);
-        QCOMPARE(SegmentText(text, Accent::BrE), expected);
+        QCOMPARE(lines(segmentText(text, Accent::BrE)), expected);
     }
 
     // Numbers, amounts and abbreviations as people write them, the phrase around them kept.
@@ -126,7 +134,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, american);
         QFETCH(QStringList, expected);
-        QCOMPARE(SegmentText(text, american ? Accent::AmE : Accent::BrE, m_lexicon->abbreviations()), expected);
+        QCOMPARE(lines(segmentText(text, american ? Accent::AmE : Accent::BrE, m_lexicon->abbreviations())), expected);
     }
 
     // The abbreviations table is optional: without it, "Mr." ends a phrase.
@@ -210,7 +218,7 @@ private slots:
     }
 
     void americanNumbers() {
-        QCOMPARE(SegmentText(QStringLiteral("105 $105"), Accent::AmE),
+        QCOMPARE(lines(segmentText(QStringLiteral("105 $105"), Accent::AmE)),
                  (QStringList{"one hundred five one hundred and five dollars"}));
     }
 
@@ -357,11 +365,12 @@ private slots:
         QFETCH(bool, american);
         QFETCH(QString, expected);
         const QStringList words = segment.split(QLatin1Char(' '));
-        QCOMPARE(TranscribeWord(words, index, american ? Accent::AmE : Accent::BrE, *m_lexicon), expected);
+        SegmentTranscriber transcriber(words, american ? Accent::AmE : Accent::BrE, *m_lexicon);
+        QCOMPARE(transcriber.transcribeWord(index), expected);
     }
 
     void longTranscriptionIsCut() {
-        const QString t = TranscribeWord({QStringLiteral("longword")}, 0, Accent::BrE, *m_lexicon);
+        const QString t = SegmentTranscriber({QStringLiteral("longword")}, Accent::BrE, *m_lexicon).transcribeWord(0);
         QCOMPARE(t.size(), 255);
         QVERIFY(t.startsWith(QStringLiteral("ˈaaa")));
     }
