@@ -80,7 +80,7 @@ Settings defaultSettings(const QStringList &installedFonts) {
 }
 
 bool LoadSettings(const QString &path, const QStringList &installedFonts, Settings &s, QString *damaged) {
-    const RegularFileRead file = ReadRegularFile(path, kMaxSettingsBytes);
+    const RegularFileRead file = readRegularFile(path, kMaxSettingsBytes);
     QString fault = file.reason;
     QDomDocument doc;
     if (file.state == RegularFileRead::State::Read) {
@@ -111,7 +111,7 @@ bool LoadSettings(const QString &path, const QStringList &installedFonts, Settin
         s.fontName = s.unicodeFonts.value(0);
     } else {
         const QString size = fonts.attribute(QStringLiteral("size"));
-        s.fontSize = ParseFontSize(size) ? size : kDefaultFontSize;
+        s.fontSize = parseFontSize(size) ? size : kDefaultFontSize;
         if (isTrue(fonts.attribute(QStringLiteral("bold"))))
             s.bold = true;
         if (isTrue(fonts.attribute(QStringLiteral("italic"))))

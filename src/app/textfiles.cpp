@@ -118,9 +118,9 @@ std::optional<QString> decodeTextFile(const QByteArray &bytes) {
     return crLfLines(text);
 }
 
-TextFileRead ReadTextFile(const QString &path) {
+TextFileRead readTextFile(const QString &path) {
     const QString name = QFileInfo(path).fileName();
-    const RegularFileRead read = ReadRegularFile(path, kMaxTextFileBytes);
+    const RegularFileRead read = readRegularFile(path, kMaxTextFileBytes);
     switch (read.state) {
     case RegularFileRead::State::Missing:
         return {std::nullopt, kFileNotReadable.arg(name, systemReason(ENOENT))};
@@ -163,7 +163,7 @@ QByteArray transcriptionHtml(const QString &editorText, const QString &fontFamil
     return page.toUtf8();
 }
 
-bool SaveTranscription(const QString &path, const QString &editorText, const QString &fontFamily, QString *message) {
+bool writeTranscription(const QString &path, const QString &editorText, const QString &fontFamily, QString *message) {
     const QByteArray bytes = formatForFileName(path) == TranscriptionFormat::Html
                                  ? transcriptionHtml(editorText, fontFamily)
                                  : transcriptionText(editorText);

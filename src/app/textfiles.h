@@ -34,7 +34,7 @@ struct TextFileRead {
     std::optional<QString> text; // as decodeTextFile gives it
     QString error;               // the message when there is no text
 };
-TextFileRead ReadTextFile(const QString &path);
+TextFileRead readTextFile(const QString &path);
 
 enum class TranscriptionFormat { PlainText, Html };
 // HTML for a name ending in .html or .htm (any letter case), plain text otherwise.
@@ -47,7 +47,7 @@ QByteArray transcriptionText(const QString &editorText);
 QByteArray transcriptionHtml(const QString &editorText, const QString &fontFamily);
 
 // Saves the editor's text in the format its name asks for; false with the message.
-bool SaveTranscription(const QString &path, const QString &editorText, const QString &fontFamily,
-                       QString *message = nullptr);
+bool writeTranscription(const QString &path, const QString &editorText, const QString &fontFamily,
+                        QString *message = nullptr);
 
 } // namespace vocalith

@@ -48,11 +48,11 @@ struct WorkRead {
     QString reason;      // why a damaged file could not be read
 };
 // Damaged also for a file that is not a regular file or is larger than kMaxWorkBytes;
-// SetAsideDamaged keeps it from the next save.
-WorkRead ReadWork(const QString &path);
+// setAsideDamaged keeps it from the next save.
+WorkRead readWork(const QString &path);
 
 // Writes the file with the checked writer (a failed save leaves the previous file). False
 // with the reason.
-bool SaveWork(const QString &path, const WorkInProgress &work, QString *error = nullptr);
+bool writeWork(const QString &path, const WorkInProgress &work, QString *error = nullptr);
 
 } // namespace vocalith

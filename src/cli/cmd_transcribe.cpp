@@ -64,7 +64,7 @@ int transcribeCommand(Context &context, const QStringList &args) {
         lexicon.setWordOverlay(contributions::ContributionStore(context.contributions()).overlay());
     TranscribeOptions transcribeOptions;
     if (parser.isSet(guess))
-        transcribeOptions.guess = pronunciation::GuessTranscription;
+        transcribeOptions.guess = pronunciation::guessTranscription;
 
     if (!parser.positionalArguments().isEmpty()) {
         const auto stored = Transcribe(toBoxText(parser.positionalArguments().join(QLatin1Char(' '))), context.accent,

@@ -129,9 +129,9 @@ public:
     // The header line and every stored word.
     QByteArray exportTsv();
 
-    // exportTsv into a file, replaced atomically. Returns the number of words, or nullopt
+    // exportTsv into a file, replaced atomically, and the number of words in *count. False
     // with *error set when the file cannot be written.
-    std::optional<int> exportFile(const QString &path, QString *error);
+    bool exportFile(const QString &path, QString *error, int *count = nullptr);
 
     // The file of the words, for messages.
     QString path() const { return m_db.path(); }

@@ -67,7 +67,7 @@ QString keyName(int key) {
 
 } // namespace
 
-std::optional<QString> ShortcutText(int key, Qt::KeyboardModifiers modifiers) {
+std::optional<QString> shortcutText(int key, Qt::KeyboardModifiers modifiers) {
     const Qt::KeyboardModifiers pressed = modifiers & kRelevant;
     for (const ShortcutKey &s : kShortcuts)
         if (s.key == key && s.modifiers == pressed)
@@ -75,7 +75,7 @@ std::optional<QString> ShortcutText(int key, Qt::KeyboardModifiers modifiers) {
     return std::nullopt;
 }
 
-QStringList ShortcutKeyNames(const QString &symbol) {
+QStringList shortcutKeyNames(const QString &symbol) {
     QStringList names;
     for (const ShortcutKey &s : kShortcuts) {
         if (QString::fromUtf16(s.text) != symbol)
@@ -87,8 +87,8 @@ QStringList ShortcutKeyNames(const QString &symbol) {
     return names;
 }
 
-QString ShortcutLabel(const QString &symbol) {
-    const QStringList whole = ShortcutKeyNames(symbol);
+QString shortcutKeyLabel(const QString &symbol) {
+    const QStringList whole = shortcutKeyNames(symbol);
     if (!whole.isEmpty() || symbol.size() < 2)
         return whole.join(QLatin1Char(' '));
     // A symbol of several characters is typed character by character: its label is the
@@ -97,7 +97,7 @@ QString ShortcutLabel(const QString &symbol) {
     QString label;
     bool needsShortcut = false;
     for (const QChar c : symbol) {
-        const QStringList keys = ShortcutKeyNames(QString(c));
+        const QStringList keys = shortcutKeyNames(QString(c));
         if (!keys.isEmpty()) {
             label += keys.front();
             needsShortcut = true;

@@ -107,10 +107,10 @@ QString spellMoney(const QString &w) {
     auto [symbol, amount] = splitMoney(w);
     for (const auto &[suffix, word] : kScaleSuffixes) {
         const QStringView s(suffix);
-        if (amount.endsWith(s) && IsNumeric(amount.chopped(s.size())))
-            return ScaledAmountToWords(amount.chopped(s.size()), QString::fromUtf16(word), symbol, kMoneyAccent);
+        if (amount.endsWith(s) && isNumeric(amount.chopped(s.size())))
+            return scaledAmountToWords(amount.chopped(s.size()), QString::fromUtf16(word), symbol, kMoneyAccent);
     }
-    if (!IsNumeric(amount))
+    if (!isNumeric(amount))
         return amount;
     return NumberToWords(amount, true, symbol, kMoneyAccent);
 }
@@ -125,9 +125,9 @@ bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 // A plain number in words: a year, an ordinal or a decade as people read them, else the
 // cardinal; nullopt for a word that is no number.
 std::optional<QString> spellNumber(QString w, Accent accent) {
-    if (auto words = RunningTextNumber(w, accent))
+    if (auto words = runningTextNumber(w, accent))
         return words;
-    if (!IsNumeric(w) || w.startsWith(QChar(0x20AC)) || w.endsWith(QChar(0x20AC)))
+    if (!isNumeric(w) || w.startsWith(QChar(0x20AC)) || w.endsWith(QChar(0x20AC)))
         return std::nullopt;
     if (w.endsWith(QLatin1Char('.')))
         w.chop(1);
@@ -338,8 +338,8 @@ QVector<QStringList> segmentText(const QString &input, Accent accent, const Abbr
             // "$2 million": an amount of millions.
             if (k + 1 < parts.size() && isScaleWord(parts[k + 1]) && w.size() > 1 && isMoneyWord(w)) {
                 const auto [symbol, amount] = splitMoney(w);
-                if (IsNumeric(amount)) {
-                    w = ScaledAmountToWords(amount, parts[++k].toString(), symbol, kMoneyAccent);
+                if (isNumeric(amount)) {
+                    w = scaledAmountToWords(amount, parts[++k].toString(), symbol, kMoneyAccent);
                     words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
                     continue;
                 }
@@ -447,7 +447,7 @@ QString PiecewiseTranscriber::transcribePending() {
     return piece;
 }
 
-QString RemoveCarriageReturns(const QString &text) {
+QString withoutCarriageReturns(const QString &text) {
     static constexpr Replacement kChain[] = {{u"\r\n", u" "}, {u"  ", u" "}};
     return applied(text, kChain);
 }

@@ -70,7 +70,7 @@ private:
 };
 
 // The "Remove CR" command: every CR LF becomes a space, then double spaces are halved.
-QString RemoveCarriageReturns(const QString &text);
+QString withoutCarriageReturns(const QString &text);
 
 extern const QString kCrLf;
 

@@ -232,7 +232,7 @@ QString pluralWord(const QString &w) {
 
 } // namespace
 
-bool IsNumeric(const QString &text) { return parseNumber(text).has_value(); }
+bool isNumeric(const QString &text) { return parseNumber(text).has_value(); }
 
 void FillNumberWords() { words(); }
 
@@ -315,7 +315,7 @@ QString NumberToWords(const QString &number, bool isAmount, const QString &curre
     return spell(number, isAmount, currency, accent).text();
 }
 
-std::optional<QString> RunningTextNumber(const QString &word, Accent accent) {
+std::optional<QString> runningTextNumber(const QString &word, Accent accent) {
     const bool british = accent == Accent::BrE;
     if (const auto year = yearWords(word, british))
         return year;
@@ -356,7 +356,7 @@ std::optional<QString> RunningTextNumber(const QString &word, Accent accent) {
     return std::nullopt;
 }
 
-QString ScaledAmountToWords(const QString &number, const QString &scale, const QString &currency, Accent accent) {
+QString scaledAmountToWords(const QString &number, const QString &scale, const QString &currency, Accent accent) {
     const NumberWords plain = numberWords(number, accent);
     if (plain.status != NumberWords::Status::Spelled)
         return plain.text();

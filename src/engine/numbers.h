@@ -13,7 +13,7 @@ namespace vocalith {
 // optional sign, then digits with optional "," thousands separators and an optional
 // decimal point followed by digits; at least one digit. A sign inside parentheses, as in
 // "(-5)", is not a number. No exponents, no hex, no currency symbols.
-bool IsNumeric(const QString &text);
+bool isNumeric(const QString &text);
 
 // Makes sure the tables of number words are ready (they are built on first use).
 void FillNumberWords();
@@ -28,7 +28,7 @@ struct NumberWords {
 };
 
 // Spells a number: "105" one hundred and five ("one hundred five" in American English),
-// "-2.50" negative two point five zero. NotANumber for text that IsNumeric rejects ("(-5)"
+// "-2.50" negative two point five zero. NotANumber for text that isNumeric rejects ("(-5)"
 // and "(-5.25)" included), TooBig from 999999999999999 on.
 NumberWords numberWords(const QString &number, Accent accent);
 
@@ -45,11 +45,11 @@ QString NumberToWords(const QString &number, bool isAmount, const QString &curre
 // eighty four, "1905" nineteen oh five, "2005" two thousand and five, "'72" seventy two), an
 // ordinal ("21st" twenty first, "1,000th") or a decade ("1990s" nineteen nineties, "'60s"
 // and "60s" sixties); nullopt for any other word.
-std::optional<QString> RunningTextNumber(const QString &word, Accent accent);
+std::optional<QString> runningTextNumber(const QString &word, Accent accent);
 
 // An amount with a scale word after it ("$2 million", "£3.5 billion"): the number as a
 // plain number, the scale and the currency's name in the plural ("two million dollars").
-QString ScaledAmountToWords(const QString &number, const QString &scale, const QString &currency, Accent accent);
+QString scaledAmountToWords(const QString &number, const QString &scale, const QString &currency, Accent accent);
 
 extern const QString kInvalidNumber;
 extern const QString kNumberTooBig;

@@ -101,6 +101,6 @@ SearchResult FindRhymes(const QString &typedWord, RhymeType type, Accent accent,
 SearchResult FindBySound(const QString &typedPattern, Accent accent, Connection &lexicon);
 
 // The display form of a stored transcription: between slashes, ʧ and ʤ as tʃ and dʒ.
-QString RhymeDisplay(const QString &transcription);
+QString rhymeDisplay(const QString &transcription);
 
 } // namespace vocalith

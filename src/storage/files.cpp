@@ -99,7 +99,7 @@ bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *
     return true;
 }
 
-RegularFileRead ReadRegularFile(const QString &path, qint64 maxBytes) {
+RegularFileRead readRegularFile(const QString &path, qint64 maxBytes) {
     RegularFileRead r;
     auto unreadable = [&](const QString &reason) {
         r.state = RegularFileRead::State::Unreadable;
@@ -139,7 +139,7 @@ RegularFileRead ReadRegularFile(const QString &path, qint64 maxBytes) {
     return r;
 }
 
-QString SetAsideDamaged(const QString &path, const QString &reason, const QString &kept, const QString &notKept) {
+QString setAsideDamaged(const QString &path, const QString &reason, const QString &kept, const QString &notKept) {
     const QString aside = path + kDamagedSuffix;
     // rename itself: it never opens the file, which may be a FIFO.
     if (::rename(QFile::encodeName(path).constData(), QFile::encodeName(aside).constData()) != 0)

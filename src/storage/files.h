@@ -22,14 +22,14 @@ struct RegularFileRead {
     QString reason;        // when Unreadable
     bool tooLarge = false; // Unreadable for its size
 };
-RegularFileRead ReadRegularFile(const QString &path, qint64 maxBytes);
+RegularFileRead readRegularFile(const QString &path, qint64 maxBytes);
 
 // Appended to the name of a file that could not be read when it is set aside.
 extern const QString kDamagedSuffix;
 // Renames a file that could not be read out of the way (replacing one set aside before), so
 // that the next save does not overwrite it, and returns the status line's text: kept (%1
 // the reason, %2 the new name) or, when it stays where it is, notKept (%1 the reason).
-QString SetAsideDamaged(const QString &path, const QString &reason, const QString &kept, const QString &notKept);
+QString setAsideDamaged(const QString &path, const QString &reason, const QString &kept, const QString &notKept);
 
 // The system's words for an errno value ("No such file or directory").
 QString systemReason(int error);

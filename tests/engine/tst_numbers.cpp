@@ -135,18 +135,18 @@ private slots:
         QFETCH(QString, word);
         QFETCH(QString, accent);
         QFETCH(QString, expected);
-        QCOMPARE(RunningTextNumber(word, *parseAccent(accent)).value_or(QString()), expected);
+        QCOMPARE(runningTextNumber(word, *parseAccent(accent)).value_or(QString()), expected);
     }
 
     void scaledAmounts() {
-        QCOMPARE(ScaledAmountToWords("2", "million", "$", Accent::BrE), QStringLiteral("two million dollars"));
-        QCOMPARE(ScaledAmountToWords("1", "billion", "£", Accent::BrE), QStringLiteral("one billion pounds"));
-        QCOMPARE(ScaledAmountToWords("3.5", "thousand", "¥", Accent::BrE),
+        QCOMPARE(scaledAmountToWords("2", "million", "$", Accent::BrE), QStringLiteral("two million dollars"));
+        QCOMPARE(scaledAmountToWords("1", "billion", "£", Accent::BrE), QStringLiteral("one billion pounds"));
+        QCOMPARE(scaledAmountToWords("3.5", "thousand", "¥", Accent::BrE),
                  QStringLiteral("three point five thousand ¥"));
-        QCOMPARE(ScaledAmountToWords("x", "million", "$", Accent::BrE), kInvalidNumber);
+        QCOMPARE(scaledAmountToWords("x", "million", "$", Accent::BrE), kInvalidNumber);
     }
 
-    void isNumeric_data() {
+    void numericTest_data() {
         // clang-format off
         QTest::addColumn<QString>("text");
         QTest::addColumn<bool>("expected");
@@ -156,10 +156,10 @@ private slots:
             QTest::newRow(no) << QString::fromLatin1(no) << false;
         // clang-format on
     }
-    void isNumeric() {
+    void numericTest() {
         QFETCH(QString, text);
         QFETCH(bool, expected);
-        QCOMPARE(IsNumeric(text), expected);
+        QCOMPARE(isNumeric(text), expected);
     }
 
     // White space that the numeric test allows around a number is not taken for a digit.
@@ -196,7 +196,7 @@ private slots:
     void signInsideParentheses() {
         QFETCH(QString, number);
         QFETCH(bool, isAmount);
-        QVERIFY(!IsNumeric(number));
+        QVERIFY(!isNumeric(number));
         const NumberWords words =
             isAmount ? amountWords(number, QStringLiteral("$"), Accent::BrE) : numberWords(number, Accent::BrE);
         QCOMPARE(int(words.status), int(NumberWords::Status::NotANumber));

@@ -8,8 +8,8 @@
 #include "testsupport.h"
 
 using namespace vocalith;
-using vocalith::pronunciation::GuessTranscription;
-using vocalith::pronunciation::IsGuessableWord;
+using vocalith::pronunciation::guessTranscription;
+using vocalith::pronunciation::isGuessableWord;
 
 namespace {
 
@@ -181,10 +181,10 @@ private slots:
 
     // espeak-ng's guesses in the lexicon's notation, per accent.
     void guessFromEspeak() {
-        QCOMPARE(GuessTranscription(QStringLiteral("lookin"), Accent::BrE), OptText(QStringLiteral("ˈlʊk.ɪn")));
-        QCOMPARE(GuessTranscription(QStringLiteral("stardate"), Accent::BrE), OptText(QStringLiteral("ˈstɑː.deɪt")));
-        QCOMPARE(GuessTranscription(QStringLiteral("stardate"), Accent::AmE), OptText(QStringLiteral("ˈstɑːr.deɪt")));
-        QCOMPARE(GuessTranscription(QString(), Accent::AmE), OptText());
+        QCOMPARE(guessTranscription(QStringLiteral("lookin"), Accent::BrE), OptText(QStringLiteral("ˈlʊk.ɪn")));
+        QCOMPARE(guessTranscription(QStringLiteral("stardate"), Accent::BrE), OptText(QStringLiteral("ˈstɑː.deɪt")));
+        QCOMPARE(guessTranscription(QStringLiteral("stardate"), Accent::AmE), OptText(QStringLiteral("ˈstɑːr.deɪt")));
+        QCOMPARE(guessTranscription(QString(), Accent::AmE), OptText());
     }
 
     // Only words of the Latin script reach espeak-ng (1.51 reads freed memory on some
@@ -206,14 +206,14 @@ private slots:
     void guessOnlyLatinWords() {
         QFETCH(QString, word);
         QFETCH(bool, guessable);
-        QCOMPARE(IsGuessableWord(word), guessable);
+        QCOMPARE(isGuessableWord(word), guessable);
         if (guessable)
             return;
         for (const Accent accent : {Accent::BrE, Accent::AmE})
-            QCOMPARE(GuessTranscription(word, accent), OptText());
+            QCOMPARE(guessTranscription(word, accent), OptText());
         if (std::none_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); }))
             return; // no word for the transcriber
-        const TranscribeOptions guess{Guesser(GuessTranscription)};
+        const TranscribeOptions guess{Guesser(guessTranscription)};
         QCOMPARE(Transcribe("cat " + word, Accent::BrE, *m_lexicon, {}, guess), OptText("kæt <" + word + ">"));
     }
 

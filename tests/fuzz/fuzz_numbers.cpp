@@ -60,7 +60,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     const QString words = spelled.text();
     fuzz::check(words == NumberToWords(number, mode->amount, symbol, mode->accent), "the text form agrees", number);
 
-    fuzz::check((spelled.status == NumberWords::Status::NotANumber) == !IsNumeric(number),
+    fuzz::check((spelled.status == NumberWords::Status::NotANumber) == !isNumeric(number),
                 "Invalid Number exactly for non-numbers", number);
     if (spelled.status != NumberWords::Status::Spelled)
         return 0;

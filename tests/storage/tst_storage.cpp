@@ -36,7 +36,7 @@ private slots:
         struct stat st {};
         QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
         QCOMPARE(st.st_mode & 0777, 0640u);
-        QCOMPARE(ReadRegularFile(path, 10).bytes, QByteArray("new"));
+        QCOMPARE(readRegularFile(path, 10).bytes, QByteArray("new"));
     }
 };
 
