@@ -100,9 +100,7 @@ bool LoadSettings(const QString &path, const QStringList &installedFonts, Settin
 
     s.unicodeFonts.clear();
     s.brailleFonts.clear();
-    s.accent = root.attribute(QStringLiteral("language")).compare(QLatin1String("ame"), Qt::CaseInsensitive) == 0
-                   ? Accent::AmE
-                   : Accent::BrE;
+    s.accent = parseAccent(root.attribute(QStringLiteral("language"))).value_or(Accent::BrE);
 
     const QDomElement fonts = root.firstChildElement(QStringLiteral("unicodefonts"));
     if (fonts.isNull()) {
