@@ -2,8 +2,8 @@
 // Helpers shared by the tests: fixture lexicons, the built executables, temporary files and,
 // for the window tests, message boxes that record, children by name and a started main window.
 
-#include "engine/lexicon/database.h"
 #include "engine/lexicon/schema.h"
+#include "storage/database.h"
 
 #include <QDir>
 #include <QString>

@@ -1,5 +1,6 @@
 #include "generate.h"
 
+#include "pronunciation/accent.h"
 #include "pronunciation/guess.h"
 #include "pronunciation/notation.h"
 #include "sources.h"
@@ -148,16 +149,17 @@ Espeak *startEspeak(QString *error) {
 }
 
 // Counts each rule that changed the entry once, and keeps its changes when asked.
-void noteChanges(GeneratorReport &report, bool keepChanges, const QString &accent, const QString &word,
+void noteChanges(GeneratorReport &report, bool keepChanges, Accent accent, const QString &word,
                  const RuleTrace &trace) {
+    const QString code = accentCode(accent);
     QSet<QString> counted;
     for (const RuleChange &c : trace.changes) {
         if (!counted.contains(c.rule)) {
             counted.insert(c.rule);
-            ++report.ruleCounts[accent + QLatin1Char(' ') + c.rule];
+            ++report.ruleCounts[code + QLatin1Char(' ') + c.rule];
         }
         if (keepChanges)
-            report.changes << QStringList{c.rule, accent, word, c.before, c.after}.join(QLatin1Char('\t'));
+            report.changes << QStringList{c.rule, code, word, c.before, c.after}.join(QLatin1Char('\t'));
     }
 }
 
@@ -177,7 +179,7 @@ QHash<QString, QString> britishEntries(const QStringList &words, const Sources &
                                             crossCheckStress && !common, {isWord, {}, britishOf, &trace});
         if (!b.isEmpty())
             british.insert(w, b);
-        noteChanges(report, keepChanges, QStringLiteral("BrE"), w, trace);
+        noteChanges(report, keepChanges, Accent::BrE, w, trace);
     }
     return british;
 }
@@ -213,7 +215,7 @@ QHash<QString, QString> americanEntries(const QStringList &words, const Sources 
         }
         if (!a.isEmpty())
             american.insert(w, a);
-        noteChanges(report, keepChanges, QStringLiteral("AmE"), w, trace);
+        noteChanges(report, keepChanges, Accent::AmE, w, trace);
     }
     return american;
 }

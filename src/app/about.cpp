@@ -4,7 +4,7 @@
 
 namespace vocalith {
 
-AboutTexts ReadAboutTexts(Lexicon &lexicon) {
+AboutTexts readAboutTexts(Lexicon &lexicon) {
     const auto value = [&](const char *attribute) { return lexicon.metadata(QString::fromLatin1(attribute)); };
     const OptText version = value("dbversion");
     const OptText date = value("dbdate");
@@ -26,7 +26,7 @@ AboutTexts ReadAboutTexts(Lexicon &lexicon) {
     return t;
 }
 
-QVector<Contributor> ReadContributors(Connection &lexicon) {
+QVector<Contributor> readContributors(Connection &lexicon) {
     QVector<Contributor> list;
     if (!lexicon.database().tables().contains(QStringLiteral("contributors"), Qt::CaseInsensitive))
         return list;

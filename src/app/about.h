@@ -23,13 +23,13 @@ struct AboutTexts {
 
 // Reads the metadata rows the window shows. A text built from a missing or null row is
 // empty. Throws DatabaseError when the metadata cannot be read at all.
-AboutTexts ReadAboutTexts(Lexicon &lexicon);
+AboutTexts readAboutTexts(Lexicon &lexicon);
 
 struct Contributor {
     QString name, from, contribution;
 };
 
 // Rows of the lexicon's contributors table; none when the table is missing.
-QVector<Contributor> ReadContributors(Connection &lexicon);
+QVector<Contributor> readContributors(Connection &lexicon);
 
 } // namespace vocalith

@@ -4,8 +4,8 @@
 
 namespace vocalith {
 
-std::optional<double> ParseFontSize(const QString &text) {
-    if (!IsNumeric(text))
+std::optional<double> parseFontSize(const QString &text) {
+    if (!isNumeric(text))
         return std::nullopt;
     QString digits = text.trimmed();
     if (digits.startsWith(QLatin1Char('(')) && digits.endsWith(QLatin1Char(')')))

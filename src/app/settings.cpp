@@ -1,7 +1,7 @@
 #include "app/settings.h"
 
 #include "app/fontsize.h"
-#include "app/textfiles.h"
+#include "storage/files.h"
 
 #include <QDomDocument>
 #include <QXmlStreamReader>
@@ -80,7 +80,7 @@ Settings defaultSettings(const QStringList &installedFonts) {
 }
 
 bool LoadSettings(const QString &path, const QStringList &installedFonts, Settings &s, QString *damaged) {
-    const RegularFileRead file = ReadRegularFile(path, kMaxSettingsBytes);
+    const RegularFileRead file = readRegularFile(path, kMaxSettingsBytes);
     QString fault = file.reason;
     QDomDocument doc;
     if (file.state == RegularFileRead::State::Read) {
@@ -100,9 +100,7 @@ bool LoadSettings(const QString &path, const QStringList &installedFonts, Settin
 
     s.unicodeFonts.clear();
     s.brailleFonts.clear();
-    s.accent = root.attribute(QStringLiteral("language")).compare(QLatin1String("ame"), Qt::CaseInsensitive) == 0
-                   ? Accent::AmE
-                   : Accent::BrE;
+    s.accent = parseAccent(root.attribute(QStringLiteral("language"))).value_or(Accent::BrE);
 
     const QDomElement fonts = root.firstChildElement(QStringLiteral("unicodefonts"));
     if (fonts.isNull()) {
@@ -111,7 +109,7 @@ bool LoadSettings(const QString &path, const QStringList &installedFonts, Settin
         s.fontName = s.unicodeFonts.value(0);
     } else {
         const QString size = fonts.attribute(QStringLiteral("size"));
-        s.fontSize = ParseFontSize(size) ? size : kDefaultFontSize;
+        s.fontSize = parseFontSize(size) ? size : kDefaultFontSize;
         if (isTrue(fonts.attribute(QStringLiteral("bold"))))
             s.bold = true;
         if (isTrue(fonts.attribute(QStringLiteral("italic"))))

@@ -1,8 +1,8 @@
 #pragma once
 // The user's remembered choices and their file, vocalith.xml.
 
-#include "engine/accent.h"
 #include "engine/render.h"
+#include "pronunciation/accent.h"
 
 #include <QByteArray>
 #include <QString>

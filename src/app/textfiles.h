@@ -1,7 +1,6 @@
 #pragma once
-// Text files in and out of the desktop program: a text opened into the input box, the
-// editor's transcription saved as plain text or as an HTML page, and files written whole
-// or not at all.
+// Text files in and out of the desktop program: a text opened into the input box and the
+// editor's transcription saved as plain text or as an HTML page (through storage/files.h).
 
 #include <QByteArray>
 #include <QString>
@@ -35,7 +34,7 @@ struct TextFileRead {
     std::optional<QString> text; // as decodeTextFile gives it
     QString error;               // the message when there is no text
 };
-TextFileRead ReadTextFile(const QString &path);
+TextFileRead readTextFile(const QString &path);
 
 enum class TranscriptionFormat { PlainText, Html };
 // HTML for a name ending in .html or .htm (any letter case), plain text otherwise.
@@ -47,32 +46,8 @@ QByteArray transcriptionText(const QString &editorText);
 // editor's font family followed by the IPA font stack.
 QByteArray transcriptionHtml(const QString &editorText, const QString &fontFamily);
 
-// The one writer of every file the programs save. Writes the bytes to a new temporary file
-// beside path, checking every write, flushes them to the disk and renames the file over path
-// (keeping the permissions of a file that was there), so that a full disk or any other
-// failure leaves the previous file as it was and no temporary file behind. Returns false
-// with the system's reason ("No space left on device").
-bool writeFileAtomically(const QString &path, const QByteArray &bytes, QString *error = nullptr);
-
-// A whole file read only when it is a regular file (a FIFO or a device could block the
-// program for ever) of at most maxBytes.
-struct RegularFileRead {
-    enum class State { Missing, Read, Unreadable } state = State::Missing;
-    QByteArray bytes; // when Read
-    QString reason;   // when Unreadable
-    bool tooLarge = false; // Unreadable for its size
-};
-RegularFileRead ReadRegularFile(const QString &path, qint64 maxBytes);
-
-// Appended to the name of a file that could not be read when it is set aside.
-extern const QString kDamagedSuffix;
-// Renames a file that could not be read out of the way (replacing one set aside before), so
-// that the next save does not overwrite it, and returns the status line's text: kept (%1
-// the reason, %2 the new name) or, when it stays where it is, notKept (%1 the reason).
-QString SetAsideDamaged(const QString &path, const QString &reason, const QString &kept, const QString &notKept);
-
 // Saves the editor's text in the format its name asks for; false with the message.
-bool SaveTranscription(const QString &path, const QString &editorText, const QString &fontFamily,
-                       QString *message = nullptr);
+bool writeTranscription(const QString &path, const QString &editorText, const QString &fontFamily,
+                        QString *message = nullptr);
 
 } // namespace vocalith

@@ -1,6 +1,6 @@
 #include "app/work.h"
 
-#include "app/textfiles.h"
+#include "storage/files.h"
 
 #include <QJsonArray>
 #include <QJsonDocument>
@@ -97,8 +97,8 @@ std::optional<WorkInProgress> parseWork(const QByteArray &content, QString *reas
     return work;
 }
 
-WorkRead ReadWork(const QString &path) {
-    const RegularFileRead file = ReadRegularFile(path, kMaxWorkBytes);
+WorkRead readWork(const QString &path) {
+    const RegularFileRead file = readRegularFile(path, kMaxWorkBytes);
     WorkRead r;
     if (file.state == RegularFileRead::State::Missing)
         return r;
@@ -113,7 +113,7 @@ WorkRead ReadWork(const QString &path) {
     return r;
 }
 
-bool SaveWork(const QString &path, const WorkInProgress &work, QString *error) {
+bool writeWork(const QString &path, const WorkInProgress &work, QString *error) {
     return writeFileAtomically(path, workDocument(work), error);
 }
 

@@ -10,7 +10,7 @@
 // A missing member is empty; a member of the wrong type makes the file unreadable.
 
 #include "editor/keyboard.h"
-#include "engine/accent.h"
+#include "pronunciation/accent.h"
 
 #include <QByteArray>
 #include <QString>
@@ -48,11 +48,11 @@ struct WorkRead {
     QString reason;      // why a damaged file could not be read
 };
 // Damaged also for a file that is not a regular file or is larger than kMaxWorkBytes;
-// SetAsideDamaged keeps it from the next save.
-WorkRead ReadWork(const QString &path);
+// setAsideDamaged keeps it from the next save.
+WorkRead readWork(const QString &path);
 
 // Writes the file with the checked writer (a failed save leaves the previous file). False
 // with the reason.
-bool SaveWork(const QString &path, const WorkInProgress &work, QString *error = nullptr);
+bool writeWork(const QString &path, const WorkInProgress &work, QString *error = nullptr);
 
 } // namespace vocalith

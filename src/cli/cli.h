@@ -2,9 +2,9 @@
 // Shared plumbing of vocalith-cli: global options, the command table, the standard streams
 // and the conversions between terminal text and the program's text boxes.
 
-#include "engine/accent.h"
-#include "engine/lexicon/database.h"
 #include "engine/lexicon/lexicon.h"
+#include "pronunciation/accent.h"
+#include "storage/database.h"
 
 #include <QByteArray>
 #include <QCommandLineParser>

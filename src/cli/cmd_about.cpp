@@ -10,7 +10,7 @@ int aboutCommand(Context &context, const QStringList &args) {
     parseOptions(parser, QStringLiteral("about"), args);
     if (!parser.positionalArguments().isEmpty())
         throw UsageError{QStringLiteral("about takes no arguments")};
-    const AboutTexts texts = ReadAboutTexts(context.lexicon());
+    const AboutTexts texts = readAboutTexts(context.lexicon());
     context.write(texts.lines().join(QLatin1Char('\n')) + QLatin1Char('\n'));
     return kDone;
 }

@@ -48,7 +48,7 @@ int zentabCommand(Context &context, const QStringList &args) {
     const auto text = readAnalysedText(context);
     if (!text)
         return kRefused;
-    context.write(fromBoxText(ZentabReport(*text)) + QLatin1Char('\n'));
+    context.write(fromBoxText(zentabReport(*text)) + QLatin1Char('\n'));
     return kDone;
 }
 

@@ -64,7 +64,7 @@ int transcribeCommand(Context &context, const QStringList &args) {
         lexicon.setWordOverlay(contributions::ContributionStore(context.contributions()).overlay());
     TranscribeOptions transcribeOptions;
     if (parser.isSet(guess))
-        transcribeOptions.guess = pronunciation::GuessTranscription;
+        transcribeOptions.guess = pronunciation::guessTranscription;
 
     if (!parser.positionalArguments().isEmpty()) {
         const auto stored = Transcribe(toBoxText(parser.positionalArguments().join(QLatin1Char(' '))), context.accent,
@@ -146,13 +146,13 @@ int numberCommand(Context &context, const QStringList &args) {
     parseOptions(parser, QStringLiteral("number"), args);
     if (parser.positionalArguments().size() != 1)
         throw UsageError{QStringLiteral("number takes one NUMBER")};
-    QString currency = parser.value(amount);
-    const QString words =
-        NumberToWords(parser.positionalArguments().front(), parser.isSet(amount), currency, accentCode(context.accent));
-    // The function's refusals stay on standard output, where callers read them; the status
-    // says that they are no number's words.
-    context.write(words + QLatin1Char('\n'));
-    return words == kInvalidNumber || words == kNumberTooBig ? kRefused : kDone;
+    const QString number = parser.positionalArguments().front();
+    const NumberWords words = parser.isSet(amount) ? amountWords(number, parser.value(amount), context.accent)
+                                                   : numberWords(number, context.accent);
+    // The refusals stay on standard output, where callers read them; the status says that
+    // they are no number's words.
+    context.write(words.text() + QLatin1Char('\n'));
+    return words.status == NumberWords::Status::Spelled ? kDone : kRefused;
 }
 
 } // namespace vocalith::cli

@@ -1,6 +1,6 @@
 #include "contributions/contributiondb.h"
 
-#include "app/messages.h"
+#include "contributions/messages.h"
 
 #include <QDir>
 #include <QFileInfo>

@@ -2,7 +2,7 @@
 // The contribution database: the user's own words with their British and American
 // transcriptions, one row per word, in a file of its own beside the settings.
 
-#include "engine/lexicon/database.h"
+#include "storage/database.h"
 
 #include <QStringList>
 #include <memory>

@@ -1,6 +1,6 @@
 #include "contributions/contributionstore.h"
 
-#include "app/textfiles.h"
+#include "storage/files.h"
 
 #include <QFile>
 #include <QStringDecoder>
@@ -235,14 +235,17 @@ QByteArray ContributionStore::exportTsv() {
     return text.toUtf8();
 }
 
-std::optional<int> ContributionStore::exportFile(const QString &path, QString *error) {
+bool ContributionStore::exportFile(const QString &path, QString *error, int *count) {
     const QByteArray tsv = exportTsv();
     QString reason;
     if (!writeFileAtomically(path, tsv, &reason)) {
-        *error = kFileNotWritten.arg(path, reason);
-        return std::nullopt;
+        if (error)
+            *error = kFileNotWritten.arg(path, reason);
+        return false;
     }
-    return int(tsv.count('\n')) - 1;
+    if (count)
+        *count = int(tsv.count('\n')) - 1;
+    return true;
 }
 
 std::optional<QByteArray> readFile(const QString &path, QString *error) {

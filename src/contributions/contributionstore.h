@@ -4,8 +4,8 @@
 // a write that fails leaves the stored words as they were. Writers take the file's write lock
 // first, so two programs writing at once wait for each other instead of failing.
 
-#include "engine/lexicon/database.h"
 #include "engine/lexicon/lexicon.h"
+#include "storage/database.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -129,9 +129,9 @@ public:
     // The header line and every stored word.
     QByteArray exportTsv();
 
-    // exportTsv into a file, replaced atomically. Returns the number of words, or nullopt
+    // exportTsv into a file, replaced atomically, and the number of words in *count. False
     // with *error set when the file cannot be written.
-    std::optional<int> exportFile(const QString &path, QString *error);
+    bool exportFile(const QString &path, QString *error, int *count = nullptr);
 
     // The file of the words, for messages.
     QString path() const { return m_db.path(); }

@@ -163,7 +163,6 @@ const ChartSection kSections[] = {
 
 } // namespace
 
-std::span<const SymbolEntry> chartEntries() { return kChart; }
 std::span<const ChartSection> chartSections() { return kSections; }
 
 QStringList SymbolList() {
@@ -184,7 +183,7 @@ QString chartToolTip(int index) {
     if (index < 0 || index >= int(std::size(kChart)))
         return {};
     const QString description = QString::fromUtf16(kChart[index].description);
-    const QStringList keys = ShortcutKeyNames(QString::fromUtf16(kChart[index].symbol));
+    const QStringList keys = shortcutKeyNames(QString::fromUtf16(kChart[index].symbol));
     return keys.isEmpty() ? description : kChartKeyTip.arg(description, keys.join(kChartKeysSeparator));
 }
 

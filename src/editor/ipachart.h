@@ -21,7 +21,6 @@ struct ChartSection {
     int first, count; // zero-based entry range
 };
 
-std::span<const SymbolEntry> chartEntries();
 std::span<const ChartSection> chartSections();
 
 // The symbols and the descriptions, parallel, in chart order.

@@ -9,6 +9,12 @@ namespace {
 constexpr Qt::KeyboardModifiers kNone = Qt::NoModifier;
 constexpr Qt::KeyboardModifiers kShift = Qt::ShiftModifier;
 
+struct ShortcutKey {
+    int key;                         // Qt::Key
+    Qt::KeyboardModifiers modifiers; // exactly these (Shift or none)
+    const char16_t *text;            // what the key inserts
+};
+
 // Shift+[ is "{" and Shift+. is ">" on a US layout; Qt reports the key of the typed
 // character, so both spellings of those keys are listed.
 // clang-format off
@@ -61,9 +67,7 @@ QString keyName(int key) {
 
 } // namespace
 
-std::span<const ShortcutKey> shortcutKeys() { return kShortcuts; }
-
-std::optional<QString> ShortcutText(int key, Qt::KeyboardModifiers modifiers) {
+std::optional<QString> shortcutText(int key, Qt::KeyboardModifiers modifiers) {
     const Qt::KeyboardModifiers pressed = modifiers & kRelevant;
     for (const ShortcutKey &s : kShortcuts)
         if (s.key == key && s.modifiers == pressed)
@@ -71,7 +75,7 @@ std::optional<QString> ShortcutText(int key, Qt::KeyboardModifiers modifiers) {
     return std::nullopt;
 }
 
-QStringList ShortcutKeyNames(const QString &symbol) {
+QStringList shortcutKeyNames(const QString &symbol) {
     QStringList names;
     for (const ShortcutKey &s : kShortcuts) {
         if (QString::fromUtf16(s.text) != symbol)
@@ -83,8 +87,8 @@ QStringList ShortcutKeyNames(const QString &symbol) {
     return names;
 }
 
-QString ShortcutLabel(const QString &symbol) {
-    const QStringList whole = ShortcutKeyNames(symbol);
+QString shortcutKeyLabel(const QString &symbol) {
+    const QStringList whole = shortcutKeyNames(symbol);
     if (!whole.isEmpty() || symbol.size() < 2)
         return whole.join(QLatin1Char(' '));
     // A symbol of several characters is typed character by character: its label is the
@@ -93,7 +97,7 @@ QString ShortcutLabel(const QString &symbol) {
     QString label;
     bool needsShortcut = false;
     for (const QChar c : symbol) {
-        const QStringList keys = ShortcutKeyNames(QString(c));
+        const QStringList keys = shortcutKeyNames(QString(c));
         if (!keys.isEmpty()) {
             label += keys.front();
             needsShortcut = true;

@@ -6,30 +6,20 @@
 #include <QStringList>
 #include <Qt>
 #include <optional>
-#include <span>
 
 namespace vocalith {
 
-struct ShortcutKey {
-    int key;                         // Qt::Key
-    Qt::KeyboardModifiers modifiers; // exactly these (Shift or none)
-    const char16_t *text;            // what the key inserts
-};
-
-// The table in the order its rows are tried.
-std::span<const ShortcutKey> shortcutKeys();
-
 // The text a key inserts, or nullopt when no row matches (the key is typed normally).
 // Ctrl, Alt, AltGr, Meta and keypad keys never match.
-std::optional<QString> ShortcutText(int key, Qt::KeyboardModifiers modifiers);
+std::optional<QString> shortcutText(int key, Qt::KeyboardModifiers modifiers);
 
 // The names of the keys that type exactly this symbol, in table order ("⇧[", ","); none
 // when no single key types it.
-QStringList ShortcutKeyNames(const QString &symbol);
+QStringList shortcutKeyNames(const QString &symbol);
 
 // How the keyboard's small label names the keys that type a symbol: "⇧S", "G", "⇧[ ,"
 // (either key), and for a symbol of several characters the keys in turn ("⇧A⇧." for ɑː,
 // "e⇧I" for eɪ). Empty when a character has no key, or when every one is a plain letter.
-QString ShortcutLabel(const QString &symbol);
+QString shortcutKeyLabel(const QString &symbol);
 
 } // namespace vocalith

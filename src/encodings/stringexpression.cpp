@@ -104,6 +104,4 @@ QString Text2StringExpression(QString Text) {
 
 QString VB2Unicode(QString Text) { return applied(std::move(Text), importChain()); }
 
-std::span<const char16_t> quotableCharacters() { return kQuotable; }
-
 } // namespace vocalith

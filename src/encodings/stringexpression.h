@@ -4,14 +4,10 @@
 // Example: ˈhæpi ⇄ ChrW(712) & "h" & ChrW(230) & "pi" (with a final space).
 
 #include <QString>
-#include <span>
 
 namespace vocalith {
 
 QString Text2StringExpression(QString Text);
 QString VB2Unicode(QString Text);
-
-// The characters written between double quotes, in rule order.
-std::span<const char16_t> quotableCharacters();
 
 } // namespace vocalith

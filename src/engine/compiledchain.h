@@ -20,8 +20,6 @@ public:
     explicit CompiledChain(std::span<const Replacement> chain);
 
     QString apply(QString text) const;
-    // True when apply works in one pass; otherwise it runs applyChain.
-    bool isSinglePass() const { return m_singlePass; }
 
 private:
     QString applySinglePass(const QString &text) const;

@@ -13,6 +13,10 @@ namespace {
 
 const QString kCut = QStringLiteral("#@#");
 
+// Money amounts are spelled the British way ("one hundred and five dollars") in both accents,
+// as the program has always read them; plain numbers follow the run's accent.
+constexpr Accent kMoneyAccent = Accent::BrE;
+
 // Normalisation of the input: punctuation becomes its own segment, brackets (of every
 // kind), quotes, dashes (also the en dash and "--", the typewriter's dash) and slashes
 // become spaces, "%" and "&" words, the typographic apostrophes and the backquote "'".
@@ -103,12 +107,12 @@ QString spellMoney(const QString &w) {
     auto [symbol, amount] = splitMoney(w);
     for (const auto &[suffix, word] : kScaleSuffixes) {
         const QStringView s(suffix);
-        if (amount.endsWith(s) && IsNumeric(amount.chopped(s.size())))
-            return ScaledAmountToWords(amount.chopped(s.size()), QString::fromUtf16(word), symbol);
+        if (amount.endsWith(s) && isNumeric(amount.chopped(s.size())))
+            return scaledAmountToWords(amount.chopped(s.size()), QString::fromUtf16(word), symbol, kMoneyAccent);
     }
-    if (!IsNumeric(amount))
+    if (!isNumeric(amount))
         return amount;
-    return NumberToWords(amount, true, symbol, QStringLiteral("BrE"));
+    return NumberToWords(amount, true, symbol, kMoneyAccent);
 }
 
 bool isMoneyWord(const QString &w) {
@@ -121,14 +125,13 @@ bool isDigit(QChar c) { return c >= QLatin1Char('0') && c <= QLatin1Char('9'); }
 // A plain number in words: a year, an ordinal or a decade as people read them, else the
 // cardinal; nullopt for a word that is no number.
 std::optional<QString> spellNumber(QString w, Accent accent) {
-    if (auto words = RunningTextNumber(w, accentCode(accent)))
+    if (auto words = runningTextNumber(w, accent))
         return words;
-    if (!IsNumeric(w) || w.startsWith(QChar(0x20AC)) || w.endsWith(QChar(0x20AC)))
+    if (!isNumeric(w) || w.startsWith(QChar(0x20AC)) || w.endsWith(QChar(0x20AC)))
         return std::nullopt;
     if (w.endsWith(QLatin1Char('.')))
         w.chop(1);
-    QString noCurrency;
-    return NumberToWords(w, false, noCurrency, accentCode(accent));
+    return NumberToWords(w, false, {}, accent);
 }
 
 // A hyphenated word with numbers among its parts ("21-year-old", "1914-1918") has them
@@ -317,12 +320,10 @@ QString expandAbbreviations(const QString &text, const Abbreviations &table) {
 
 } // namespace
 
-namespace {
-
-// The words of every segment. A first-pass result can hold several words (a spelled
-// number) or none (a currency symbol without an amount); the words are those the
-// segment's rebuilt text gives when split at single spaces with double spaces halved.
-QVector<QStringList> segmentWords(const QString &input, Accent accent, const Abbreviations &abbreviations) {
+// A first-pass result can hold several words (a spelled number) or none (a currency symbol
+// without an amount); the words are those the segment's rebuilt text gives when split at
+// single spaces with double spaces halved.
+QVector<QStringList> segmentText(const QString &input, Accent accent, const Abbreviations &abbreviations) {
     const QString text = normalised(lowered(expandAbbreviations(trimSpaces(input), abbreviations)));
     const QList<QStringView> segments = QStringView(text).split(kCut);
     QVector<QStringList> result;
@@ -337,8 +338,8 @@ QVector<QStringList> segmentWords(const QString &input, Accent accent, const Abb
             // "$2 million": an amount of millions.
             if (k + 1 < parts.size() && isScaleWord(parts[k + 1]) && w.size() > 1 && isMoneyWord(w)) {
                 const auto [symbol, amount] = splitMoney(w);
-                if (IsNumeric(amount)) {
-                    w = ScaledAmountToWords(amount, parts[++k].toString(), symbol);
+                if (isNumeric(amount)) {
+                    w = scaledAmountToWords(amount, parts[++k].toString(), symbol, kMoneyAccent);
                     words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
                     continue;
                 }
@@ -354,22 +355,13 @@ QVector<QStringList> segmentWords(const QString &input, Accent accent, const Abb
     return result;
 }
 
-} // namespace
-
-QStringList SegmentText(const QString &input, Accent accent, const Abbreviations &abbreviations) {
-    QStringList lines;
-    for (const QStringList &words : segmentWords(input, accent, abbreviations))
-        lines << words.join(QLatin1Char(' '));
-    return lines;
-}
-
 namespace {
 
 // The main pass over the segments of a non-empty text, with the lookups the lexicon
 // remembers already.
 QString transcribeText(const QString &text, Accent accent, Lexicon &lexicon, const TranscribeObserver &observer,
                        const TranscribeOptions &options) {
-    const QVector<QStringList> segments = segmentWords(text, accent, lexicon.abbreviations());
+    const QVector<QStringList> segments = segmentText(text, accent, lexicon.abbreviations());
     const int n = int(segments.size());
     if (observer.started)
         observer.started(n);
@@ -455,7 +447,7 @@ QString PiecewiseTranscriber::transcribePending() {
     return piece;
 }
 
-QString RemoveCarriageReturns(const QString &text) {
+QString withoutCarriageReturns(const QString &text) {
     static constexpr Replacement kChain[] = {{u"\r\n", u" "}, {u"  ", u" "}};
     return applied(text, kChain);
 }

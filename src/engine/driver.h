@@ -1,9 +1,9 @@
 #pragma once
 // The Transcribe command without its window: text and accent in, stored transcription out.
 
-#include "engine/accent.h"
 #include "engine/lexicon/lexicon.h"
 #include "engine/wordtranscriber.h"
+#include "pronunciation/accent.h"
 
 #include <QString>
 #include <functional>
@@ -29,9 +29,9 @@ struct TranscribeOptions {
     Guesser guess;
 };
 
-// The input text after normalisation, cut into its segments, with abbreviations, numbers,
-// money amounts and quotes dealt with (the segments the main pass transcribes).
-QStringList SegmentText(const QString &text, Accent accent, const Abbreviations &abbreviations = {});
+// The input text after normalisation, cut into its segments, each as its words, with
+// abbreviations, numbers, money amounts and quotes dealt with (what the main pass transcribes).
+QVector<QStringList> segmentText(const QString &text, Accent accent, const Abbreviations &abbreviations = {});
 
 // Transcribes a text as typed into the input box. Returns nullopt when the text is empty
 // after trimming (nothing changes then); otherwise the stored transcription, which is
@@ -70,7 +70,7 @@ private:
 };
 
 // The "Remove CR" command: every CR LF becomes a space, then double spaces are halved.
-QString RemoveCarriageReturns(const QString &text);
+QString withoutCarriageReturns(const QString &text);
 
 extern const QString kCrLf;
 

@@ -14,7 +14,7 @@ namespace {
 
 constexpr qint64 kTooBig = 999999999999999LL;
 
-struct NumberWords {
+struct WordTables {
     QStringList units{"zero",     "one",     "two",     "three",     "four",     "five",    "six",
                       "seven",    "eight",   "nine",    "ten",       "eleven",   "twelve",  "thirteen",
                       "fourteen", "fifteen", "sixteen", "seventeen", "eighteen", "nineteen"};
@@ -22,8 +22,8 @@ struct NumberWords {
     QStringList scales{"", "thousand", "million", "billion", "trillion"};
 };
 
-const NumberWords &words() {
-    static const NumberWords w;
+const WordTables &words() {
+    static const WordTables w;
     return w;
 }
 
@@ -109,7 +109,7 @@ QString spellInteger(qint64 n, bool british);
 
 // Spells 1..999 with "and" after the hundreds for British English.
 QString spellBelowThousand(qint64 n, bool british) {
-    const NumberWords &w = words();
+    const WordTables &w = words();
     QString result;
     if (n > 99) {
         append(result, w.units[int(n / 100)] + QStringLiteral(" hundred"));
@@ -232,15 +232,20 @@ QString pluralWord(const QString &w) {
 
 } // namespace
 
-bool IsNumeric(const QString &text) { return parseNumber(text).has_value(); }
+bool isNumeric(const QString &text) { return parseNumber(text).has_value(); }
 
 void FillNumberWords() { words(); }
 
-QString NumberToWords(const QString &number, bool isAmount, QString &currency, const QString &accent) {
+namespace {
+
+NumberWords spelled(QString text) { return {NumberWords::Status::Spelled, std::move(text)}; }
+
+// A number or, with isAmount, a money amount in the currency of symbol.
+NumberWords spell(const QString &number, bool isAmount, const QString &symbol, Accent accent) {
     FillNumberWords();
     const std::optional<ParsedNumber> parsed = parseNumber(number);
     if (!parsed)
-        return kInvalidNumber;
+        return {NumberWords::Status::NotANumber, {}};
     const bool negative = parsed->negative;
     const QString &integerPart = parsed->integerDigits;
     QString decimalPart = parsed->decimalDigits;
@@ -250,7 +255,7 @@ QString NumberToWords(const QString &number, bool isAmount, QString &currency, c
         decimalPart = QStringLiteral("0");
 
     if (reachesLimit(integerPart))
-        return kNumberTooBig;
+        return {NumberWords::Status::TooBig, {}};
     qint64 n = integerPart.isEmpty() ? 0 : integerPart.toLongLong();
 
     int cents = 0;
@@ -260,7 +265,7 @@ QString NumberToWords(const QString &number, bool isAmount, QString &currency, c
             cents = 0;
             ++n;
             if (n >= kTooBig)
-                return kNumberTooBig;
+                return {NumberWords::Status::TooBig, {}};
         }
     }
 
@@ -271,7 +276,7 @@ QString NumberToWords(const QString &number, bool isAmount, QString &currency, c
     QString result;
     if (negative && (n != 0 || fraction))
         result = QStringLiteral("negative");
-    append(result, spellInteger(n, accent == QLatin1String("BrE")));
+    append(result, spellInteger(n, accent == Accent::BrE));
 
     if (!isAmount) {
         if (!decimalPart.isEmpty()) {
@@ -279,27 +284,39 @@ QString NumberToWords(const QString &number, bool isAmount, QString &currency, c
             for (const QChar c : decimalPart)
                 append(result, words().units[c.digitValue()]);
         }
-        return result;
+        return spelled(result);
     }
-    // One unit and one hundredth are singular.
-    const Currency &c = currencyOf(currency);
-    if (c.symbol)
-        currency = QString::fromUtf16(n == 1 ? c.singular : c.name);
-    append(result, currency);
+    // One unit and one hundredth are singular; an unknown symbol stands for itself.
+    const Currency &c = currencyOf(symbol);
+    append(result, c.symbol ? QString::fromUtf16(n == 1 ? c.singular : c.name) : symbol);
     if (cents > 0) {
         append(result, QStringLiteral("and"));
         append(result, spellInteger(cents, true));
         append(result, QString::fromUtf16(cents == 1 ? c.minorSingular : c.minor));
     }
-    return result;
+    return spelled(result);
 }
 
-std::optional<QString> YearToWords(const QString &digits, const QString &accent) {
-    return yearWords(digits, accent == QLatin1String("BrE"));
+} // namespace
+
+QString NumberWords::text() const {
+    if (status == Status::Spelled)
+        return words;
+    return status == Status::NotANumber ? kInvalidNumber : kNumberTooBig;
 }
 
-std::optional<QString> RunningTextNumber(const QString &word, const QString &accent) {
-    const bool british = accent == QLatin1String("BrE");
+NumberWords numberWords(const QString &number, Accent accent) { return spell(number, false, {}, accent); }
+
+NumberWords amountWords(const QString &amount, const QString &symbol, Accent accent) {
+    return spell(amount, true, symbol, accent);
+}
+
+QString NumberToWords(const QString &number, bool isAmount, const QString &currency, Accent accent) {
+    return spell(number, isAmount, currency, accent).text();
+}
+
+std::optional<QString> runningTextNumber(const QString &word, Accent accent) {
+    const bool british = accent == Accent::BrE;
     if (const auto year = yearWords(word, british))
         return year;
     // Ordinals: digits (with thousands separators) and st, nd, rd or th.
@@ -339,11 +356,11 @@ std::optional<QString> RunningTextNumber(const QString &word, const QString &acc
     return std::nullopt;
 }
 
-QString ScaledAmountToWords(const QString &number, const QString &scale, const QString &currency) {
-    QString none;
-    QString result = NumberToWords(number, false, none, QStringLiteral("BrE"));
-    if (result == kInvalidNumber || result == kNumberTooBig)
-        return result;
+QString scaledAmountToWords(const QString &number, const QString &scale, const QString &currency, Accent accent) {
+    const NumberWords plain = numberWords(number, accent);
+    if (plain.status != NumberWords::Status::Spelled)
+        return plain.text();
+    QString result = plain.words;
     const Currency &c = currencyOf(currency);
     append(result, scale);
     append(result, c.symbol ? QString::fromUtf16(c.name) : currency);

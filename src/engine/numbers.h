@@ -1,6 +1,8 @@
 #pragma once
 // Numbers and money amounts spelled as plain lower-case English words.
 
+#include "pronunciation/accent.h"
+
 #include <QString>
 #include <optional>
 
@@ -11,32 +13,43 @@ namespace vocalith {
 // optional sign, then digits with optional "," thousands separators and an optional
 // decimal point followed by digits; at least one digit. A sign inside parentheses, as in
 // "(-5)", is not a number. No exponents, no hex, no currency symbols.
-bool IsNumeric(const QString &text);
+bool isNumeric(const QString &text);
 
 // Makes sure the tables of number words are ready (they are built on first use).
 void FillNumberWords();
 
-// Spells a number (isAmount false) or a money amount (isAmount true). For an amount whose
-// currency symbol is known, currency is changed to the currency's name, singular for
-// exactly one unit ("one dollar", "one pound"); the hundredths are cents, or pence for
-// pounds ("one penny"). accent "BrE" puts "and" after the hundreds. Returns "Invalid
-// Number" for text that IsNumeric rejects ("(-5)" and "(-5.25)" included) and "Number too
-// big" from 999999999999999 on.
-QString NumberToWords(const QString &number, bool isAmount, QString &currency, const QString &accent);
+// A number or a money amount in words, or why there are none.
+struct NumberWords {
+    enum class Status { Spelled, NotANumber, TooBig } status = Status::NotANumber;
+    QString words; // when Spelled
+    // The words, or the refusal as text ("Invalid Number", "Number too big"), which the
+    // transcription reads as words.
+    QString text() const;
+};
 
-// Four digits read as a year: 1100–1999 and 2010–2099 in pairs ("nineteen eighty four",
-// "nineteen hundred", "nineteen oh five", "twenty ten"), 2000–2009 as "two thousand and
-// five" ("two thousand five" in American English); nullopt for anything else.
-std::optional<QString> YearToWords(const QString &digits, const QString &accent);
+// Spells a number: "105" one hundred and five ("one hundred five" in American English),
+// "-2.50" negative two point five zero. NotANumber for text that isNumeric rejects ("(-5)"
+// and "(-5.25)" included), TooBig from 999999999999999 on.
+NumberWords numberWords(const QString &number, Accent accent);
 
-// A word of running text that is read otherwise than as a cardinal: a year (as
-// YearToWords, or "'72" seventy two), an ordinal ("21st" twenty first, "1,000th") or a
-// decade ("1990s" nineteen nineties, "'60s" and "60s" sixties); nullopt for any other word.
-std::optional<QString> RunningTextNumber(const QString &word, const QString &accent);
+// Spells a money amount with the name of the currency of symbol, singular for exactly one
+// unit ("one dollar", "one pound"), and its hundredths as cents, or pence for pounds ("one
+// penny"), rounded half to even; an unknown symbol stands for itself. Refusals as above.
+NumberWords amountWords(const QString &amount, const QString &symbol, Accent accent);
+
+// The transcription's form: numberWords (isAmount false) or amountWords (currency the
+// symbol) as text.
+QString NumberToWords(const QString &number, bool isAmount, const QString &currency, Accent accent);
+
+// A word of running text that is read otherwise than as a cardinal: a year ("1984" nineteen
+// eighty four, "1905" nineteen oh five, "2005" two thousand and five, "'72" seventy two), an
+// ordinal ("21st" twenty first, "1,000th") or a decade ("1990s" nineteen nineties, "'60s"
+// and "60s" sixties); nullopt for any other word.
+std::optional<QString> runningTextNumber(const QString &word, Accent accent);
 
 // An amount with a scale word after it ("$2 million", "£3.5 billion"): the number as a
 // plain number, the scale and the currency's name in the plural ("two million dollars").
-QString ScaledAmountToWords(const QString &number, const QString &scale, const QString &currency);
+QString scaledAmountToWords(const QString &number, const QString &scale, const QString &currency, Accent accent);
 
 extern const QString kInvalidNumber;
 extern const QString kNumberTooBig;

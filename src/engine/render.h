@@ -1,7 +1,7 @@
 #pragma once
 // Rendering of a stored transcription under the nine display options.
 
-#include "engine/accent.h"
+#include "pronunciation/accent.h"
 
 #include <QString>
 #include <array>

@@ -279,8 +279,4 @@ OptText SegmentTranscriber::guessed(const QString &w) {
     return g;
 }
 
-QString TranscribeWord(const QStringList &words, int i, Accent accent, Lexicon &lexicon) {
-    return SegmentTranscriber(words, accent, lexicon).transcribeWord(i);
-}
-
 } // namespace vocalith

@@ -2,9 +2,9 @@
 // Transcription of one word in the context of its segment: collocations, the "is" rule,
 // function words, the word list, possessives, hyphenated words, linking r.
 
-#include "engine/accent.h"
 #include "engine/lexicon/lexicon.h"
 #include "engine/render.h"
+#include "pronunciation/accent.h"
 
 #include <QStringList>
 #include <QVector>
@@ -54,9 +54,6 @@ private:
     QVector<bool> m_busy;
     QVector<bool> m_guessed;
 };
-
-// The transcription of words[i] within its segment.
-QString TranscribeWord(const QStringList &words, int i, Accent accent, Lexicon &lexicon);
 
 // Whether a transcription begins with a vowel (for the choice of a function word's form).
 bool StartsWithVowel(const QString &transcription);

@@ -53,7 +53,7 @@ QString Espeak::phonemes(const QString &voice, const QString &text) {
     return clauses.join(QLatin1Char(' '));
 }
 
-bool IsGuessableWord(QStringView word) {
+bool isGuessableWord(QStringView word) {
     bool letter = false;
     for (const QChar c : word) {
         if (c.isLetter() && c.script() == QChar::Script_Latin)
@@ -64,8 +64,8 @@ bool IsGuessableWord(QStringView word) {
     return letter;
 }
 
-std::optional<QString> GuessTranscription(const QString &word, Accent accent) {
-    if (!IsGuessableWord(word))
+std::optional<QString> guessTranscription(const QString &word, Accent accent) {
+    if (!isGuessableWord(word))
         return std::nullopt;
     // Words already guessed, per accent; a long run with a large vocabulary starts afresh
     // past the limit.

@@ -2,7 +2,7 @@
 // Transcriptions of words that the lexicon does not know, made at run time from espeak-ng
 // with the conversion that makes the lexicon's own entries.
 
-#include "engine/accent.h"
+#include "pronunciation/accent.h"
 
 #include <QString>
 #include <mutex>
@@ -44,12 +44,12 @@ extern const QString kEspeakVoiceUS;
 // apostrophes and hyphens, with at least one letter. espeak-ng 1.51 reads freed memory on
 // some letters of other scripts (Hangul jamo such as U+11F1), so those words are never
 // handed to it.
-bool IsGuessableWord(QStringView word);
+bool isGuessableWord(QStringView word);
 
 // The guessed transcription of a lower-case word in the accent, in the lexicon's notation
 // (British with the linking-r mark, as the word list has it); nullopt for a word that is
 // not guessable, and when espeak-ng cannot start or gives nothing the conversion reads.
 // Guesses are remembered; safe to call from any thread.
-std::optional<QString> GuessTranscription(const QString &word, Accent accent);
+std::optional<QString> guessTranscription(const QString &word, Accent accent);
 
 } // namespace vocalith::pronunciation

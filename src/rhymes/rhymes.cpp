@@ -183,7 +183,7 @@ LastVowelResult LastVowel(QStringView t) {
     return {t.mid(start, end - start).toString(), end == t.size()};
 }
 
-QString RhymeDisplay(const QString &transcription) {
+QString rhymeDisplay(const QString &transcription) {
     return QLatin1Char('/') + applied(transcription, kDisplayAffricates) + QLatin1Char('/');
 }
 
@@ -218,7 +218,7 @@ SearchResult FindRhymes(const QString &typedWord, RhymeType type, Accent accent,
             if (v.vowel != vowel.vowel || v.isFinal != vowel.isFinal || endsSyllabic(c))
                 continue;
         }
-        rows.push_back({w, RhymeDisplay(c)});
+        rows.push_back({w, rhymeDisplay(c)});
     }
     return found(std::move(rows), phonetics);
 }
@@ -244,7 +244,7 @@ SearchResult FindBySound(const QString &typedPattern, Accent accent, Connection 
         const QString w = candidates.value(i, 0).toString();
         if (w.toLower() == pattern)
             continue;
-        rows.push_back({w, RhymeDisplay(candidates.value(i, 1).toString())});
+        rows.push_back({w, rhymeDisplay(candidates.value(i, 1).toString())});
     }
     return found(std::move(rows), std::nullopt);
 }

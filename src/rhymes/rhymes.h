@@ -3,8 +3,8 @@
 // alliteration) and words whose transcription matches a sound pattern with wildcards. Both
 // searches work on the stored transcriptions, never on the written words.
 
-#include "engine/accent.h"
-#include "engine/lexicon/database.h"
+#include "pronunciation/accent.h"
+#include "storage/database.h"
 
 #include <QString>
 #include <QVector>
@@ -101,6 +101,6 @@ SearchResult FindRhymes(const QString &typedWord, RhymeType type, Accent accent,
 SearchResult FindBySound(const QString &typedPattern, Accent accent, Connection &lexicon);
 
 // The display form of a stored transcription: between slashes, ʧ and ʤ as tʃ and dʒ.
-QString RhymeDisplay(const QString &transcription);
+QString rhymeDisplay(const QString &transcription);
 
 } // namespace vocalith

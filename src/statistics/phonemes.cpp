@@ -52,23 +52,23 @@ const std::array<int, kPhonemeCount> &countingOrder() {
 
 namespace {
 
-// Counts the occurrences of symbol in w, overlapping ones included, in one scan. With blot,
-// also replaces them by "@" left to right (an occurrence overlapping one already replaced
-// stays), so that shorter phonemes are not found in them.
-qint64 countOccurrences(QString &w, QStringView symbol, bool blot) {
+// Counts the occurrences of symbol in w, overlapping ones included, in one scan, and
+// replaces them by "@" left to right (an occurrence overlapping one already replaced stays),
+// so that shorter phonemes are not found in them.
+qint64 countOccurrences(QString &w, QStringView symbol) {
     QString out;
     qint64 count = 0;
     qsizetype copied = 0; // w is in out up to here
     for (qsizetype at = w.indexOf(symbol); at >= 0; at = w.indexOf(symbol, at + 1)) {
-        if (++count == 1 && blot)
+        if (++count == 1)
             out.reserve(w.size());
-        if (blot && at >= copied) {
+        if (at >= copied) {
             out.append(QStringView(w).mid(copied, at - copied));
             out.append(u'@');
             copied = at + symbol.size();
         }
     }
-    if (blot && count > 0) {
+    if (count > 0) {
         out.append(QStringView(w).mid(copied));
         w = std::move(out);
     }
@@ -76,13 +76,6 @@ qint64 countOccurrences(QString &w, QStringView symbol, bool blot) {
 }
 
 } // namespace
-
-qint64 CountCharacters(QStringView text, QStringView character) {
-    if (character.isEmpty())
-        return text.size();
-    QString lowered = text.toString().toLower();
-    return countOccurrences(lowered, character, false);
-}
 
 std::optional<PhonemeCounts> countPhonemes(const QString &text, const CountProgress &progress) {
     // Lower case once, so that what is counted is also what is blotted out.
@@ -96,7 +89,7 @@ std::optional<PhonemeCounts> countPhonemes(const QString &text, const CountProgr
     PhonemeCounts counts{};
     int counted = 0;
     for (int row : countingOrder()) {
-        counts[size_t(row)] = countOccurrences(w, symbols[size_t(row)], true);
+        counts[size_t(row)] = countOccurrences(w, symbols[size_t(row)]);
         if (progress && !progress(++counted))
             return std::nullopt;
     }

@@ -31,10 +31,6 @@ const std::array<int, kPhonemeCount> &countingOrder();
 
 using PhonemeCounts = std::array<qint64, kPhonemeCount>;
 
-// Number of positions of text at which the piece as long as character equals it in lower
-// case. Overlapping occurrences all count ("aa" occurs twice in "aaa").
-qint64 CountCharacters(QStringView text, QStringView character);
-
 // Called after each counted phoneme with the number counted so far (1 to 52); returning
 // false stops the count.
 using CountProgress = std::function<bool(int counted)>;

@@ -1,9 +1,9 @@
 #include "statistics/zentab.h"
 
-#include "app/textfiles.h"
 #include "editor/addtext.h"
 #include "engine/textchain.h"
 #include "statistics/statistics.h"
+#include "storage/files.h"
 
 namespace vocalith {
 
@@ -19,7 +19,7 @@ QString zentabHeader() {
     return header;
 }
 
-QString ZentabReport(const QString &analysedText) {
+QString zentabReport(const QString &analysedText) {
     const QString text = analysedText.toLower();
     QString report = zentabHeader();
     for (QStringView section : QStringView(text).tokenize(u'|')) {
@@ -37,7 +37,7 @@ QString ZentabReport(const QString &analysedText) {
     return report;
 }
 
-bool SaveZentabReport(const QString &path, const QString &report, QString *message) {
+bool saveZentabReport(const QString &path, const QString &report, QString *message) {
     QString reason;
     if (writeFileAtomically(path, (programToBoxText(report) + QLatin1Char('\n')).toUtf8(), &reason))
         return true;

@@ -16,10 +16,10 @@ QString zentabHeader();
 
 // The report of an analysed text: the header, then for every section that is not empty
 // once trimmed of spaces a CR LF and its 52 counts joined by tabs. No line break at the end.
-QString ZentabReport(const QString &analysedText);
+QString zentabReport(const QString &analysedText);
 
 // Saves a report as its file holds it (box text, UTF-8, a final LF) with the checked
 // writer; false with the message that names the reason.
-bool SaveZentabReport(const QString &path, const QString &report, QString *message);
+bool saveZentabReport(const QString &path, const QString &report, QString *message);
 
 } // namespace vocalith

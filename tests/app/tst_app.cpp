@@ -12,6 +12,7 @@
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 #include "statistics/zentab.h"
+#include "storage/files.h"
 #include "testsupport.h"
 
 #include <QDomDocument>
@@ -333,13 +334,13 @@ private slots:
         auto db = Connection::openReadOnly(path, schema::lexiconRequiredTables());
         QVERIFY(db);
         Lexicon lexicon(*db);
-        QCOMPARE(ReadAboutTexts(lexicon).lines(), lines);
+        QCOMPARE(readAboutTexts(lexicon).lines(), lines);
     }
 
     void contributors() {
         QTemporaryDir dir;
         auto db = Connection::openReadOnly(makeLexicon(dir, kFull), schema::lexiconRequiredTables());
-        const auto list = ReadContributors(*db);
+        const auto list = readContributors(*db);
         QCOMPARE(list.size(), 1);
         QCOMPARE(list[0].name + '|' + list[0].from + '|' + list[0].contribution, QStringLiteral("Ann|Leeds|vowels"));
     }
@@ -361,7 +362,7 @@ private slots:
     void fontSizes() {
         QFETCH(QString, text);
         QFETCH(double, size);
-        QCOMPARE(ParseFontSize(text).value_or(0.0), size);
+        QCOMPARE(parseFontSize(text).value_or(0.0), size);
     }
 
     void decodeText_data() {
@@ -391,14 +392,14 @@ private slots:
 
     void readTextFileErrors() {
         QTemporaryDir dir;
-        QVERIFY(ReadTextFile(dir.filePath("none.txt")).error.startsWith("The file none.txt could not be read"));
+        QVERIFY(readTextFile(dir.filePath("none.txt")).error.startsWith("The file none.txt could not be read"));
         QFile big(dir.filePath("big.txt"));
         QVERIFY(big.open(QIODevice::WriteOnly) && big.resize(kMaxTextFileBytes + 1));
         big.close();
-        QCOMPARE(ReadTextFile(big.fileName()).error, kFileTooLarge.arg("big.txt").arg(16));
+        QCOMPARE(readTextFile(big.fileName()).error, kFileTooLarge.arg("big.txt").arg(16));
         // A FIFO is refused at once: opening it would wait for a writer.
         QVERIFY(mkfifo(QFile::encodeName(dir.filePath("fifo.txt")).constData(), 0600) == 0);
-        QCOMPARE(ReadTextFile(dir.filePath("fifo.txt")).error, kFileNotReadable.arg("fifo.txt", "not a regular file"));
+        QCOMPARE(readTextFile(dir.filePath("fifo.txt")).error, kFileNotReadable.arg("fifo.txt", "not a regular file"));
     }
 
     void transcriptionFiles() {
@@ -434,10 +435,10 @@ private slots:
         QTemporaryDir dir;
         const QString path = dir.filePath(u"Aussprache \u0283\u00FC.txt"_qs);
         const QString text = u"/ \u02C8\u0283\u0254\u02D0 /\r\n/ k\u00E6t /"_qs;
-        QVERIFY(SaveTranscription(path, text, "Charis SIL"));
-        QCOMPARE(ReadTextFile(path).text.value_or(QString()), text);
+        QVERIFY(writeTranscription(path, text, "Charis SIL"));
+        QCOMPARE(readTextFile(path).text.value_or(QString()), text);
         QString message;
-        QVERIFY(!SaveTranscription(dir.filePath("none/x.txt"), text, {}, &message));
+        QVERIFY(!writeTranscription(dir.filePath("none/x.txt"), text, {}, &message));
         QVERIFY(message.startsWith("The transcription could not be saved to x.txt: "));
     }
 
@@ -472,17 +473,17 @@ private slots:
             {"settings", [&](QString *m) { return SaveSettings(path, defaultSettings(kInstalled), m); }},
             {"work",
              [&](QString *m) {
-                 return SaveWork(path, {"cat", "kat", Accent::BrE, "/ kat /", {}}, m);
+                 return writeWork(path, {"cat", "kat", Accent::BrE, "/ kat /", {}}, m);
              }},
             {"transcription",
              [&](QString *m) {
-                 return SaveTranscription(path, u"/ \u0283i\u02D0p \u026Az \u0259 \u0283i\u02D0p /"_qs, {}, m);
+                 return writeTranscription(path, u"/ \u0283i\u02D0p \u026Az \u0259 \u0283i\u02D0p /"_qs, {}, m);
              }},
             {"export",
              [&](QString *m) {
-                 return contributions::ContributionStore(*contributions::open(db)).exportFile(path, m).has_value();
+                 return contributions::ContributionStore(*contributions::open(db)).exportFile(path, m);
              }},
-            {"zentab", [&](QString *m) { return SaveZentabReport(path, ZentabReport("k"), m); }},
+            {"zentab", [&](QString *m) { return saveZentabReport(path, zentabReport("k"), m); }},
             {"writer", [&](QString *m) { return writeFileAtomically(path, QByteArray(100000, 'x'), m); }},
         };
         const QByteArray report = onFullDisk(writers.value(writer));
@@ -494,20 +495,6 @@ private slots:
                  QStringList{name});
     }
 
-    // A file replaced keeps its permissions; a link keeps pointing to the file, which gets the bytes.
-    void writerKeepsPermissionsAndLinks() {
-        QTemporaryDir dir;
-        const QString path = test::writeFile(dir.filePath("a.txt"), "old");
-        QVERIFY(::chmod(QFile::encodeName(path).constData(), 0640) == 0);
-        QVERIFY(QFile::link(path, dir.filePath("link.txt")));
-        QVERIFY(writeFileAtomically(dir.filePath("link.txt"), "new"));
-        QVERIFY(QFileInfo(dir.filePath("link.txt")).isSymLink());
-        struct stat st {};
-        QVERIFY(::stat(QFile::encodeName(path).constData(), &st) == 0);
-        QCOMPARE(st.st_mode & 0777, 0640u);
-        QCOMPARE(ReadRegularFile(path, 10).bytes, QByteArray("new"));
-    }
-
     void workRoundTrip() {
         WorkInProgress out;
         out.input = u"Good morning,\r\nsir.\t\u0001"_qs;
@@ -517,8 +504,8 @@ private slots:
         out.recent.pick(u"\u0283"_qs, "vl postalveolar fricative");
         QTemporaryDir dir;
         const QString path = dir.filePath(kWorkFileName);
-        QVERIFY(SaveWork(path, out));
-        const WorkRead in = ReadWork(path);
+        QVERIFY(writeWork(path, out));
+        const WorkRead in = readWork(path);
         QCOMPARE(int(in.state), int(WorkFileState::Read));
         QVERIFY(in.work == out);
         // Members may be missing: they are empty.
@@ -574,7 +561,7 @@ private slots:
         QElapsedTimer clock;
         clock.start();
         if (work) {
-            const WorkRead read = ReadWork(path);
+            const WorkRead read = readWork(path);
             QCOMPARE(int(read.state), int(WorkFileState::Damaged));
             QVERIFY(read.work == WorkInProgress());
             why = read.reason;
@@ -586,9 +573,9 @@ private slots:
         QVERIFY2(clock.elapsed() < 500, QByteArray::number(clock.elapsed()) + " ms");
         QVERIFY2(!why.isEmpty() && why.contains(reason), qPrintable(why));
         const QString kept = work ? kWorkDamagedKept : kSettingsDamagedKept;
-        QCOMPARE(SetAsideDamaged(path, why, kept, {}), kept.arg(why, name + kDamagedSuffix));
+        QCOMPARE(setAsideDamaged(path, why, kept, {}), kept.arg(why, name + kDamagedSuffix));
         QVERIFY(!QFileInfo::exists(path) && QFileInfo::exists(path + kDamagedSuffix));
-        QCOMPARE(int(ReadWork(path).state), int(WorkFileState::Missing));
+        QCOMPARE(int(readWork(path).state), int(WorkFileState::Missing));
         Settings s;
         QVERIFY(!LoadSettings(path, kInstalled, s, &why));
         QCOMPARE(why, QString()); // missing, not damaged

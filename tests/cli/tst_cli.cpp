@@ -266,7 +266,7 @@ private slots:
         QTest::newRow("sound without words2") << QStringList{"--lexicon", "@broken.sqlite", "sound", "a"} << QByteArray()
                                               << false << 3 << QByteArray() << QByteArray("Database error: ");
         QTest::newRow("zentab") << QStringList{"zentab"} << QByteArray("k |\r\n| ə ") << false << 0
-                                << (ZentabReport(QStringLiteral("k | | ə")).replace("\r\n", "\n") + '\n').toUtf8() << QByteArray();
+                                << (zentabReport(QStringLiteral("k | | ə")).replace("\r\n", "\n") + '\n').toUtf8() << QByteArray();
         QTest::newRow("statistics of an empty text") << QStringList{"stats"} << QByteArray("\n") << false << 1 << QByteArray()
                                                      << QByteArray("Text box empty.\n");
         QTest::newRow("statistics of an argument") << QStringList{"stats", "k"} << QByteArray() << false << 2 << QByteArray()

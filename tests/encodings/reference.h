@@ -122,10 +122,14 @@ inline Rules hexImport() { return referenceRules<false>(paddedHex) + referenceRu
 
 // ---------------------------------------------------------------- string expression
 
+// The characters written between double quotes, in rule order: a to z with ñ after n, then
+// the punctuation.
+inline const QString kQuotable = QStringLiteral(u"abcdefghijklmn\u00F1opqrstuvwxyz,.:;\u00BF?!\u00A1=|");
+
 // Export, before the ends are trimmed and the quoted pieces joined (see stringExpressionExport).
 inline Rules stringExpressionRules() {
     Rules rules{{QStringLiteral(" "), QStringLiteral("\" \" & ")}};
-    for (const QChar q : quotableCharacters())
+    for (const QChar q : kQuotable)
         rules << std::pair{QString(q), QStringLiteral("\"%1\" & ").arg(q)};
     for (const QChar c : SymbolInventory)
         rules << std::pair{QString(c), QStringLiteral("ChrW(%1) & ").arg(c.unicode())};
@@ -145,7 +149,7 @@ inline QString stringExpressionExport(const QString &text) {
 
 inline Rules stringExpressionImport() {
     Rules rules{{QStringLiteral(" & "), QString()}};
-    for (const QChar q : quotableCharacters())
+    for (const QChar q : kQuotable)
         rules << std::pair{QStringLiteral("\"%1\"").arg(q), QString(q)};
     for (const QChar c : SymbolInventory)
         rules << std::pair{QStringLiteral("ChrW(%1)").arg(c.unicode()), QString(c)};

@@ -1,6 +1,5 @@
-// The engine below the driver: opening databases, result sets and prepared statements,
-// the lexicon's small and large tables, and rendering stored transcriptions under the
-// display options.
+// The engine below the driver: opening the lexicon, its small and large tables, and
+// rendering stored transcriptions under the display options.
 
 #include "app/paths.h"
 #include "engine/lexicon/lexicon.h"
@@ -36,18 +35,6 @@ private slots:
             QVERIFY(!Connection::openReadOnly(path, schema::lexiconRequiredTables()));
         QVERIFY(!QFile::exists(missing));
         QCOMPARE(QFileInfo(empty).size(), 0);
-    }
-
-    void recordsetFields() {
-        auto c = test::openFixture("engine");
-        QVERIFY_THROWS_EXCEPTION(DatabaseError, c->execute("DELETE FROM words")); // read-only
-        Recordset rs = c->openRecordset("SELECT * FROM words WHERE word = ? OR word = ? ORDER BY word", {"dog", "CAT"});
-        QCOMPARE(rs.recordCount(), 2);                       // the word column ignores letter case,
-        QCOMPARE(rs.text("ame") + rs.text("BRE"), "kætkæt"); // and so do the column names
-        QVERIFY(rs.field("nosuchcolumn").isNull());
-        rs.moveNext();
-        rs.moveNext();
-        QVERIFY(rs.eof() && rs.field("word").isNull());
     }
 
     // Bound parameters: a quote is part of the word, never SQL.

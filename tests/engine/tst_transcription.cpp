@@ -8,8 +8,8 @@
 #include "testsupport.h"
 
 using namespace vocalith;
-using vocalith::pronunciation::GuessTranscription;
-using vocalith::pronunciation::IsGuessableWord;
+using vocalith::pronunciation::guessTranscription;
+using vocalith::pronunciation::isGuessableWord;
 
 namespace {
 
@@ -18,6 +18,14 @@ OptText fakeGuess(const QString &word, Accent) {
     static const QHash<QString, QString> kGuesses{
         {"blorf", "blɔːf"}, {"oink", "ɔɪŋk"}, {"zar", "zɑː(r)"}, {"chaz", "ʧæz"}};
     return kGuesses.contains(word) ? OptText(kGuesses.value(word)) : std::nullopt;
+}
+
+// Each segment's words joined by spaces.
+QStringList lines(const QVector<QStringList> &segments) {
+    QStringList out;
+    for (const QStringList &words : segments)
+        out << words.join(QLatin1Char(' '));
+    return out;
 }
 
 } // namespace
@@ -66,7 +74,7 @@ private slots:
     void segments() {
         QFETCH(QString, text);
         QFETCH(QStringList, expected);
-        QCOMPARE(SegmentText(text, Accent::BrE), expected);
+        QCOMPARE(lines(segmentText(text, Accent::BrE)), expected);
     }
 
     // Numbers, amounts and abbreviations as people write them, the phrase around them kept.
@@ -126,7 +134,7 @@ private slots:
         QFETCH(QString, text);
         QFETCH(bool, american);
         QFETCH(QStringList, expected);
-        QCOMPARE(SegmentText(text, american ? Accent::AmE : Accent::BrE, m_lexicon->abbreviations()), expected);
+        QCOMPARE(lines(segmentText(text, american ? Accent::AmE : Accent::BrE, m_lexicon->abbreviations())), expected);
     }
 
     // The abbreviations table is optional: without it, "Mr." ends a phrase.
@@ -173,10 +181,10 @@ private slots:
 
     // espeak-ng's guesses in the lexicon's notation, per accent.
     void guessFromEspeak() {
-        QCOMPARE(GuessTranscription(QStringLiteral("lookin"), Accent::BrE), OptText(QStringLiteral("ˈlʊk.ɪn")));
-        QCOMPARE(GuessTranscription(QStringLiteral("stardate"), Accent::BrE), OptText(QStringLiteral("ˈstɑː.deɪt")));
-        QCOMPARE(GuessTranscription(QStringLiteral("stardate"), Accent::AmE), OptText(QStringLiteral("ˈstɑːr.deɪt")));
-        QCOMPARE(GuessTranscription(QString(), Accent::AmE), OptText());
+        QCOMPARE(guessTranscription(QStringLiteral("lookin"), Accent::BrE), OptText(QStringLiteral("ˈlʊk.ɪn")));
+        QCOMPARE(guessTranscription(QStringLiteral("stardate"), Accent::BrE), OptText(QStringLiteral("ˈstɑː.deɪt")));
+        QCOMPARE(guessTranscription(QStringLiteral("stardate"), Accent::AmE), OptText(QStringLiteral("ˈstɑːr.deɪt")));
+        QCOMPARE(guessTranscription(QString(), Accent::AmE), OptText());
     }
 
     // Only words of the Latin script reach espeak-ng (1.51 reads freed memory on some
@@ -198,19 +206,19 @@ private slots:
     void guessOnlyLatinWords() {
         QFETCH(QString, word);
         QFETCH(bool, guessable);
-        QCOMPARE(IsGuessableWord(word), guessable);
+        QCOMPARE(isGuessableWord(word), guessable);
         if (guessable)
             return;
         for (const Accent accent : {Accent::BrE, Accent::AmE})
-            QCOMPARE(GuessTranscription(word, accent), OptText());
+            QCOMPARE(guessTranscription(word, accent), OptText());
         if (std::none_of(word.begin(), word.end(), [](QChar c) { return c.isLetter(); }))
             return; // no word for the transcriber
-        const TranscribeOptions guess{Guesser(GuessTranscription)};
+        const TranscribeOptions guess{Guesser(guessTranscription)};
         QCOMPARE(Transcribe("cat " + word, Accent::BrE, *m_lexicon, {}, guess), OptText("kæt <" + word + ">"));
     }
 
     void americanNumbers() {
-        QCOMPARE(SegmentText(QStringLiteral("105 $105"), Accent::AmE),
+        QCOMPARE(lines(segmentText(QStringLiteral("105 $105"), Accent::AmE)),
                  (QStringList{"one hundred five one hundred and five dollars"}));
     }
 
@@ -357,11 +365,12 @@ private slots:
         QFETCH(bool, american);
         QFETCH(QString, expected);
         const QStringList words = segment.split(QLatin1Char(' '));
-        QCOMPARE(TranscribeWord(words, index, american ? Accent::AmE : Accent::BrE, *m_lexicon), expected);
+        SegmentTranscriber transcriber(words, american ? Accent::AmE : Accent::BrE, *m_lexicon);
+        QCOMPARE(transcriber.transcribeWord(index), expected);
     }
 
     void longTranscriptionIsCut() {
-        const QString t = TranscribeWord({QStringLiteral("longword")}, 0, Accent::BrE, *m_lexicon);
+        const QString t = SegmentTranscriber({QStringLiteral("longword")}, Accent::BrE, *m_lexicon).transcribeWord(0);
         QCOMPARE(t.size(), 255);
         QVERIFY(t.startsWith(QStringLiteral("ˈaaa")));
     }

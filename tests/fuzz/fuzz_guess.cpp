@@ -8,7 +8,7 @@
 #include <algorithm>
 
 using namespace vocalith;
-using vocalith::pronunciation::GuessTranscription;
+using vocalith::pronunciation::guessTranscription;
 
 namespace {
 bool otherScript(QChar c) {
@@ -25,7 +25,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
         return 0;
     const Accent accent = data[0] & 1 ? Accent::AmE : Accent::BrE;
     const QString word = fuzz::utf8(data + 1, size - 1).toLower();
-    const auto guess = GuessTranscription(word, accent);
+    const auto guess = guessTranscription(word, accent);
     if (std::any_of(word.begin(), word.end(), otherScript))
         fuzz::check(!guess, "no guess for a word of another script", word);
     if (guess)

@@ -24,12 +24,12 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *data, size_t size) {
     static const Abbreviations table = abbreviations();
     const QString text = fuzz::utf8(data, size);
     for (const Accent accent : {Accent::BrE, Accent::AmE}) {
-        for (const QString &segment : SegmentText(text, accent, table)) {
-            // The cut mark never survives, and the words of a segment are joined by single spaces.
-            fuzz::check(!segment.contains(QLatin1String("#@#")), "no cut mark in a segment", text);
-            fuzz::check(!segment.contains(QLatin1String("  ")) && !segment.startsWith(QLatin1Char(' ')) &&
-                            !segment.endsWith(QLatin1Char(' ')),
-                        "single spaces in a segment", text);
+        for (const QStringList &segment : segmentText(text, accent, table)) {
+            // The cut mark never survives, and a segment's words are neither empty nor hold a space.
+            for (const QString &word : segment) {
+                fuzz::check(!word.contains(QLatin1String("#@#")), "no cut mark in a segment", text);
+                fuzz::check(!word.isEmpty() && !word.contains(QLatin1Char(' ')), "words without spaces", text);
+            }
         }
     }
     return 0;

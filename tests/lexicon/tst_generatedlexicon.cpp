@@ -154,7 +154,8 @@ private slots:
         QFETCH(int, index);
         QFETCH(int, accent);
         QFETCH(QString, expected);
-        QCOMPARE(TranscribeWord(segment.split(QLatin1Char(' ')), index, Accent(accent), *m_lexicon), expected);
+        SegmentTranscriber transcriber(segment.split(QLatin1Char(' ')), Accent(accent), *m_lexicon);
+        QCOMPARE(transcriber.transcribeWord(index), expected);
     }
 };
 

@@ -46,7 +46,7 @@ void FileCommands::setFileChoosers(FileChooser openFrom, FileChooser saveTo) {
 }
 
 bool FileCommands::openFile(const QString &path) {
-    const TextFileRead read = ReadTextFile(path);
+    const TextFileRead read = readTextFile(path);
     if (!read.text) {
         m_messages.show(m_input->window(), MessageKind::Information, read.error);
         return false;
@@ -70,7 +70,7 @@ void FileCommands::saveTranscription(const QString &editorText, const QString &f
     if (path.isEmpty())
         return;
     QString message;
-    if (!SaveTranscription(path, editorText, fontFamily, &message))
+    if (!writeTranscription(path, editorText, fontFamily, &message))
         m_messages.show(m_input->window(), MessageKind::Critical, message);
 }
 

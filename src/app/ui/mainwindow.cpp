@@ -24,6 +24,7 @@
 #include "engine/numbers.h"
 #include "pronunciation/guess.h"
 #include "rhymes/ui/rhymespanel.h"
+#include "storage/files.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -374,7 +375,7 @@ bool MainWindow::startUp() {
     LoadSettings(m_paths.settings, m_installedFonts, m_settings, &settingsDamage);
     // Set aside, so that closing does not write over it.
     if (!settingsDamage.isEmpty())
-        showStatus(SetAsideDamaged(m_paths.settings, settingsDamage, kSettingsDamagedKept, kSettingsDamaged));
+        showStatus(setAsideDamaged(m_paths.settings, settingsDamage, kSettingsDamagedKept, kSettingsDamaged));
     applySettings(m_settings);
     fraPhonetics->setBrailleFonts(brailleFontChoices(m_installedFonts, m_settings.brailleFonts),
                                   m_settings.brailleFontName);
@@ -535,7 +536,7 @@ void MainWindow::applyFont() {
     f.setBold(tagIsOn(picNegrita->tag()));
     f.setItalic(tagIsOn(picItalic->tag()));
     f.setUnderline(tagIsOn(picUnderline->tag()));
-    if (const auto size = ParseFontSize(cmbFontSize->currentText()))
+    if (const auto size = parseFontSize(cmbFontSize->currentText()))
         f.setPointSizeF(*size);
     // Without OpenType shaping where the script does not need it (English and IPA are
     // Latin script): laying out a long text, one paragraph in the editor when line breaks
@@ -551,7 +552,7 @@ void MainWindow::fontSizeEdited() {
     const QString text = cmbFontSize->currentText();
     if (text == m_appliedFontSize)
         return;
-    if (!ParseFontSize(text)) {
+    if (!parseFontSize(text)) {
         cmbFontSize->setCurrentText(m_appliedFontSize);
         m_messages.show(this, MessageKind::Plain, messages::kFontSizeNotNumber);
         return;
@@ -639,7 +640,7 @@ void MainWindow::transcribe() {
                                           : QHash<QString, WordRow>());
         TranscribeOptions options;
         if (chkGuessUnknown->isChecked())
-            options.guess = pronunciation::GuessTranscription;
+            options.guess = pronunciation::guessTranscription;
         result = Transcribe(text, runAccent, *m_lexicon, observer, options);
     } catch (const DatabaseError &e) {
         setRunning(false);
@@ -692,10 +693,10 @@ void MainWindow::showAccentStatus() {
 void MainWindow::restoreWork() {
     if (m_paths.work.isEmpty())
         return;
-    const WorkRead read = ReadWork(m_paths.work);
+    const WorkRead read = readWork(m_paths.work);
     if (read.state == WorkFileState::Damaged) {
         // Set aside, so that the next save does not write over what may still be saved by hand.
-        showStatus(SetAsideDamaged(m_paths.work, read.reason, kWorkDamagedKept, kWorkDamaged));
+        showStatus(setAsideDamaged(m_paths.work, read.reason, kWorkDamagedKept, kWorkDamaged));
     } else if (read.state == WorkFileState::Read) {
         setBoxText(txtWords, read.work.input);
         fraPhonetics->restoreWork(read.work.stored, read.work.editor, read.work.transcriptionAccent, read.work.recent);
@@ -722,13 +723,13 @@ bool MainWindow::saveWork(QString *error) {
     work.transcriptionAccent = fraPhonetics->transcriptionAccent();
     work.editor = fraPhonetics->editorText();
     work.recent = fraPhonetics->recentSymbols();
-    if (!SaveWork(m_paths.work, work, error))
+    if (!writeWork(m_paths.work, work, error))
         return false;
     m_workChanged = false;
     return true;
 }
 
-void MainWindow::removeCarriageReturns() { replaceBoxText(txtWords, RemoveCarriageReturns(boxText(txtWords))); }
+void MainWindow::removeCarriageReturns() { replaceBoxText(txtWords, withoutCarriageReturns(boxText(txtWords))); }
 
 // ---------------------------------------------------------------- About
 
@@ -736,8 +737,8 @@ void MainWindow::openAbout() {
     if (!m_about) {
         try {
             // Read once per run: a later opening shows the same window again.
-            const AboutTexts texts = ReadAboutTexts(*m_lexicon);
-            m_about = new AboutDialog(texts, ReadContributors(*m_lexiconDb), this);
+            const AboutTexts texts = readAboutTexts(*m_lexicon);
+            m_about = new AboutDialog(texts, readContributors(*m_lexiconDb), this);
         } catch (const DatabaseError &e) {
             showDatabaseError(e);
             return;

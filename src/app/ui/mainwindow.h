@@ -5,8 +5,8 @@
 #include "app/panels.h"
 #include "app/settings.h"
 #include "editor/keyboard.h"
-#include "engine/lexicon/database.h"
 #include "engine/lexicon/lexicon.h"
+#include "storage/database.h"
 
 #include <QWidget>
 #include <functional>

@@ -186,8 +186,8 @@ void ContributionPanel::exportWords() {
         return;
     QString error;
     try {
-        if (const std::optional<int> count = m_store->exportFile(path, &error))
-            m_messages.show(this, MessageKind::Information, kExported.arg(*count).arg(path));
+        if (int count = 0; m_store->exportFile(path, &error, &count))
+            m_messages.show(this, MessageKind::Information, kExported.arg(count).arg(path));
         else
             m_messages.show(this, MessageKind::Critical, error);
     } catch (const DatabaseError &e) {

@@ -20,7 +20,7 @@ const char kSymbolProperty[] = "symbol";
 constexpr int kGroupColumns[] = {8, 5, 3, 1, 1};
 
 QLabel *shortcutLabel(const QString &name, const QString &symbol) {
-    auto *label = new QLabel(ShortcutLabel(symbol));
+    auto *label = new QLabel(shortcutKeyLabel(symbol));
     label->setObjectName(name);
     label->setAlignment(Qt::AlignHCenter | Qt::AlignTop);
     QPalette p = label->palette();
@@ -120,7 +120,7 @@ void KeyboardWidget::setSymbolButtons(const RecentSymbols &symbols) {
         b->setText(keyFace(symbols.button(i).symbol));
         b->setProperty(kSymbolProperty, symbols.button(i).symbol);
         b->setToolTip(symbols.button(i).tooltip);
-        m_symbolLabels[i]->setText(ShortcutLabel(symbols.button(i).symbol));
+        m_symbolLabels[i]->setText(shortcutKeyLabel(symbols.button(i).symbol));
     }
 }
 

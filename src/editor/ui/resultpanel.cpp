@@ -253,7 +253,7 @@ void ResultPanel::editorChanged() {
     emit edited();
 }
 
-void ResultPanel::addText(const QString &text) { AddTextToBox(txtText, text); }
+void ResultPanel::addText(const QString &text) { addTextToBox(txtText, text); }
 
 void ResultPanel::restoreWork(const QString &stored, const QString &editorText,
                               std::optional<Accent> transcriptionAccent, const RecentSymbols &recent) {

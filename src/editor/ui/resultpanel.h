@@ -5,8 +5,8 @@
 // import and export.
 
 #include "editor/keyboard.h"
-#include "engine/accent.h"
 #include "engine/render.h"
+#include "pronunciation/accent.h"
 
 #include <QFrame>
 #include <QVector>

@@ -112,7 +112,7 @@ bool replaceBoxText(QPlainTextEdit *box, const QString &programText, QAbstractUn
     return true;
 }
 
-void AddTextToBox(QWidget *box, const QString &text) {
+void addTextToBox(QWidget *box, const QString &text) {
     if (auto *edit = qobject_cast<QPlainTextEdit *>(box)) {
         const QTextCursor selection = edit->textCursor();
         const int start = selection.selectionStart();
@@ -138,8 +138,8 @@ void ShortcutFilter::attach(QWidget *box) { box->installEventFilter(this); }
 bool ShortcutFilter::eventFilter(QObject *watched, QEvent *event) {
     if (event->type() == QEvent::KeyPress) {
         const auto *key = static_cast<QKeyEvent *>(event);
-        if (const auto text = ShortcutText(key->key(), key->modifiers())) {
-            AddTextToBox(static_cast<QWidget *>(watched), *text);
+        if (const auto text = shortcutText(key->key(), key->modifiers())) {
+            addTextToBox(static_cast<QWidget *>(watched), *text);
             return true;
         }
     }

@@ -29,10 +29,10 @@ inline constexpr qsizetype kUndoTextLimit = 8 * 1024 * 1024;
 
 // Inserts text at the caret of the box, replacing its selection, puts the caret after
 // it and gives the box the focus. The edit is one undo step.
-void AddTextToBox(QWidget *box, const QString &text);
+void addTextToBox(QWidget *box, const QString &text);
 
 // Applies the shortcut keys to the boxes it is installed on: a matching key inserts its
-// symbol with AddTextToBox and is swallowed; every other key is typed normally.
+// symbol with addTextToBox and is swallowed; every other key is typed normally.
 class ShortcutFilter : public QObject {
     Q_OBJECT
 public:

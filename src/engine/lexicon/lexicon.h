@@ -3,8 +3,8 @@
 // read-only, so lookups are remembered: the same word is never queried twice while the
 // memo lives, and every answer equals what the query gives.
 
-#include "engine/accent.h"
-#include "engine/lexicon/database.h"
+#include "pronunciation/accent.h"
+#include "storage/database.h"
 
 #include <QHash>
 #include <algorithm>

@@ -2,7 +2,7 @@
 // Table layouts of the lexicon and the opening rules that every program (desktop, command
 // line, builder, tests) shares.
 
-#include "engine/lexicon/database.h"
+#include "storage/database.h"
 
 #include <QStringList>
 

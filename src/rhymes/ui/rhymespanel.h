@@ -2,7 +2,7 @@
 // The rhymes panel (fraRhymes): the Word tab (rhymes of a word), the Sound tab (a pattern
 // with wildcards), and the result list, count label and "Add selected to Editor" they share.
 
-#include "engine/accent.h"
+#include "pronunciation/accent.h"
 #include "rhymes/rhymes.h"
 
 #include <QFrame>

@@ -28,7 +28,7 @@ QString askForTsvFile(QWidget *parent) {
 } // namespace
 
 ZentabWindow::ZentabWindow(MessageBoxes &messages, QWidget *parent)
-    : QDialog(parent), m_messages(messages), m_build(ZentabReport), m_choose(askForTsvFile) {
+    : QDialog(parent), m_messages(messages), m_build(zentabReport), m_choose(askForTsvFile) {
     setObjectName(QStringLiteral("frmZentab"));
     setWindowTitle(statistics::kZentabCaption);
     setModal(false);
@@ -78,7 +78,7 @@ bool ZentabWindow::saveAs() {
 
 bool ZentabWindow::saveTo(const QString &path) {
     QString message;
-    if (SaveZentabReport(path, m_report, &message))
+    if (saveZentabReport(path, m_report, &message))
         return true;
     m_messages.show(this, MessageKind::Critical, message);
     return false;

@@ -34,7 +34,7 @@ public:
     // whole or not at all; a failure is shown in a message box.
     bool saveTo(const QString &path);
 
-    // What builds the report (ZentabReport) and what asks for the file name (a save
+    // What builds the report (zentabReport) and what asks for the file name (a save
     // dialog); tests replace them.
     void setReportBuilder(ReportBuilder build) { m_build = std::move(build); }
     void setFileChooser(FileChooser choose) { m_choose = std::move(choose); }

@@ -18,6 +18,7 @@
 #include "editor/ui/resultpanel.h"
 #include "editor/ui/textbox.h"
 #include "encodings/ui/importexportwindow.h"
+#include "storage/files.h"
 #include "testsupport.h"
 
 #include <QCheckBox>
@@ -411,7 +412,7 @@ private slots:
         QCOMPARE(state(), after);
         QCOMPARE(other->toPlainText(), otherText);
         QVERIFY(m_window->saveWork());
-        const WorkInProgress saved = ReadWork(paths().work).work;
+        const WorkInProgress saved = readWork(paths().work).work;
         QCOMPARE(saved.editor, m_window->findChild<ResultPanel *>()->editorText());
         QCOMPARE(saved.stored, m_window->storedTranscription());
         QVERIFY(m_messages.shown.isEmpty());
@@ -459,7 +460,7 @@ private slots:
         QTest::keyClick(get("txtText"), Qt::Key_Z, Qt::ControlModifier);
         QCOMPARE(get<QLabel>("lblStatus")->text(), texts::accentRedoStatus(false));
         QVERIFY(m_window->saveWork());
-        QCOMPARE(ReadWork(paths().work).work.transcriptionAccent, std::optional(Accent::BrE));
+        QCOMPARE(readWork(paths().work).work.transcriptionAccent, std::optional(Accent::BrE));
     }
 
     // A box's history keeps no more text than its limit, however often a large text is
@@ -635,7 +636,7 @@ private slots:
         QCOMPARE(get<QLabel>("lblStatus")->text(), texts::accentRedoStatus(false));
 
         get<QPlainTextEdit>("txtWords")->setPlainText("cat");
-        QTRY_COMPARE_WITH_TIMEOUT(ReadWork(paths().work).work.input, QStringLiteral("cat"), 10000);
+        QTRY_COMPARE_WITH_TIMEOUT(readWork(paths().work).work.input, QStringLiteral("cat"), 10000);
         QVERIFY(m_messages.shown.isEmpty());
     }
 
@@ -680,10 +681,10 @@ private slots:
         click("picOpenText");
         click("picGo");
         QTest::keyClick(words, Qt::Key_S, Qt::ControlModifier);
-        QCOMPARE(ReadTextFile(saveTo).text.value_or("-"), m_window->findChild<ResultPanel *>()->editorText());
+        QCOMPARE(readTextFile(saveTo).text.value_or("-"), m_window->findChild<ResultPanel *>()->editorText());
         saveTo = m_dir->filePath(u"L\u00F6sung \u0259.html"_qs);
         click("picSaveTranscription");
-        QVERIFY(ReadTextFile(saveTo).text.value_or("-").contains(u"k\u00E6t"_qs));
+        QVERIFY(readTextFile(saveTo).text.value_or("-").contains(u"k\u00E6t"_qs));
         QVERIFY(m_messages.shown.isEmpty());
 
         openFrom = test::writeFile(m_dir->filePath("picture.png"), "\x89PNG\r\n\x1A\n");

