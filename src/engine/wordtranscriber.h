@@ -40,6 +40,7 @@ private:
     std::optional<QString> fromCollocations(int i);
     QString isRule(int i);
     std::optional<QString> fromFunctionWords(int i);
+    FunctionForm formBeforeIs(const FunctionWordRow &row, int i) const;
     void resolveLinkingR(QString &t, int i);
     std::optional<QString> possessive(const QString &w);
     std::optional<QString> hyphenated(const QString &w);
