@@ -128,9 +128,12 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics, const 
 QString britishFromEspeak(const QString &word, const QString &mnemonics, const QString &arpabet, bool crossCheckStress,
                           const WordContext &context) {
     Pron p;
-    if (!phonesFromEspeak(mnemonics, EspeakVoice::RP, p))
+    QVector<int> bathVowels;
+    if (!phonesFromEspeak(mnemonics, EspeakVoice::RP, p, &bathVowels))
         return {};
     RuleSteps step(p, context.trace);
+    // First, while the indexes of espeak's BATH vowels still hold.
+    step("BATH set", [&](Pron &q) { limitBathToItsSet(word, q, bathVowels, context.isWord); });
     step("non-prevocalic r", dropNonPrevocalicR);
     step("intrusive r", [&](Pron &q) { dropIntrusiveR(word, q); });
     Pron american;
@@ -139,6 +142,7 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
         step("stress cross-check", [&](Pron &q) { transferPrimaryStress(q, american); });
     step("dictionary stress", applyDictionaryStress);
     step("BATH list", [&](Pron &q) { applyBathVowel(word, q); });
+    step("-chester", [&](Pron &q) { applyChesterVowel(word, q); });
     step("-ary", [&](Pron &q) { reduceAryEnding(word, q); });
     step("weak suffixes", [&](Pron &q) { reduceWeakSuffixes(word, q); });
     step("weak prefixes", [&](Pron &q) { reduceWeakPrefixes(word, q); });

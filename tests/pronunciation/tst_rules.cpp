@@ -17,9 +17,9 @@ namespace {
 
 // The words the rules that look for a stem or a compound's parts find in the word list.
 bool isWord(const QString &w) {
-    static const QSet<QString> words = {"cheerless", "commence", "exact", "low",   "self", "ida",
-                                        "some",      "twenty",   "every", "thing", "any",  "where",
-                                        "one",       "key",      "board", "party", "cola"};
+    static const QSet<QString> words = {"cheerless", "commence", "exact", "low",   "self",  "ida", "some",  "twenty",
+                                        "every",     "thing",    "any",   "where", "one",   "key", "board", "party",
+                                        "cola",      "foot",     "room",  "stock", "broad", "age"};
     return words.contains(w);
 }
 
@@ -66,6 +66,7 @@ const QHash<QString, Rule> kRules = {
         fuseAmericanRhotics(p);
         return read ? renderPron(p) : QStringLiteral("(fails)");
     }},
+    {"bathSet",  [](const QString &w, const QString &) { return QString(isBathWord(w, isWord) ? "BATH" : "TRAP"); }},
     {"onset",    [](const QString &, const QString &in) { return QString(isLegalOnset(in.split(' ')) ? "legal" : "illegal"); }},
     {"linkingR", [](const QString &w, const QString &in) { return withLinkingR(w, in); }},
     // The first part found, then the compound; the row gives "notation|first part's notation".
@@ -156,6 +157,11 @@ private slots:
         row("espeakRP+cmudict", "z as CMUdict") << "husband" << "h_'V_s_b_@_n_d|HH AH1 Z B AH0 N D" << "ˈhʌz.bənd";
         row("espeakRP+cmudict", "British s kept") << "advertisement" << "a#_d_v_'3:_t_I_s_m_@_n_t|AE0 D V ER1 T AH0 Z M AH0 N T" << "ədˈvɜː.tɪ.smənt";
         row("espeakRP", "-n't a syllable") << "didn't" << "d_'I_d_n_t" << "ˈdɪd.n̩t";
+        row("espeakRP", "BATH vowel outside the set") << "plastic" << "p_l_'aa_s_t_I_k" << "ˈplæs.tɪk";
+        row("espeakRP", "BATH vowel before n + consonant") << "sanction" << "s_'aa_N_k_S_@_n" << "ˈsæŋk.ʃn̩";
+        row("espeakRP", "BATH vowel in the set") << "classes" << "k_l_'aa_s_I_z" << "ˈklɑː.sɪz";
+        row("espeakRP", "BATH vowel where BATH cannot be") << "locale" << "l_oU_k_'aa_l" << "ləʊˈkɑːl";
+        row("espeakRP", "-chester") << "manchester" << "m_'aa_n_tS_E_s_t_3" << "ˈmæn.tʃɪ.stə(r)";
         row("espeakRP", "unknown name") << "x" << "k_'Q" << "";
         row("espeakUS", "ər and flap t") << "water" << "w_'O:_t#_3" << "ˈwɔː.tər";
         row("espeakUS", "oʊ and LOT ɑː") << "photography" << "f_@_t_'0_g_r_@_f_i" << "fəˈtɑː.ɡrə.fi";
@@ -307,6 +313,22 @@ private slots:
         // The American entry: its own weak vowels, then the rules that follow the British entry.
         row("weakAmE", "-ed after d") << "needed" << "ˈniːdəd" << "ˈniː.dɪd";
         row("weakAmE", "-ed after k") << "naked" << "ˈneɪkəd" << "ˈneɪ.kɪd";
+        row("bathSet", "a stem") << "class" << "" << "BATH";
+        row("bathSet", "stem and ending") << "dancers" << "" << "BATH";
+        row("bathSet", "the stem's e gone") << "dancing" << "" << "BATH";
+        row("bathSet", "the stem's y as i") << "nastiest" << "" << "BATH";
+        row("bathSet", "prefix") << "outclassed" << "" << "BATH";
+        row("bathSet", "prefixes") << "rebroadcast" << "" << "BATH";
+        row("bathSet", "first part of a compound") << "footpath" << "" << "BATH";
+        row("bathSet", "second part of a compound") << "classroom" << "" << "BATH";
+        row("bathSet", "ending and a word") << "laughingstock" << "" << "BATH";
+        row("bathSet", "hyphen") << "first-class" << "" << "BATH";
+        row("bathSet", "-graph") << "seismograph" << "" << "BATH";
+        row("bathSet", "-ic") << "classic" << "" << "TRAP";
+        row("bathSet", "-age is no compound") << "passage" << "" << "TRAP";
+        row("bathSet", "stem inside a word") << "plastic" << "" << "TRAP";
+        row("bathSet", "no stem") << "manchester" << "" << "TRAP";
+        row("bathSet", "looks like a stem") << "castrated" << "" << "TRAP";
         row("weakAmE", "-ed after n stays") << "kindness" << "ˈkaɪndnəs" << "ˈkaɪnd.nəs";
         row("weakAmE", "-es after z") << "roses" << "ˈroʊzəz" << "ˈroʊ.zɪz";
         row("weakAmE", "be-") << "become" << "bəˈkʌm" << "bɪˈkʌm";
