@@ -30,6 +30,19 @@ const QSet<QString> kSubjects = wordSet({
 const QSet<QString> kIsSubjects = wordSet({"it", "he", "she", "there", "that", "this"});
 const QSet<QString> kQuestionWords = wordSet({"what", "who", "whom", "whose", "which", "where", "when", "why", "how"});
 const QSet<QString> kCoordinators = wordSet({"or", "and", "but", "so"});
+// Function words that can be the subject of a following "is"; conjunctions and object
+// pronouns, after which "is" stays full but the word keeps its weak form (and is …, one of
+// them is …). Any other function word there ends the clause before it (the thing to do is …,
+// what I'm looking for is …).
+const QSet<QString> kSubjectsOfIs = wordSet({"he", "she", "it", "that", "this", "there", "who", "what", "which"});
+const QSet<QString> kWeakBeforeFullIs = wordSet({
+    "and", "but", "or", "nor", "as", "than", "so", "him", "her", "them", "us", "me", "you", "his", "your"});
+// Subject pronouns: after one, a clause goes on (is that they've …), and before "is" one is
+// its subject, not inverted after it.
+const QSet<QString> kSubjectPronouns = wordSet({
+    "i", "you", "he", "she", "it", "we", "they", "i've", "you've", "we've", "they've", "it's", "he's",
+    "she's", "they're", "we're", "you're", "i'm", "i'll", "you'll", "he'll", "she'll", "we'll",
+    "they'll", "i'd", "you'd", "he'd", "she'd", "we'd", "they'd"});
 const QSet<QString> kBeForms = wordSet({"am", "is", "are", "was", "were", "be", "been", "being"});
 // What follows existential "there": be, the modals, have, and the verbs of existence.
 const QSet<QString> kExistentialVerbs = wordSet({
@@ -176,16 +189,34 @@ bool isPassiveUsed(const QStringList &words, int i, const WordTest &isWord) {
 
 } // namespace
 
-bool isInvertedIs(const QStringList &words, int i) {
-    if (i <= 0 || i >= lastIndex(words) || words[i] != QLatin1String("is") || !at(words, i + 1, kIsSubjects))
-        return false;
-    if (at(words, i - 1, kCoordinators))
+namespace {
+
+// Whether the auxiliary at k is inverted before its subject: a question word before it
+// (within four words), or it opens the phrase.
+bool invertedAuxiliary(const QStringList &words, int k) {
+    if (k == 0)
         return true;
-    for (int k = i - 1; k >= std::max(0, i - 4); --k)
-        if (kQuestionWords.contains(words[k]))
+    if (at(words, k - 1, kSubjectPronouns))
+        return false;
+    for (int j = k - 1; j >= std::max(0, k - 4); --j)
+        if (kQuestionWords.contains(words[j]))
             return true;
     return false;
 }
+
+} // namespace
+
+bool isInvertedIs(const QStringList &words, int i) {
+    if (i <= 0 || i >= lastIndex(words) || words[i] != QLatin1String("is") || !at(words, i + 1, kIsSubjects))
+        return false;
+    return at(words, i - 1, kCoordinators) || invertedAuxiliary(words, i);
+}
+
+bool endsClauseBeforeIs(const QString &functionWord) {
+    return !kSubjectsOfIs.contains(functionWord) && !kWeakBeforeFullIs.contains(functionWord);
+}
+
+bool weakBeforeFullIs(const QString &functionWord) { return kWeakBeforeFullIs.contains(functionWord); }
 
 Position functionWordPosition(const QStringList &words, int i) {
     if (i < 0 || i > lastIndex(words))
@@ -193,14 +224,17 @@ Position functionWordPosition(const QStringList &words, int i) {
     const QString &w = words[i];
     if (i == 0 && kAuxiliaries.contains(w) && at(words, 1, kSubjects))
         return Position::Strong;
-    if (w == kThat && i >= 1 &&
+    // Demonstrative that as a subject after an opening auxiliary or an inverted is; a
+    // conjunction that is followed by its clause's subject (… is that they've gone).
+    const bool clauseFollows = at(words, i + 1, kSubjectPronouns) && i + 1 < lastIndex(words);
+    if (w == kThat && i >= 1 && !clauseFollows &&
         ((i == 1 && (kAuxiliaries.contains(words[0]) || words[0] == QLatin1String("is"))) ||
          isInvertedIs(words, i - 1)))
         return Position::Strong;
     if (w == kThere) {
         if (at(words, i + 1, kExistentialVerbs))
             return Position::Weak;
-        if (i >= 2 && at(words, i - 1, kBeForms) && !isInvertedIs(words, i - 1))
+        if (i >= 2 && at(words, i - 1, kBeForms) && !invertedAuxiliary(words, i - 1))
             return Position::Strong;
     }
     return Position::Usual;

@@ -23,6 +23,12 @@ Position functionWordPosition(const QStringList &words, int i);
 // "is" inverted before its subject in a question (Who is it for, What time is it, Or is it)
 // cannot contract: it stays ɪz, and a linking r before it is sounded.
 bool isInvertedIs(const QStringList &words, int i);
+// A function word before "is" that cannot be its subject leaves "is" full: a conjunction or
+// an object pronoun keeps its weak form (and is …, one of them is …); any other word ends
+// the clause before it and is strong, as at the end of a phrase (the thing to do is, what
+// we are is).
+bool weakBeforeFullIs(const QString &functionWord);
+bool endsClauseBeforeIs(const QString &functionWord);
 
 // A homograph whose neighbours decide its reading: the spelling whose word-list entry gives
 // that reading (read in the past is said as "red"; "used" before to + verb after a form of be

@@ -8,6 +8,8 @@ namespace {
 
 const QString kLinkingR = QStringLiteral("(r)");
 const QString kIs = QStringLiteral("is");
+// The word that follows "is" in the split of a possessive, so that "is" is not the last word.
+const QString kPossessiveTail = QStringLiteral("mylife");
 // "is" in full, which begins with a vowel.
 const QString kIsFull = QStringLiteral(u"\u026Az");
 constexpr int kMaxTranscriptionLength = 255;
@@ -137,7 +139,7 @@ std::optional<QString> SegmentTranscriber::fromCollocations(int i) {
 }
 
 QString SegmentTranscriber::isRule(int i) {
-    if (i == 0 || i == last() || context::isInvertedIs(m_words, i))
+    if (i == 0 || i == last() || staysFull(i))
         return kIsFull;
     const QString previous = form(i - 1);
     const QChar c = previous.isEmpty() ? QChar() : previous.back();
@@ -161,6 +163,10 @@ std::optional<QString> SegmentTranscriber::fromFunctionWords(int i) {
     } else if (i < last()) {
         if (!row->form(m_accent, FunctionForm::BeforeVowel)) {
             result = row->form(m_accent, FunctionForm::Weak);
+        } else if (m_words[i + 1] == kIs && context::endsClauseBeforeIs(m_words[i])) {
+            result = row->form(m_accent, FunctionForm::AtEnd);
+            if (!result)
+                result = row->form(m_accent, FunctionForm::Strong);
         } else if (m_words[i + 1] == kIs) {
             result = row->form(m_accent, formBeforeIs(*row, i));
         } else {
@@ -179,11 +185,21 @@ std::optional<QString> SegmentTranscriber::fromFunctionWords(int i) {
     return result;
 }
 
-FunctionForm SegmentTranscriber::formBeforeIs(const FunctionWordRow &row, int i) const {
+bool SegmentTranscriber::staysFull(int i) {
+    if (context::isInvertedIs(m_words, i))
+        return true;
+    // The 's of a possessive is never full.
+    const QString &previous = m_words[i - 1];
+    return (i + 1 > last() || m_words[i + 1] != kPossessiveTail) &&
+           (context::weakBeforeFullIs(previous) || context::endsClauseBeforeIs(previous)) &&
+           m_lexicon.functionWord(previous).has_value();
+}
+
+FunctionForm SegmentTranscriber::formBeforeIs(const FunctionWordRow &row, int i) {
     // "is" is not transcribed here: its own rule looks back at this word. It stays in full
-    // at the end, inverted in a question, and after a sibilant, where it begins with a
-    // vowel; elsewhere it is a consonant (there's ðəz, not ðər z).
-    if (i + 1 == last() || context::isInvertedIs(m_words, i + 1))
+    // at the end, inverted in a question or after a conjunction, and after a sibilant, where
+    // it begins with a vowel; elsewhere it is a consonant (there's ðəz, not ðər z).
+    if (i + 1 == last() || staysFull(i + 1))
         return FunctionForm::BeforeVowel;
     const OptText &beforeConsonant = row.form(m_accent, FunctionForm::BeforeConsonant);
     const QChar c = beforeConsonant && !beforeConsonant->isEmpty() ? beforeConsonant->back() : QChar();
@@ -193,8 +209,8 @@ FunctionForm SegmentTranscriber::formBeforeIs(const FunctionWordRow &row, int i)
 void SegmentTranscriber::resolveLinkingR(QString &t, int i) {
     if (!t.contains(kLinkingR) || i >= last())
         return;
-    // An "is" that stays in full begins with a vowel like any other word.
-    if (m_words[i + 1] == kIs && !context::isInvertedIs(m_words, i + 1)) {
+    // An "is" that stays in full inside the phrase begins with a vowel like any other word.
+    if (m_words[i + 1] == kIs && (i + 1 == last() || !staysFull(i + 1))) {
         if (m_accent == Accent::BrE)
             t.remove(kLinkingR);
         else
@@ -220,7 +236,7 @@ std::optional<QString> SegmentTranscriber::possessive(const QString &w) {
     if (w.size() <= 2 || !w.endsWith(QLatin1String("'s")))
         return std::nullopt;
     QString split = w;
-    split.replace(QLatin1String("'s"), QLatin1String("'is'mylife"));
+    split.replace(QLatin1String("'s"), QLatin1String("'is'") + kPossessiveTail);
     SegmentTranscriber parts(split.split(QLatin1Char('\'')), m_accent, m_lexicon, m_guess);
     return parts.transcribeWord(0) + parts.transcribeWord(1);
 }

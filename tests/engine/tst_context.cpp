@@ -39,12 +39,15 @@ private slots:
         QTest::newRow("that after an opening auxiliary") << "is that true" << 1 << Position::Strong;
         QTest::newRow("that after an inverted is") << "who is that man" << 2 << Position::Strong;
         QTest::newRow("that after a plain is") << "the idea is that we go" << 3 << Position::Usual;
+        QTest::newRow("that before its clause's subject") << "is that they've gone" << 1 << Position::Usual;
+        QTest::newRow("that before a last pronoun") << "is that it" << 1 << Position::Strong;
         QTest::newRow("existential there at the start") << "there is a cat" << 0 << Position::Weak;
         QTest::newRow("existential there before a modal") << "there must be a way" << 0 << Position::Weak;
         QTest::newRow("locative there at the start") << "there it is" << 0 << Position::Usual;
         QTest::newRow("locative there after be") << "they were there before us" << 2 << Position::Strong;
         QTest::newRow("there after an inverted is") << "why is there no milk" << 2 << Position::Usual;
         QTest::newRow("there after an opening be") << "were there any" << 1 << Position::Usual;
+        QTest::newRow("there after an inverted be") << "how many are there in it" << 3 << Position::Usual;
         QTest::newRow("outside the segment") << "there" << 3 << Position::Usual;
         // clang-format on
     }
@@ -63,6 +66,7 @@ private slots:
         QTest::newRow("question word before") << "what time is it now" << 2 << true;
         QTest::newRow("or before") << "or is it" << 1 << true;
         QTest::newRow("statement") << "the idea is it" << 2 << false;
+        QTest::newRow("subject before it") << "why it is that" << 2 << false;
         QTest::newRow("no subject after") << "what is the problem" << 1 << false;
         QTest::newRow("question word too far") << "who said the big old dog is it" << 6 << false;
         QTest::newRow("first word") << "is it" << 0 << false;
@@ -130,6 +134,11 @@ private slots:
         QTest::newRow("is after or") << "Or is it?" << false << "/ ɔːr ɪz ɪt /";
         QTest::newRow("is after a vowel stays z") << "The idea is good." << false << "/ ði aɪˈdɪə z ɡʊd /";
         QTest::newRow("is before it, no question") << "That is it." << false << "/ ðæt s ɪt /";
+        QTest::newRow("is after a stranded word") << "The thing to do is wait." << false << "/ ðə θɪŋ tə duː ɪz weɪt /";
+        QTest::newRow("is after a conjunction") << "And is it?" << false << "/ ənd ɪz ɪt /";
+        QTest::newRow("is after an object pronoun") << "One of them is here." << false << "/ wʌn əv ðəm ɪz hɪə /";
+        QTest::newRow("is after a subject") << "He is here." << false << "/ hi z hɪə /";
+        QTest::newRow("the 's of a possessive") << "Them's words." << false << "/ ðəmz wɜːdz /";
         QTest::newRow("auxiliary opening a question") << "Have you seen it?" << false << "/ hæv ju siːn ɪt /";
         QTest::newRow("auxiliary inside a question") << "What have you seen?" << false << "/ wɒt həv ju siːn /";
         QTest::newRow("are opening a question") << "Are you sure?" << true << "/ ɑːr ju ʃʊr /";

@@ -317,7 +317,9 @@ private slots:
         QTest::newRow("fwtwo weak without vowel form") << "cat fwtwo apple" << 1 << false << "W2";
         QTest::newRow("fwtwo first, no beginning form") << "fwtwo cat" << 0 << false << "W2";
         QTest::newRow("fwtwo alone is strong") << "fwtwo" << 0 << false << "S2";
-        QTest::newRow("fw chooses form before is") << "cat fw is" << 1 << false << "V";
+        QTest::newRow("fw before is ends its clause") << "cat fw is" << 1 << false << "E";
+        QTest::newRow("there before a final is") << "cat there is" << 1 << false << "ðər";
+        QTest::newRow("there before a contracted is") << "cat there is a" << 1 << false << "ðə";
         QTest::newRow("the before vowel") << "the idea" << 0 << false << "ði";
         QTest::newRow("function word linking r") << "for egg" << 0 << false << "fər";
         QTest::newRow("function word r dropped") << "for cat" << 0 << false << "fə";
