@@ -51,7 +51,7 @@ const QSet<QString> &bathStems() {
                  "chancery", "chant", "command", "commando", "countermand", "demand", "remand", "reprimand",
                  "dance", "france", "glance", "grant", "lance", "plant", "prance", "slander", "slant",
                  "trance", "enhance", "example", "sample", "avalanche", "ranch", "flabbergast", "exasperate",
-                 "exasperation", "aslant", "avast", "abaft", "haft", "chancellery", "impasse", "isinglass",
+                 "exasperation", "alabaster", "aslant", "avast", "abaft", "haft", "chancellery", "impasse", "isinglass",
                  "lancet", "pastime", "pasturage", "pasteurise", "pasteurize", "pasteurisation",
                  "pasteurization", "slanderous"})
             set.insert(QString::fromUtf8(w));
@@ -233,7 +233,7 @@ void applyBathVowel(const QString &word, Pron &p) {
 bool isBathWord(const QString &word, const WordTest &isWord) {
     const QString w = word.toLower();
     // Words that only look made of a stem (castrate is no cast + rate, chanty a shanty).
-    for (const char *other : {"castrat", "chanti", "chanty", "chantey"})
+    for (const char *other : {"castrat", "chantie", "chanty", "chantey"})
         if (w.startsWith(QLatin1String(other)))
             return false;
     for (qsizetype start = 0; start < w.size(); ++start) {
@@ -332,6 +332,12 @@ void reduceWeakSuffixes(const QString &word, Pron &p) {
             }
         break;
     }
+}
+
+void applyInitialAuVowel(const QString &word, Pron &p) {
+    if (word.startsWith(QLatin1String("au"), Qt::CaseInsensitive) && p.size() > 1 && p[0].vowel &&
+        p[0].stress == Stress::None && p[0].sym == QStringLiteral("ə") && primaryIndex(p) > 0)
+        p[0].sym = QStringLiteral("ɔː");
 }
 
 void applyBritishAlVowel(const QString &word, Pron &p) {

@@ -45,6 +45,9 @@ void keepPrefixNasal(const QString &word, Pron &p);
 // Weak first syllables espeak gives with full vowels: the nasal above, en-/em-/ex-/es- have ɪ
 // (ɪnˈtaɪə, ɪˈstiːm), an unstressed ɒ before the stress is ə (əbˈteɪn).
 void reduceWeakPrefixes(const QString &word, Pron &p);
+// An unstressed first syllable spelt au is ɔː in RP (authority ɔːˈθɒr.ə.ti, as audacious and
+// autonomy have it), where espeak's RP voice says ə.
+void applyInitialAuVowel(const QString &word, Pron &p);
 // British ɒ + l + consonant spelt al or aul is ɔː, as learners' dictionaries give it first
 // (salt, false, fault, alter); espeak's RP voice says ɒ.
 void applyBritishAlVowel(const QString &word, Pron &p);

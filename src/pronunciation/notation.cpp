@@ -62,6 +62,7 @@ void applyCrossEntryRules(const QString &word, RuleSteps &step, const WordContex
 QString finish(const QString &word, Pron &p, RuleSteps &step, const WordContext &context) {
     step("stress before -ion", [&](Pron &q) { stressBeforeIon(word, q); });
     step("ending voicing", matchEndingVoicing);
+    step("re- again", [&](Pron &q) { applyRepetitionPrefix(word, q); });
     step("pretonic secondary", addPretonicSecondary);
     if (word.size() > 2 && word.endsWith(QLatin1String("'s")))
         step("possessive ending", applyPossessiveEnding);
@@ -146,7 +147,9 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
     step("-ary", [&](Pron &q) { reduceAryEnding(word, q); });
     step("weak suffixes", [&](Pron &q) { reduceWeakSuffixes(word, q); });
     step("weak prefixes", [&](Pron &q) { reduceWeakPrefixes(word, q); });
+    step("au-", [&](Pron &q) { applyInitialAuVowel(word, q); });
     if (withCmudict) {
+        step("CMUdict's pretonic secondary", [&](Pron &q) { keepPretonicSecondaryAsCmudict(word, q, american); });
         step("CMUdict's reduced vowels", [&](Pron &q) { reduceAsCmudict(word, q, american); });
         step("singular -is, -us", [&](Pron &q) { voiceSingularIsUs(word, q, american, context.isWord); });
         step("z as CMUdict", [&](Pron &q) { voiceAsCmudict(word, q, american); });

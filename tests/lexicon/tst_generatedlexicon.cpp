@@ -2,6 +2,7 @@
 // shape of every table, and the transcriber working on the real data.
 
 #include "engine/wordtranscriber.h"
+#include "generate.h"
 #include "testsupport.h"
 #include "tsvlexicon.h"
 
@@ -128,6 +129,78 @@ private slots:
                                 "s.hiderhyme FROM words w JOIN words2 s ON s.word = w.word WHERE w.word = ?",
                                 {word});
         QCOMPARE(rs.value(0, 0).toString(), expected);
+    }
+
+    // Words the lexicon had plainly wrong: the BATH vowel outside its set, pretonic secondary
+    // stress lost and stray vowels ("-": unchecked).
+    void correctedWords_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("british");
+        QTest::addColumn<QString>("american");
+        // clang-format off
+        QTest::newRow("BATH outside the set") << "plastic" << "ˈplæs.tɪk" << "ˈplæs.tɪk";
+        QTest::newRow("BATH outside the set, -ic") << "drastic" << "ˈdræs.tɪk" << "-";
+        QTest::newRow("BATH outside the set, -chester") << "manchester" << "ˈmæn.tʃɪ.stə(r)" << "-";
+        QTest::newRow("BATH in the set") << "class" << "klɑːs" << "klæs";
+        QTest::newRow("BATH in the set, nasal") << "dance" << "dɑːns" << "dæns";
+        QTest::newRow("pretonic secondary") << "observation" << "ˌɒb.zəˈveɪ.ʃn̩" << "ˌɑːb.zərˈveɪ.ʃən";
+        QTest::newRow("pretonic secondary, LOT") << "opportunity" << "ˌɒp.əˈtjuː.nə.ti" << "-";
+        QTest::newRow("pretonic secondary, e") << "explanation" << "ˌek.spləˈneɪ.ʃn̩" << "-";
+        QTest::newRow("pretonic secondary, in-") << "inability" << "ˌɪn.əˈbɪl.ə.ti" << "-";
+        QTest::newRow("pretonic secondary, in- and nasal") << "incompatible" << "ˌɪn.kəmˈpæt.ə.bl̩" << "-";
+        QTest::newRow("pretonic secondary, re-") << "reproduce" << "ˌriː.prəˈdjuːs" << "ˌriː.prəˈduːs";
+        QTest::newRow("re- again") << "rewrite" << "ˌriːˈraɪt" << "ˌriːˈraɪt";
+        QTest::newRow("glide of failure") << "failure" << "ˈfeɪl.jə(r)" << "ˈfeɪl.jər";
+        QTest::newRow("weak vowel of welcome") << "welcome" << "ˈwel.kəm" << "ˈwel.kəm";
+        QTest::newRow("au- unstressed") << "authority" << "ɔːˈθɒr.ə.ti" << "-";
+        QTest::newRow("comparative's ɡ") << "stronger" << "-" << "ˈstrɔːŋ.ɡər";
+        QTest::newRow("Suzie") << "suzie" << "-" << "ˈsuː.zi";
+        QTest::newRow("inflection after its stem") << "autumns" << "ˈɔː.təmz" << "ˈɔː.təmz";
+        QTest::newRow("inflection after a corrected stem") << "families" << "ˈfæm.ə.liz" << "ˈfæm.ə.liz";
+        // clang-format on
+    }
+    void correctedWords() {
+        QFETCH(QString, word);
+        QFETCH(QString, british);
+        QFETCH(QString, american);
+        const Recordset rs = m_db->openRecordset(QStringLiteral("SELECT BrE, AmE FROM words WHERE word = ?"), {word});
+        if (british != QLatin1String("-"))
+            QCOMPARE(rs.value(0, 0).toString(), british);
+        if (american != QLatin1String("-"))
+            QCOMPARE(rs.value(0, 1).toString(), american);
+    }
+
+    // The -s, -es, -ed and -ing forms of the hand-checked words agree with their stem's entry,
+    // but for words that only look inflected, homographs and a few of CMUdict's own.
+    void inflectionsAgreeWithTheirStems() {
+        QSet<QString> stems;
+        for (const char *file : {"reference.tsv", "holdout.tsv", "holdout2.tsv"}) {
+            QFile source(
+                QDir(qEnvironmentVariable("VOCALITH_SOURCE")).filePath(QStringLiteral("tests/lexicon/") + file));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            for (const QString &line : QString::fromUtf8(source.readAll()).split(QLatin1Char('\n')))
+                if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+                    stems.insert(line.section(QLatin1Char('\t'), 0, 0));
+        }
+        // clang-format off
+        static const QSet<QString> kAllowed{
+            "appling", "denys", "hering", "whats", "valided", "singed",                   // no inflections
+            "pasted", "pasting", "enveloped", "enveloping", "seconded", "recalled", "recalling", // other words
+            "programing", "excepting", "specifics", "territories"};                        // the sources'
+                                  // the sources'
+        // clang-format on
+        vocalith::lexicon::Table words{QStringLiteral("words"), {"word", "BrE", "AmE"}, {}};
+        for (Recordset rs = m_db->openRecordset(QStringLiteral("SELECT word, BrE, AmE FROM words")); !rs.eof();
+             rs.moveNext())
+            words.rows.push_back({rs.field("word"), rs.field("BrE"), rs.field("AmE")});
+        QStringList unexpected;
+        for (const QString &line : vocalith::lexicon::inflectionMismatches(
+                 words, [&](const QString &stem) { return stems.contains(stem); })) {
+            const QStringList f = line.split(QLatin1Char('\t'));
+            if (f[3] != QLatin1String("er") && f[3] != QLatin1String("est") && !kAllowed.contains(f[1]))
+                unexpected << line;
+        }
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
     }
 
     void transcriptionInContext_data() {
