@@ -1,7 +1,7 @@
 #pragma once
 // British English as learners' dictionaries write it where espeak-ng's RP voice says
 // otherwise: syllabic consonants, weak vowels of prefixes and suffixes, the BATH vowel. The
-// -ia and prefix-nasal rules serve the American entries made from espeak-ng too.
+// syllabic consonants, -ia and prefix-nasal rules serve the American entries too.
 
 #include "pronunciation/phones.h"
 
@@ -14,6 +14,7 @@ using WordTest = std::function<bool(const QString &)>;
 // Unstressed ə + l after a consonant (not r l j w) at the end of the word or before
 // consonants becomes l̩ (ˈlɪt.l̩, ˈpiː.pl̩, ˈbjuː.tɪ.fl̩); ə + n becomes n̩ after t d s z f v θ ð
 // when the syllable before is stressed, and after ʃ ʒ always (ˈneɪ.ʃn̩, ˈsev.n̩, ˈstjuː.dn̩t).
+// Both accents store them so, and the display option spells them out in both alike.
 void applySyllabicConsonants(Pron &p);
 // -ary/-ory/-ery after the stressed syllable: a full vowel that espeak may give there (ˌeri)
 // is reduced to ə as British dictionaries write it (ˈdɪk.ʃə.nə.ri).

@@ -79,7 +79,7 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out, QV
             continue;
         }
         // The American voice writes the syllabic n after a glottal t as "n-", or as a plain
-        // "n" in forms like gettin': our American entries have ə + n there (ˈbʌt.ən).
+        // "n" in forms like gettin': ə + n here, which the syllabic rule makes n̩ (ˈbʌt.n̩).
         const auto vowelNext = [&] {
             if (k + 1 == tokens.size())
                 return false;

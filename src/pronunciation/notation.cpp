@@ -101,6 +101,7 @@ QString americanFromArpabet(const QString &word, const QString &arpabet, const W
     step("one", [&](Pron &q) { applyOneVowel(word, q, context.isWord); });
     step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
     step("triphthongs", mergeTriphthongs);
+    step("syllabic consonants", applySyllabicConsonants);
     step("dictionary stress", applyDictionaryStress);
     applyCrossEntryRules(word, step, context, true);
     return finish(word, p, step, context);
@@ -121,6 +122,7 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics, const 
     step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
     step("triphthongs", mergeTriphthongs);
     step("-n't", [&](Pron &q) { addNtSyllable(word, q); });
+    step("syllabic consonants", applySyllabicConsonants);
     step("dictionary stress", applyDictionaryStress);
     applyCrossEntryRules(word, step, context, true);
     return finish(word, p, step, context);

@@ -158,6 +158,9 @@ private slots:
             << "/ ðɪs naɪf s juːzd tə kʌt bred /";
         QTest::newRow("habitual used to") << "I used to cut bread." << false << "/ aɪ juːst tə kʌt bred /";
         QTest::newRow("main verb have") << "I have a car." << false << "/ aɪ hæv ə kɑː /";
+        // The syllabic consonants of both accents, shown by default.
+        QTest::newRow("syllabic consonants") << "A thousand singles." << false << "/ ə ˈθaʊ.zn̩d ˈsɪŋ.ɡl̩z /";
+        QTest::newRow("syllabic consonants, American") << "A thousand singles." << true << "/ ə ˈθaʊ.zn̩d ˈsɪŋ.ɡl̩z /";
         // clang-format on
     }
     void sentences() {

@@ -10,6 +10,18 @@
 
 using namespace vocalith;
 
+namespace {
+
+// An American entry with its syllabic consonants as ə + consonant, as the display option
+// unticked shows them and as the hand-checked American columns write them.
+QString spelledOut(QString t) {
+    t.replace(QStringLiteral("n\u0329"), QStringLiteral("\u0259n"));
+    t.replace(QStringLiteral("l\u0329"), QStringLiteral("\u0259l"));
+    return t;
+}
+
+} // namespace
+
 class TestGeneratedLexicon : public QObject {
     Q_OBJECT
     std::unique_ptr<Connection> m_db;
@@ -26,6 +38,7 @@ private slots:
     }
 
     // Exact-match accuracy reached on the hand-checked word sets; the test fails below these.
+    // American entries are compared with their syllabic consonants spelled out.
     // reference.tsv was checked against the generator's output and its misses corrected;
     // holdout.tsv and holdout2.tsv were written blind and are never used to tune the rules.
     void accuracy_data() {
@@ -56,12 +69,12 @@ private slots:
             ++total;
             const Recordset rs =
                 m_db->openRecordset(QStringLiteral("SELECT BrE, AmE FROM words WHERE word = ?"), {cells[0]});
-            const QString bre = rs.value(0, 0).toString(), ame = rs.value(0, 1).toString();
+            const QString bre = rs.value(0, 0).toString(), ame = spelledOut(rs.value(0, 1).toString());
             if (bre == cells[1])
                 ++british;
             else
                 misses << QStringLiteral("BrE %1: %2, reference %3").arg(cells[0], bre, cells[1]);
-            if (ame == cells[2])
+            if (ame == spelledOut(cells[2]))
                 ++american;
             else
                 misses << QStringLiteral("AmE %1: %2, reference %3").arg(cells[0], ame, cells[2]);
@@ -93,7 +106,7 @@ private slots:
             "SELECT count(*) FROM words WHERE BrE IS NULL OR AmE IS NULL OR BrE2 IS NULL OR AmE2 IS NULL",
             "SELECT count(*) FROM (SELECT word FROM words GROUP BY word HAVING count(*) > 1)",
             "SELECT count(*) FROM words WHERE BrE LIKE '%oʊ%' OR BrE LIKE '%ɜːr%' OR BrE LIKE '%ˈ%ˈ%'",
-            "SELECT count(*) FROM words WHERE AmE LIKE '%əʊ%' OR AmE LIKE '%(r)%' OR AmE LIKE '%' || char(809) || '%'",
+            "SELECT count(*) FROM words WHERE AmE LIKE '%əʊ%' OR AmE LIKE '%(r)%'",
             "SELECT count(*) FROM functionwords WHERE word = 'is' OR " + emptyForm.join(" OR "),
             "SELECT count(*) FROM functionwords f JOIN words w ON w.word = f.word WHERE w.BrE <> f.BrE_Strong OR w.AmE <> f.AmE_Strong",
             "SELECT count(*) FROM collocations WHERE BrE IS NULL OR AmE IS NULL OR (PREVIOUSWORD IS NULL AND FOLLOWINGWORD IS NULL AND AFTER IS NULL AND BEFORE IS NULL)",
@@ -132,7 +145,7 @@ private slots:
     }
 
     // Words the lexicon had plainly wrong: the BATH vowel outside its set, pretonic secondary
-    // stress lost and stray vowels ("-": unchecked).
+    // stress lost, stray vowels, and the syllabic consonants of both accents ("-": unchecked).
     void correctedWords_data() {
         QTest::addColumn<QString>("word");
         QTest::addColumn<QString>("british");
@@ -143,7 +156,7 @@ private slots:
         QTest::newRow("BATH outside the set, -chester") << "manchester" << "ˈmæn.tʃɪ.stə(r)" << "-";
         QTest::newRow("BATH in the set") << "class" << "klɑːs" << "klæs";
         QTest::newRow("BATH in the set, nasal") << "dance" << "dɑːns" << "dæns";
-        QTest::newRow("pretonic secondary") << "observation" << "ˌɒb.zəˈveɪ.ʃn̩" << "ˌɑːb.zərˈveɪ.ʃən";
+        QTest::newRow("pretonic secondary") << "observation" << "ˌɒb.zəˈveɪ.ʃn̩" << "ˌɑːb.zərˈveɪ.ʃn̩";
         QTest::newRow("pretonic secondary, LOT") << "opportunity" << "ˌɒp.əˈtjuː.nə.ti" << "-";
         QTest::newRow("pretonic secondary, e") << "explanation" << "ˌek.spləˈneɪ.ʃn̩" << "-";
         QTest::newRow("pretonic secondary, in-") << "inability" << "ˌɪn.əˈbɪl.ə.ti" << "-";
@@ -157,6 +170,9 @@ private slots:
         QTest::newRow("Suzie") << "suzie" << "-" << "ˈsuː.zi";
         QTest::newRow("inflection after its stem") << "autumns" << "ˈɔː.təmz" << "ˈɔː.təmz";
         QTest::newRow("inflection after a corrected stem") << "families" << "ˈfæm.ə.liz" << "ˈfæm.ə.liz";
+        QTest::newRow("syllabic l in both") << "single" << "ˈsɪŋ.ɡl̩" << "ˈsɪŋ.ɡl̩";
+        QTest::newRow("syllabic n in both") << "thousand" << "ˈθaʊ.zn̩d" << "ˈθaʊ.zn̩d";
+        QTest::newRow("syllabic n of -n't in both") << "hadn't" << "ˈhæd.n̩t" << "ˈhæd.n̩t";
         // clang-format on
     }
     void correctedWords() {
