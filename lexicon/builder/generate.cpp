@@ -2,6 +2,7 @@
 
 #include "pronunciation/accent.h"
 #include "pronunciation/guess.h"
+#include "pronunciation/inflections.h"
 #include "pronunciation/notation.h"
 #include "sources.h"
 
@@ -220,6 +221,44 @@ QHash<QString, QString> americanEntries(const QStringList &words, const Sources 
     return american;
 }
 
+// American LOT and THOUGHT taken as one vowel (CMUdict has dog dɔːɡ but dogs dɑːɡz).
+QString withoutThought(QString form) { return form.replace(QStringLiteral("ɔː"), QStringLiteral("ɑː")); }
+
+// An inflected form that disagrees with its stem's entry is made from that entry where the
+// stem's is the better one: corrected by hand (families after family), or checked against
+// CMUdict while the form is espeak-ng's alone (autumns ˈɔː.tʌmz after autumn); an American
+// form of CMUdict whose stem has the THOUGHT vowel where it has LOT (dogs after dog).
+void followStems(QHash<QString, QString> &entries, bool american, const Sources &sources,
+                 const Corrections &corrections, const WordTest &isWord, bool keepChanges, GeneratorReport &report) {
+    const QString accent = american ? QStringLiteral("AmE") : QStringLiteral("BrE");
+    for (auto it = entries.begin(); it != entries.end(); ++it) {
+        const QString &w = it.key();
+        const auto inflection = findInflection(w, isWord);
+        if (!inflection || corrections.contains(w))
+            continue;
+        QString stemForm = entries.value(inflection->stem);
+        bool corrected = false;
+        if (const auto c = corrections.constFind(inflection->stem); c != corrections.cend()) {
+            corrected = (american ? c->american : c->british).has_value();
+            stemForm = (american ? c->american : c->british).value_or(stemForm);
+        }
+        if (stemForm.isEmpty() || agreesWithStem(stemForm, it.value(), american))
+            continue;
+        const bool fromEspeakOnly = !sources.cmudict.contains(w) && sources.cmudict.contains(inflection->stem);
+        const bool thought = american && agreesWithStem(withoutThought(stemForm), withoutThought(it.value()), true);
+        if (!corrected && !fromEspeakOnly && !thought)
+            continue;
+        const QString derived = inflectedForm(stemForm, inflection->ending, american);
+        if (derived.isEmpty())
+            continue;
+        ++report.ruleCounts[accent + QStringLiteral(" inflection from the stem")];
+        if (keepChanges)
+            report.changes << QStringList{QStringLiteral("inflection from the stem"), accent, w, it.value(), derived}
+                                  .join(QLatin1Char('\t'));
+        it.value() = derived;
+    }
+}
+
 // The words table: the generated entries under the corrections. A word known in one accent
 // only takes the other accent's form rather than none; one known in neither is left out.
 Table wordsTable(const QStringList &words, const QHash<QString, bool> &listed, const QHash<QString, QString> &british,
@@ -268,14 +307,44 @@ bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport 
         return false;
     const WordTest isWord = [&all = vocabulary.all](const QString &w) { return all.contains(w); };
     const QStringList &generated = vocabulary.sorted;
-    const auto british =
+    auto british =
         britishEntries(generated, sources, isWord, inputs.crossCheckStress, inputs.keepChanges, *espeak, report);
-    const auto american =
+    followStems(british, false, sources, corrections, isWord, inputs.keepChanges, report);
+    auto american =
         americanEntries(generated, sources, corrections, british, isWord, inputs.keepChanges, *espeak, report);
+    followStems(american, true, sources, corrections, isWord, inputs.keepChanges, report);
     QStringList tableWords = generated + added;
     std::sort(tableWords.begin(), tableWords.end());
     words = wordsTable(tableWords, sources.listed, british, american, corrections, report);
+    report.inflectionMismatches = inflectionMismatches(words);
     return true;
+}
+
+QStringList inflectionMismatches(const Table &words, const std::function<bool(const QString &)> &includeStem) {
+    QHash<QString, qsizetype> index;
+    for (qsizetype r = 0; r < words.rows.size(); ++r)
+        index.insert(words.rows[r].value(0).toString(), r);
+    const auto isWord = [&](const QString &w) { return index.contains(w); };
+    QStringList out;
+    for (const auto &row : words.rows) {
+        const QString w = row.value(0).toString();
+        const auto inflection = findInflection(w, isWord);
+        if (!inflection || (includeStem && !includeStem(inflection->stem)))
+            continue;
+        const auto &stemRow = words.rows[index.value(inflection->stem)];
+        for (const int column : {1, 2}) {
+            const QString form = row.value(column).toString(), stemForm = stemRow.value(column).toString();
+            if (!agreesWithStem(stemForm, form, column == 2))
+                out << QStringList{column == 2 ? QStringLiteral("AmE") : QStringLiteral("BrE"),
+                                   w,
+                                   inflection->stem,
+                                   inflection->ending,
+                                   stemForm,
+                                   form}
+                           .join(QLatin1Char('\t'));
+        }
+    }
+    return out;
 }
 
 } // namespace vocalith::lexicon

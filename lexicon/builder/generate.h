@@ -29,12 +29,19 @@ bool hiddenFromRhymes(const QString &word, bool inListInLowerCase);
 
 struct GeneratorReport {
     int fromCmudict = 0, fromEspeakOnly = 0, functionWords = 0, corrected = 0, added = 0, unreadable = 0;
-    int possessivesLeftOut = 0;    // "x's" whose stem is stored: the transcriber derives them
-    QMap<QString, int> ruleCounts; // "BrE rule" / "AmE rule" → generated entries the rule changed
-    QStringList changes;           // "rule<TAB>accent<TAB>word<TAB>before<TAB>after" with keepChanges
+    int possessivesLeftOut = 0;       // "x's" whose stem is stored: the transcriber derives them
+    QMap<QString, int> ruleCounts;    // "BrE rule" / "AmE rule" → generated entries the rule changed
+    QStringList changes;              // "rule<TAB>accent<TAB>word<TAB>before<TAB>after" with keepChanges
+    QStringList inflectionMismatches; // of the table made, as inflectionMismatches gives them
 };
 
 // Fills words with the columns word, BrE, AmE, hiderhyme, sorted by word.
 bool generateWords(const GeneratorInputs &inputs, Table &words, GeneratorReport &report, QString *error);
+
+// The inflected entries of a words table (word, BrE, AmE, …) whose stem part differs from
+// their stem's entry beyond the alternations an ending brings (pronunciation/inflections.h),
+// one line each: "accent<TAB>word<TAB>stem<TAB>ending<TAB>stem's entry<TAB>word's entry".
+// With includeStem, only the inflected forms of the stems it accepts.
+QStringList inflectionMismatches(const Table &words, const std::function<bool(const QString &)> &includeStem = {});
 
 } // namespace vocalith::lexicon

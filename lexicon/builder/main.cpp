@@ -11,6 +11,25 @@
 #include <QFileInfo>
 #include <cstdio>
 
+namespace {
+
+// The inflection check's lines as report lines: the rule "stem differs", the accent, the
+// word with its stem and ending, the stem's entry as "before" and the word's as "after".
+QString stemDiffers(const QStringList &mismatches) {
+    QString out;
+    for (const QString &line : mismatches) {
+        const QStringList f = line.split(QLatin1Char('\t'));
+        out += QStringList{QStringLiteral("stem differs"), f[0],
+                           f[1] + QStringLiteral(" (") + f[2] + QStringLiteral(" + ") + f[3] + QLatin1Char(')'), f[4],
+                           f[5]}
+                   .join(QLatin1Char('\t')) +
+               QLatin1Char('\n');
+    }
+    return out;
+}
+
+} // namespace
+
 int main(int argc, char **argv) {
     using namespace vocalith::lexicon;
     QCoreApplication app(argc, argv);
@@ -100,11 +119,14 @@ int main(int argc, char **argv) {
                 report.possessivesLeftOut);
     for (auto it = report.ruleCounts.cbegin(); it != report.ruleCounts.cend(); ++it)
         std::printf("  %-32s %7d\n", it.key().toUtf8().constData(), it.value());
+    std::printf("vocalith-lexicon: %lld inflected entries differ from their stem's (listed in the report as "
+                "\"stem differs\")\n",
+                static_cast<long long>(report.inflectionMismatches.size()));
     if (parser.isSet(reportFile)) {
         QFile file(parser.value(reportFile));
         if (!file.open(QIODevice::WriteOnly | QIODevice::Truncate) ||
             file.write((QStringLiteral("rule\taccent\tword\tbefore\tafter\n") + report.changes.join(QLatin1Char('\n')) +
-                        QLatin1Char('\n'))
+                        QLatin1Char('\n') + stemDiffers(report.inflectionMismatches))
                            .toUtf8()) < 0) {
             std::fprintf(stderr, "vocalith-lexicon: %s: %s\n", qPrintable(file.fileName()),
                          qPrintable(file.errorString()));

@@ -18,8 +18,10 @@ const QString kCut = QStringLiteral("#@#");
 constexpr Accent kMoneyAccent = Accent::BrE;
 
 // Normalisation of the input: punctuation becomes its own segment, brackets (of every
-// kind), quotes, dashes (also the en dash and "--", the typewriter's dash) and slashes
-// become spaces, "%" and "&" words, the typographic apostrophes and the backquote "'".
+// kind), quotes, the em dash and slashes become spaces, "%" and "&" words, the typographic
+// apostrophes and the backquote "'". The en dash and "--", the typewriter's dash, are a
+// pause: they end the phrase for the rules of context (the word after one opens a phrase)
+// without a mark of their own, so the text keeps a space there.
 // clang-format off
 constexpr Replacement kNormalise[] = {
     {u"\t", u" "},
@@ -39,8 +41,8 @@ constexpr Replacement kNormalise[] = {
     {u"&", u" and "},
     {u"\"", u" "},
     {u"\u2014", u" "},
-    {u"\u2013", u" "},
-    {u"--", u" "},
+    {u"\u2013", u"#@#"},
+    {u"--", u"#@#"},
     {u"/", u" "},
     {u"\u00B4", u"'"},
     {u"`", u"'"},
@@ -335,6 +337,12 @@ QVector<QStringList> segmentText(const QString &input, Accent accent, const Abbr
         words.reserve(parts.size());
         for (qsizetype k = 0; k < parts.size(); ++k) {
             QString w = parts[k].toString();
+            // A hyphen standing alone is a dash too: the phrase ends there.
+            if (std::all_of(w.begin(), w.end(), [](QChar c) { return c == QLatin1Char('-'); })) {
+                if (!words.isEmpty() && k + 1 < parts.size())
+                    result.push_back(std::exchange(words, {}));
+                continue;
+            }
             // "$2 million": an amount of millions.
             if (k + 1 < parts.size() && isScaleWord(parts[k + 1]) && w.size() > 1 && isMoneyWord(w)) {
                 const auto [symbol, amount] = splitMoney(w);

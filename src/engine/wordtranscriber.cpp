@@ -1,11 +1,15 @@
 #include "engine/wordtranscriber.h"
 
+#include "engine/contextrules.h"
+
 namespace vocalith {
 
 namespace {
 
 const QString kLinkingR = QStringLiteral("(r)");
 const QString kIs = QStringLiteral("is");
+// The word that follows "is" in the split of a possessive, so that "is" is not the last word.
+const QString kPossessiveTail = QStringLiteral("mylife");
 // "is" in full, which begins with a vowel.
 const QString kIsFull = QStringLiteral(u"\u026Az");
 constexpr int kMaxTranscriptionLength = 255;
@@ -135,7 +139,7 @@ std::optional<QString> SegmentTranscriber::fromCollocations(int i) {
 }
 
 QString SegmentTranscriber::isRule(int i) {
-    if (i == 0 || i == last())
+    if (i == 0 || i == last() || staysFull(i))
         return kIsFull;
     const QString previous = form(i - 1);
     const QChar c = previous.isEmpty() ? QChar() : previous.back();
@@ -151,17 +155,23 @@ std::optional<QString> SegmentTranscriber::fromFunctionWords(int i) {
     if (!row)
         return std::nullopt;
     OptText result;
-    if (i == 0 && row->form(m_accent, FunctionForm::AtBeginning)) {
+    const context::Position position = context::functionWordPosition(m_words, i);
+    if (position == context::Position::Strong && row->form(m_accent, FunctionForm::Strong)) {
+        result = row->form(m_accent, FunctionForm::Strong);
+    } else if (i == 0 && position != context::Position::Weak && row->form(m_accent, FunctionForm::AtBeginning)) {
         result = row->form(m_accent, FunctionForm::AtBeginning);
     } else if (i < last()) {
         if (!row->form(m_accent, FunctionForm::BeforeVowel)) {
             result = row->form(m_accent, FunctionForm::Weak);
+        } else if (m_words[i + 1] == kIs && context::endsClauseBeforeIs(m_words[i])) {
+            result = row->form(m_accent, FunctionForm::AtEnd);
+            if (!result)
+                result = row->form(m_accent, FunctionForm::Strong);
+        } else if (m_words[i + 1] == kIs) {
+            result = row->form(m_accent, formBeforeIs(*row, i));
         } else {
-            // "is" is taken in full rather than transcribed: its own rule looks back at
-            // this word, and transcribing it here would never end.
-            const QString next = m_words[i + 1] == kIs ? kIsFull : form(i + 1);
-            result =
-                row->form(m_accent, StartsWithVowel(next) ? FunctionForm::BeforeVowel : FunctionForm::BeforeConsonant);
+            result = row->form(m_accent, StartsWithVowel(form(i + 1)) ? FunctionForm::BeforeVowel
+                                                                      : FunctionForm::BeforeConsonant);
         }
     } else {
         result = row->form(m_accent, FunctionForm::AtEnd);
@@ -175,10 +185,32 @@ std::optional<QString> SegmentTranscriber::fromFunctionWords(int i) {
     return result;
 }
 
+bool SegmentTranscriber::staysFull(int i) {
+    if (context::isInvertedIs(m_words, i))
+        return true;
+    // The 's of a possessive is never full.
+    const QString &previous = m_words[i - 1];
+    return (i + 1 > last() || m_words[i + 1] != kPossessiveTail) &&
+           (context::weakBeforeFullIs(previous) || context::endsClauseBeforeIs(previous)) &&
+           m_lexicon.functionWord(previous).has_value();
+}
+
+FunctionForm SegmentTranscriber::formBeforeIs(const FunctionWordRow &row, int i) {
+    // "is" is not transcribed here: its own rule looks back at this word. It stays in full
+    // at the end, inverted in a question or after a conjunction, and after a sibilant, where
+    // it begins with a vowel; elsewhere it is a consonant (there's ðəz, not ðər z).
+    if (i + 1 == last() || staysFull(i + 1))
+        return FunctionForm::BeforeVowel;
+    const OptText &beforeConsonant = row.form(m_accent, FunctionForm::BeforeConsonant);
+    const QChar c = beforeConsonant && !beforeConsonant->isEmpty() ? beforeConsonant->back() : QChar();
+    return oneOf(c, u"sz\u0283\u0292\u02A7\u02A4") ? FunctionForm::BeforeVowel : FunctionForm::BeforeConsonant;
+}
+
 void SegmentTranscriber::resolveLinkingR(QString &t, int i) {
     if (!t.contains(kLinkingR) || i >= last())
         return;
-    if (m_words[i + 1] == kIs) {
+    // An "is" that stays in full inside the phrase begins with a vowel like any other word.
+    if (m_words[i + 1] == kIs && (i + 1 == last() || !staysFull(i + 1))) {
         if (m_accent == Accent::BrE)
             t.remove(kLinkingR);
         else
@@ -204,7 +236,7 @@ std::optional<QString> SegmentTranscriber::possessive(const QString &w) {
     if (w.size() <= 2 || !w.endsWith(QLatin1String("'s")))
         return std::nullopt;
     QString split = w;
-    split.replace(QLatin1String("'s"), QLatin1String("'is'mylife"));
+    split.replace(QLatin1String("'s"), QLatin1String("'is'") + kPossessiveTail);
     SegmentTranscriber parts(split.split(QLatin1Char('\'')), m_accent, m_lexicon, m_guess);
     return parts.transcribeWord(0) + parts.transcribeWord(1);
 }
@@ -229,16 +261,22 @@ std::optional<QString> SegmentTranscriber::hyphenated(const QString &w) {
 
 QString SegmentTranscriber::compute(int i) {
     const QString &w = m_words[i];
-    if (auto r = fromCollocations(i))
-        return *r;
-    if (w == kIs)
-        return isRule(i);
-    if (auto r = fromFunctionWords(i))
-        return *r;
+    // A homograph that its phrase decides is read as the word-list entry of its reading.
+    const auto isWord = [this](const QString &word) { return m_lexicon.word(word).has_value(); };
+    const std::optional<QString> reading = context::homographReading(m_words, i, isWord);
+    OptText readingForm = reading ? lookup(*reading) : std::nullopt;
+    if (!readingForm) {
+        if (auto r = fromCollocations(i))
+            return *r;
+        if (w == kIs)
+            return isRule(i);
+        if (auto r = fromFunctionWords(i))
+            return *r;
+    }
 
     bool found = false;
     QString result = w;
-    if (OptText t = lookup(w)) {
+    if (OptText t = readingForm ? readingForm : lookup(w)) {
         result = *t;
         found = true;
     }

@@ -40,6 +40,9 @@ private:
     std::optional<QString> fromCollocations(int i);
     QString isRule(int i);
     std::optional<QString> fromFunctionWords(int i);
+    // Whether "is" at i (inside the phrase) keeps its full form where it would contract.
+    bool staysFull(int i);
+    FunctionForm formBeforeIs(const FunctionWordRow &row, int i);
     void resolveLinkingR(QString &t, int i);
     std::optional<QString> possessive(const QString &w);
     std::optional<QString> hyphenated(const QString &w);

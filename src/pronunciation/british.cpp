@@ -32,6 +32,88 @@ bool isBathStem(const QString &word) {
     return stems.contains(word);
 }
 
+// The stems of the BATH lexical set as learners' dictionaries of British English give it: ɑː
+// before f, θ, s and a nasal + consonant only in these words and the words made from them.
+// clang-format off
+const QSet<QString> &bathStems() {
+    static const QSet<QString> stems = [] {
+        QSet<QString> set;
+        for (const char *w : {
+                 "after", "aft", "craft", "draft", "draught", "graft", "raft", "rafter", "shaft", "staff",
+                 "laugh", "laughter", "half", "halve", "halves", "calf", "calves", "behalf", "chaff", "daft",
+                 "giraffe", "distaff", "graph", "bath", "path", "lath", "lather", "ask", "bask", "cask",
+                 "flask", "mask", "task", "basket", "casket", "brass", "class", "glass", "grass", "pass",
+                 "alas", "last", "fast", "fasten", "cast", "caste", "caster", "castor", "castle", "vast",
+                 "past", "pastor", "pastoral", "pasture", "mast", "master", "blast", "contrast", "nasty",
+                 "plaster", "disaster", "disastrous", "aghast", "ghastly", "grasp", "clasp", "rasp",
+                 "raspberry", "gasp", "hasp", "rascal", "bastard", "advance", "advantage", "vantage",
+                 "answer", "aunt", "branch", "blanch", "can't", "shan't", "chance", "chancel", "chancellor",
+                 "chancery", "chant", "command", "commando", "countermand", "demand", "remand", "reprimand",
+                 "dance", "france", "glance", "grant", "lance", "plant", "prance", "slander", "slant",
+                 "trance", "enhance", "example", "sample", "avalanche", "ranch", "flabbergast", "exasperate",
+                 "exasperation", "alabaster", "aslant", "avast", "abaft", "haft", "chancellery", "impasse", "isinglass",
+                 "lancet", "pastime", "pasturage", "pasteurise", "pasteurize", "pasteurisation",
+                 "pasteurization", "slanderous"})
+            set.insert(QString::fromUtf8(w));
+        return set;
+    }();
+    return stems;
+}
+// What may come before a stem: prefixes, and first parts of compounds too short to be
+// trusted as words by length alone (footpath, podcast, towpath, eyeglass).
+const QSet<QString> &bathPrefixes() {
+    static const QSet<QString> prefixes = [] {
+        QSet<QString> set;
+        for (const char *w : {
+                 "re", "un", "en", "im", "trans", "sur", "sup", "dis", "mis", "sub", "counter", "fore",
+                 "over", "under", "out", "by", "up", "down", "tele", "simul", "handi", "multi", "inter",
+                 "semi", "ever", "anti", "per", "pod", "tow", "war", "eye", "spy", "sun", "web", "air", "car",
+                 "bus", "sea", "top", "mid", "new", "cam", "pay"})
+            set.insert(QString::fromUtf8(w));
+        return set;
+    }();
+    return prefixes;
+}
+// What may follow a stem: endings, and second parts of compounds of three letters.
+const QSet<QString> &bathEndings() {
+    static const QSet<QString> endings = [] {
+        QSet<QString> set;
+        for (const char *w : {
+                 "", "s", "es", "ed", "d", "ing", "ings", "er", "ers", "or", "ors", "ment", "ments", "y", "ie",
+                 "ies", "ier", "iest", "ily", "iness", "ful", "fuls", "less", "ly", "ness", "able", "ably",
+                 "ee", "ees", "sman", "smen", "smanship", "'s", "way", "ways", "man", "men", "mat", "mats",
+                 "tub", "tubs", "off", "out", "key", "keys", "est", "ingly", "edly", "ish", "ishly",
+                 "ress", "resses", "ise", "ised", "ises", "ising", "ize", "ized", "izes", "izing"})
+            set.insert(QString::fromUtf8(w));
+        return set;
+    }();
+    return endings;
+}
+// clang-format on
+
+bool isBathPrefix(const QString &prefix, const WordTest &isWord) {
+    if (prefix.isEmpty() || prefix.endsWith(QLatin1Char('-')) || bathPrefixes().contains(prefix) ||
+        (prefix.size() >= 4 && isWord && isWord(prefix)))
+        return true;
+    // A prefix before a first part (rebroadcast, unsurpassed).
+    for (qsizetype k = 2; k + 2 <= prefix.size(); ++k)
+        if (bathPrefixes().contains(prefix.left(k)) && isBathPrefix(prefix.mid(k), isWord))
+            return true;
+    return false;
+}
+
+// What follows a stem: an ending, or a word of the lexicon (classroom, afternoon, passport),
+// perhaps after an ending (laughingstock, draughtsman).
+bool isBathRest(const QString &rest, const WordTest &isWord) {
+    if (bathEndings().contains(rest) || rest.startsWith(QLatin1Char('-')) ||
+        (rest.size() >= 4 && isWord && isWord(rest)))
+        return true;
+    for (qsizetype k = 1; k + 3 <= rest.size(); ++k)
+        if (bathEndings().contains(rest.left(k)) && isWord && isWord(rest.mid(k)))
+            return true;
+    return false;
+}
+
 // Splits unstressed ɪə after a consonant into i + ə; with keepFinal, a last nucleus ɪə stays.
 void splitIa(Pron &p, bool keepFinal, bool keepFirst = false) {
     const QVector<int> n = nuclei(p);
@@ -148,6 +230,64 @@ void applyBathVowel(const QString &word, Pron &p) {
         p[v].sym = QStringLiteral("ɑː");
 }
 
+bool isBathWord(const QString &word, const WordTest &isWord) {
+    const QString w = word.toLower();
+    // Words that only look made of a stem (castrate is no cast + rate, chanty a shanty).
+    for (const char *other : {"castrat", "chantie", "chanty", "chantey"})
+        if (w.startsWith(QLatin1String(other)))
+            return false;
+    for (qsizetype start = 0; start < w.size(); ++start) {
+        const QString prefix = w.left(start);
+        const QString from = w.mid(start);
+        // -graph after any combining form (photograph, digraph, telegraph).
+        const bool graph = from.startsWith(QLatin1String("graph"));
+        if (!graph && !isBathPrefix(prefix, isWord))
+            continue;
+        for (const QString &stem : bathStems()) {
+            if (graph != (stem == QLatin1String("graph")) && !isBathPrefix(prefix, isWord))
+                continue;
+            if (from.startsWith(stem) && isBathRest(from.mid(stem.size()), isWord))
+                return true;
+            // dancing, chancy: the stem's e goes before an ending that starts with a vowel;
+            // nastier, chancelleries: its y is i before one.
+            const QString rest = from.mid(stem.size() - 1);
+            const QChar last = stem.back();
+            if ((last == QLatin1Char('e') || last == QLatin1Char('y')) && !rest.isEmpty() &&
+                from.startsWith(stem.chopped(1)) && bathEndings().contains(rest) &&
+                (last == QLatin1Char('e') ? QStringLiteral("aeiouy").contains(rest.front())
+                                          : rest.front() == QLatin1Char('i') && rest != QLatin1String("ing")))
+                return true;
+        }
+    }
+    return false;
+}
+
+void limitBathToItsSet(const QString &word, Pron &p, const QVector<int> &bathVowels, const WordTest &isWord) {
+    // Only where BATH can be: before f θ s ð, or a nasal and a consonant (locale ləʊˈkɑːl,
+    // moustache keep their ɑː).
+    auto bathContext = [&](int i) {
+        const QString next = i + 1 < p.size() ? p[i + 1].sym : QString();
+        const bool nasalCluster = oneOf(next, {u"n", u"m", u"ŋ"}) && i + 2 < p.size() && !p[i + 2].vowel;
+        return oneOf(next, {u"f", u"θ", u"s", u"ð"}) || nasalCluster;
+    };
+    if (bathVowels.isEmpty() || isBathWord(word, isWord))
+        return;
+    for (const int i : bathVowels)
+        if (i >= 0 && i < p.size() && p[i].sym == QStringLiteral("ɑː") && bathContext(i))
+            p[i].sym = QStringLiteral("æ");
+}
+
+void applyChesterVowel(const QString &word, Pron &p) {
+    const QString w = word.toLower();
+    if (!w.endsWith(QLatin1String("chester")) && !w.endsWith(QLatin1String("chester's")))
+        return;
+    // tʃ e s t ə at the end: the unstressed e is ɪ (ˈmæn.tʃɪ.stə, ˈwɪn.tʃɪ.stə).
+    for (int i = 1; i + 2 < p.size(); ++i)
+        if (p[i].sym == QLatin1String("e") && p[i].stress == Stress::None && p[i - 1].sym == QStringLiteral("tʃ") &&
+            p[i + 1].sym == QLatin1String("s") && p[i + 2].sym == QLatin1String("t"))
+            p[i].sym = QStringLiteral("ɪ");
+}
+
 void splitUnstressedIa(const QString &word, Pron &p) {
     const QString w = word.toLower();
     bool nearSpelling = false;
@@ -192,6 +332,12 @@ void reduceWeakSuffixes(const QString &word, Pron &p) {
             }
         break;
     }
+}
+
+void applyInitialAuVowel(const QString &word, Pron &p) {
+    if (word.startsWith(QLatin1String("au"), Qt::CaseInsensitive) && p.size() > 1 && p[0].vowel &&
+        p[0].stress == Stress::None && p[0].sym == QStringLiteral("ə") && primaryIndex(p) > 0)
+        p[0].sym = QStringLiteral("ɔː");
 }
 
 void applyBritishAlVowel(const QString &word, Pron &p) {

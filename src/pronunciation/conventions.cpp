@@ -1,5 +1,7 @@
 #include "pronunciation/conventions.h"
 
+#include <QSet>
+
 namespace vocalith::pronunciation {
 
 void mergeTriphthongs(Pron &p) {
@@ -157,6 +159,74 @@ void applyPossessiveEnding(Pron &p) {
         const bool voiceless = oneOf(last, {u"p", u"t", u"k", u"f", u"θ"});
         p << Phone{voiceless ? QStringLiteral("s") : QStringLiteral("z"), false, Stress::None};
     }
+}
+
+namespace {
+
+// Verbs that re- makes "do again" and nothing else (rejoin, recover, resign, retreat have
+// other senses with rɪ), with the past forms that are no stem + ending.
+// clang-format off
+const QSet<QString> &repeatableVerbs() {
+    static const QSet<QString> verbs = [] {
+        QSet<QString> set;
+        for (const char *w : {
+                 "write", "wrote", "written", "read", "do", "did", "done", "build", "built", "open", "use",
+                 "play", "start", "set", "fill", "heat", "name", "print", "think", "thought", "train", "wire",
+                 "word", "work", "load", "fuel", "paint", "tell", "told", "take", "took", "taken", "make",
+                 "made", "shape", "sell", "sold", "group", "marry", "enter", "order", "organise", "organize",
+                 "visit", "cycle", "charge", "check", "decorate", "draw", "drew", "drawn", "elect", "evaluate",
+                 "examine", "hire", "learn", "unite", "arrange", "assess", "assign", "attach", "awaken", "boot",
+                 "capture", "route", "schedule", "settle", "shuffle", "state", "stock", "structure", "surface",
+                 "tool", "emerge", "establish", "appear", "apply", "calculate", "connect", "define", "design",
+                 "develop", "discover", "distribute", "format", "invent", "negotiate", "occupy", "position",
+                 "process", "program", "programme", "publish", "consider", "construct", "unify", "wind",
+                 "wound", "wrap", "run", "ran", "edit", "enact", "equip", "heat", "launch", "align", "calibrate",
+                 "christen", "colonise", "colonize", "commission", "double", "float", "focus", "forge", "gild",
+                 "inspect", "install", "integrate", "introduce", "kindle", "label", "locate", "mount", "number",
+                 "package", "pack", "plan", "populate", "record", "size", "submit", "supply", "test", "tie",
+                 "type", "upholster", "validate", "vote", "weigh"})
+            set.insert(QString::fromUtf8(w));
+        return set;
+    }();
+    return verbs;
+}
+// clang-format on
+
+// The word after re- (hyphen allowed), or its stem before an ending: rewrites, rebuilding.
+bool isRepeatedVerb(const QString &rest) {
+    const QSet<QString> &verbs = repeatableVerbs();
+    if (verbs.contains(rest))
+        return true;
+    for (const char *e : {"s", "es", "ed", "d", "ing", "er", "ers", "able"}) {
+        const QLatin1String ending(e);
+        if (!rest.endsWith(ending) || rest.size() <= ending.size() + 1)
+            continue;
+        const QString stem = rest.chopped(ending.size());
+        const qsizetype n = stem.size();
+        if (verbs.contains(stem) || verbs.contains(stem + QLatin1Char('e')) ||
+            (n >= 3 && stem[n - 1] == stem[n - 2] && verbs.contains(stem.chopped(1))) ||
+            (stem.endsWith(QLatin1Char('i')) && verbs.contains(stem.chopped(1) + QLatin1Char('y'))))
+            return true;
+    }
+    return false;
+}
+
+} // namespace
+
+void applyRepetitionPrefix(const QString &word, Pron &p) {
+    QString w = word.toLower();
+    if (!w.startsWith(QLatin1String("re")))
+        return;
+    w.remove(0, 2);
+    if (w.startsWith(QLatin1Char('-')))
+        w.remove(0, 1);
+    const QVector<int> n = nuclei(p);
+    // r + an unstressed first vowel, the primary stress on a later one.
+    if (n.size() < 2 || n.front() != 1 || p[0].sym != QLatin1String("r") || p[1].stress != Stress::None ||
+        primaryIndex(p) <= 1 || !isRepeatedVerb(w))
+        return;
+    p[1].sym = QStringLiteral("iː");
+    p[1].stress = Stress::Secondary;
 }
 
 } // namespace vocalith::pronunciation

@@ -36,5 +36,8 @@ void applyGlideBeforeIon(const QString &word, Pron &p);
 // A possessive's ending as the transcriber derives it from the stem: s after p t k f θ, ɪz
 // after a sibilant, z otherwise (waɪfs, not waɪfz). p is the possessive's pronunciation.
 void applyPossessiveEnding(Pron &p);
+// re- meaning "again" before a verb (rewrite, reread, reopen, rebuild) is ˌriː with its own
+// secondary stress in both accents, where the sources give the weak rɪ of return and remind.
+void applyRepetitionPrefix(const QString &word, Pron &p);
 
 } // namespace vocalith::pronunciation

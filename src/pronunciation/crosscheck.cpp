@@ -43,14 +43,15 @@ void reduceAsCmudict(const QString &word, Pron &british, const Pron &american) {
     const QVector<int> n = nuclei(british);
     const int primary = primaryIndex(british);
     const QString w = word.toLower();
-    const bool someOrUmn =
-        w.contains(QLatin1String("some")) || w.endsWith(QLatin1String("umn")) || w.endsWith(QLatin1String("umns"));
+    const bool someOrUmn = w.contains(QLatin1String("some")) || w.endsWith(QLatin1String("umn")) ||
+                           w.endsWith(QLatin1String("umns")) || w.contains(QLatin1String("welcom"));
     for (const auto &[b, a] : alignNuclei(british, american)) {
         if (british[b].stress != Stress::None || !oneOf(british[b].sym, {u"ʌ", u"əʊ", u"ɒ", u"æ", u"e"}) ||
             american[a].sym != QStringLiteral("ə") || american[a].stress != Stress::None)
             continue;
-        // RP keeps the ʌ of compounds (ˈhɪk.ʌp, ˈɪm.pʌls, ʌnˈseɪf); it is weak in -some and autumn.
-        if (british[b].sym == QStringLiteral("ʌ") && !someOrUmn)
+        // RP keeps the ʌ of compounds (ˈhɪk.ʌp, ˈɪm.pʌls, ʌnˈseɪf); it is weak in -some, autumn
+        // and welcome.
+        if (british[b].sym == QStringLiteral("ʌ") && (!someOrUmn || b < primary))
             continue;
         // After the stress RP keeps ɒ where American English weakens it (ˈreɪ.ɒn, ˈen.i.bɒd.i),
         // and əʊ in a last syllable (kɪˈməʊ.nəʊz) and in micro-, macro- (ˈmaɪ.krəʊ.weɪv).
@@ -68,6 +69,71 @@ void reduceAsCmudict(const QString &word, Pron &british, const Pron &american) {
         if (symAt(british, b + 1) != symAt(american, a + 1) || symAt(british, b - 1) != symAt(american, a - 1))
             continue;
         british[b].sym = QStringLiteral("ə");
+    }
+}
+
+namespace {
+
+// The k-th run of vowel letters of the word (a rough syllable's spelling), lower case.
+QString vowelLetters(const QString &word, int k) {
+    static const QString vowels = QStringLiteral("aeiouy");
+    int run = -1;
+    bool inRun = false;
+    QString letters;
+    for (qsizetype i = 0; i < word.size(); ++i) {
+        const QChar c = word[i].toLower();
+        if (!vowels.contains(c) || (c == QLatin1Char('y') && i == 0)) {
+            inRun = false;
+            continue;
+        }
+        if (!inRun)
+            ++run;
+        inRun = true;
+        if (run > k)
+            break;
+        if (run == k)
+            letters += c;
+    }
+    return letters;
+}
+
+} // namespace
+
+void keepPretonicSecondaryAsCmudict(const QString &word, Pron &british, const Pron &american) {
+    const QVector<int> bn = nuclei(british);
+    const int primary = primaryIndex(british);
+    const QVector<QPair<int, int>> pairs = alignNuclei(british, american);
+    if (pairs.isEmpty() || primary < 0)
+        return;
+    const qsizetype primaryOrdinal = bn.indexOf(primary);
+    for (qsizetype k = 0; k < primaryOrdinal; ++k)
+        if (british[bn[k]].stress != Stress::None)
+            return; // espeak placed a secondary stress of its own
+    for (qsizetype k = 0; k + 2 <= primaryOrdinal; ++k) {
+        const auto [b, a] = pairs[k];
+        if (american[a].stress != Stress::Secondary)
+            continue;
+        // CMUdict's IH2 of a spelt e is weak in RP (electronic ɪˌlek-); in-, il-, im-, ir- keep ɪ.
+        if (american[a].sym == QStringLiteral("ɪ") && !word.startsWith(QLatin1Char('i'), Qt::CaseInsensitive))
+            continue;
+        Phone &v = british[b];
+        v.stress = Stress::Secondary;
+        if (!isWeakVowel(v.sym) && v.sym != QStringLiteral("ə"))
+            continue;
+        // The full vowel, in British symbols: LOT is ɒ, START and PALM (spelt a) ɑː, GOAT
+        // əʊ, NURSE ɜː.
+        const QString &full = american[a].sym;
+        const bool r = a + 1 < american.size() && american[a + 1].sym == QLatin1String("r");
+        if (full == QStringLiteral("ɑː"))
+            v.sym = r || vowelLetters(word, int(k)).startsWith(QLatin1Char('a')) ? QStringLiteral("ɑː")
+                                                                                 : QStringLiteral("ɒ");
+        else if (full == QStringLiteral("oʊ"))
+            v.sym = QStringLiteral("əʊ");
+        else if (full == QStringLiteral("ɜːr"))
+            v.sym = QStringLiteral("ɜː");
+        else
+            v.sym = full; // a stressed vowel of CMUdict is a full one (IH2 ɪ as in inability)
+        break;
     }
 }
 

@@ -22,9 +22,15 @@ bool transferPrimaryStress(Pron &british, const Pron &american);
 // CMUdict's reduced vowel (AH0) where espeak's RP voice keeps a full vowel unstressed (abacus
 // ˈæb.æ.kəs, astrologer əˈstrɒl.əʊ.dʒə, awesome ˈɔː.sʌm): ə, in a word of as many vowels, with
 // the same consonants around it; before the stress only in the syllable just before it; ʌ
-// only in -some and autumn (compounds keep theirs); ɒ only before the stress; əʊ neither in
+// only in -some, autumn and welcome (compounds keep theirs); ɒ only before the stress; əʊ neither in
 // the last syllable nor in micro-, macro-.
 void reduceAsCmudict(const QString &word, Pron &british, const Pron &american);
+// A syllable two or more before the primary stress that CMUdict gives a secondary stress
+// keeps it in the British entry, with its full vowel (observation ˌɒb.zəˈveɪ.ʃn̩,
+// explanation ˌek.spləˈneɪ.ʃn̩, reproduce ˌriː.prəˈdjuːs), where espeak's RP voice reduced
+// it; not where espeak has a secondary stress of its own before the primary (ænˌtɪs.ɪ-), nor
+// CMUdict's ɪ other than that of in-, il-, im-, ir- (ɪˌlekˈtrɒn.ɪk).
+void keepPretonicSecondaryAsCmudict(const QString &word, Pron &british, const Pron &american);
 // espeak's RP voice has s for many a z of the spelling between vowels (husband ˈhʌs.bənd,
 // lousy, charisma); where CMUdict has z with the same consonants around it, so does the British
 // entry. dis-, asthma, advertisement, desecrate, pretzel and evasive keep their s.

@@ -50,8 +50,10 @@ constexpr Symbol kEspeakUS[] = {
 
 } // namespace
 
-bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
+bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out, QVector<int> *bathVowels) {
     out.clear();
+    if (bathVowels)
+        bathVowels->clear();
     const auto own = voice == EspeakVoice::RP ? std::span<const Symbol>(kEspeakRP) : std::span<const Symbol>(kEspeakUS);
     QString text = mnemonics;
     text.replace(QLatin1Char(' '), QLatin1Char('_'));
@@ -77,7 +79,7 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
             continue;
         }
         // The American voice writes the syllabic n after a glottal t as "n-", or as a plain
-        // "n" in forms like gettin': our American entries have ə + n there (ˈbʌt.ən).
+        // "n" in forms like gettin': ə + n here, which the syllabic rule makes n̩ (ˈbʌt.n̩).
         const auto vowelNext = [&] {
             if (k + 1 == tokens.size())
                 return false;
@@ -113,6 +115,8 @@ bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out) {
         if (!s->vowel && ph.sym == QLatin1String("r") && !out.isEmpty() && out.back().vowel &&
             out.back().sym.endsWith(QLatin1Char('r')))
             continue;
+        if (bathVowels && voice == EspeakVoice::RP && t == QLatin1String("aa"))
+            *bathVowels << int(out.size());
         out << ph;
     }
     // A final linking r of espeak is written by the linking-r mark instead.

@@ -8,8 +8,10 @@ namespace vocalith::pronunciation {
 
 enum class EspeakVoice { RP, US };
 // espeak-ng's ASCII phoneme names separated by "_" (stress as ' or , before the vowel) to
-// phones in the notation of the accent. Unknown names make it fail.
-bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out);
+// phones in the notation of the accent. Unknown names make it fail. bathVowels, when given,
+// receives the indexes in out of the RP voice's BATH vowel "aa" (ɑː), which espeak-ng's
+// spelling rules give to far more words than the BATH set (plastic, Manchester).
+bool phonesFromEspeak(const QString &mnemonics, EspeakVoice voice, Pron &out, QVector<int> *bathVowels = nullptr);
 
 // RP is non-rhotic: an r that no vowel follows is not pronounced (espeak sometimes keeps
 // one before a consonant, kɜːrɡ…); a final one becomes the linking mark later.

@@ -62,6 +62,7 @@ void applyCrossEntryRules(const QString &word, RuleSteps &step, const WordContex
 QString finish(const QString &word, Pron &p, RuleSteps &step, const WordContext &context) {
     step("stress before -ion", [&](Pron &q) { stressBeforeIon(word, q); });
     step("ending voicing", matchEndingVoicing);
+    step("re- again", [&](Pron &q) { applyRepetitionPrefix(word, q); });
     step("pretonic secondary", addPretonicSecondary);
     if (word.size() > 2 && word.endsWith(QLatin1String("'s")))
         step("possessive ending", applyPossessiveEnding);
@@ -100,6 +101,7 @@ QString americanFromArpabet(const QString &word, const QString &arpabet, const W
     step("one", [&](Pron &q) { applyOneVowel(word, q, context.isWord); });
     step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
     step("triphthongs", mergeTriphthongs);
+    step("syllabic consonants", applySyllabicConsonants);
     step("dictionary stress", applyDictionaryStress);
     applyCrossEntryRules(word, step, context, true);
     return finish(word, p, step, context);
@@ -120,6 +122,7 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics, const 
     step("-ion glide", [&](Pron &q) { applyGlideBeforeIon(word, q); });
     step("triphthongs", mergeTriphthongs);
     step("-n't", [&](Pron &q) { addNtSyllable(word, q); });
+    step("syllabic consonants", applySyllabicConsonants);
     step("dictionary stress", applyDictionaryStress);
     applyCrossEntryRules(word, step, context, true);
     return finish(word, p, step, context);
@@ -128,9 +131,12 @@ QString americanFromEspeak(const QString &word, const QString &mnemonics, const 
 QString britishFromEspeak(const QString &word, const QString &mnemonics, const QString &arpabet, bool crossCheckStress,
                           const WordContext &context) {
     Pron p;
-    if (!phonesFromEspeak(mnemonics, EspeakVoice::RP, p))
+    QVector<int> bathVowels;
+    if (!phonesFromEspeak(mnemonics, EspeakVoice::RP, p, &bathVowels))
         return {};
     RuleSteps step(p, context.trace);
+    // First, while the indexes of espeak's BATH vowels still hold.
+    step("BATH set", [&](Pron &q) { limitBathToItsSet(word, q, bathVowels, context.isWord); });
     step("non-prevocalic r", dropNonPrevocalicR);
     step("intrusive r", [&](Pron &q) { dropIntrusiveR(word, q); });
     Pron american;
@@ -139,10 +145,13 @@ QString britishFromEspeak(const QString &word, const QString &mnemonics, const Q
         step("stress cross-check", [&](Pron &q) { transferPrimaryStress(q, american); });
     step("dictionary stress", applyDictionaryStress);
     step("BATH list", [&](Pron &q) { applyBathVowel(word, q); });
+    step("-chester", [&](Pron &q) { applyChesterVowel(word, q); });
     step("-ary", [&](Pron &q) { reduceAryEnding(word, q); });
     step("weak suffixes", [&](Pron &q) { reduceWeakSuffixes(word, q); });
     step("weak prefixes", [&](Pron &q) { reduceWeakPrefixes(word, q); });
+    step("au-", [&](Pron &q) { applyInitialAuVowel(word, q); });
     if (withCmudict) {
+        step("CMUdict's pretonic secondary", [&](Pron &q) { keepPretonicSecondaryAsCmudict(word, q, american); });
         step("CMUdict's reduced vowels", [&](Pron &q) { reduceAsCmudict(word, q, american); });
         step("singular -is, -us", [&](Pron &q) { voiceSingularIsUs(word, q, american, context.isWord); });
         step("z as CMUdict", [&](Pron &q) { voiceAsCmudict(word, q, american); });

@@ -114,6 +114,8 @@ private slots:
         QTest::newRow("spaces removed") << "a b <,> c" << "slash" << "/ab/c/";
         QTest::newRow("stress removed") << "ˈæb ˌcd 'e" << "removestress keepspaces" << "| æb cd e |";
         QTest::newRow("syllabic consonants spelled out") << "ˈneɪ.ʃn̩ ˈæp.l̩" << "keepspaces showsyllables" << "| ˈneɪ.ʃən ˈæp.əl |";
+        QTest::newRow("syllabic consonants spelled out, American") << "ˈneɪ.ʃn̩ ˈæp.l̩" << "keepspaces showsyllables AmE" << "| ˈneɪ.ʃən ˈæp.əl |";
+        QTest::newRow("syllabic consonants kept, American") << "ˈneɪ.ʃn̩ ˈæp.l̩" << "keepspaces showsyllables syllabicconsonants AmE" << "| ˈneɪ.ʃn̩ ˈæp.l̩ |";
         QTest::newRow("intrusive r british") << "ˈɪdɪə ɒv" << "keepspaces intrusiver" << "| ˈɪdɪər ɒv |";
         QTest::newRow("intrusive r not american") << "ˈɪdɪə ɒv" << "keepspaces intrusiver AmE" << "| ˈɪdɪə ɒv |";
         QTest::newRow("intrusive r before stressed vowel") << "lɔː ˈænd" << "keepspaces intrusiver" << "| lɔːr ˈænd |";

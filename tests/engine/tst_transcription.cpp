@@ -107,8 +107,10 @@ private slots:
         QTest::newRow("year at the end") << "in 2005." << true << QStringList{"in two thousand five", ".", ""};
         QTest::newRow("numbers in hyphenated words") << "a 21-year-old, 1914-1918" << false
                                                      << QStringList{"a twenty-one-year-old", ",", "nineteen-fourteen-nineteen-eighteen"};
-        QTest::newRow("dashes") << "cat -- dog – day - sir--egg" << false << QStringList{"cat dog day sir egg"};
-        QTest::newRow("marks alone") << "cat * ' '' - dog" << false << QStringList{"cat dog"};
+        QTest::newRow("dashes end a phrase") << "cat -- dog – day - sir--egg" << false
+                                             << QStringList{"cat", "dog", "day", "sir", "egg"};
+        QTest::newRow("dashes at the ends") << "- cat - - dog -" << false << QStringList{"cat", "dog"};
+        QTest::newRow("marks alone") << "cat * ' '' dog" << false << QStringList{"cat dog"};
         QTest::newRow("brackets, ampersand, backquotes")
             << "[cat] {dog} <day> R&D `sir'" << false << QStringList{"cat dog day r and d sir"};
         QTest::newRow("numbers after marks") << "#1 in 1983* and '72" << false
@@ -235,7 +237,8 @@ private slots:
         QTest::newRow("linking r across words") << "father egg" << "ˈfɑː.ðər eɡ";
         QTest::newRow("linking mark removed at the end") << "a father." << "ə ˈfɑː.ðə <.>";
         QTest::newRow("possessive and hyphen") << "The cat's idea is well-known." << "ðə kæts aɪˈdɪə z wel nəʊn <.>";
-        QTest::newRow("there is a") << "There is a cat" << "ðeə z ə kæt";
+        QTest::newRow("there is a") << "There is a cat" << "ðə z ə kæt";
+        QTest::newRow("a dash opens a phrase") << "cat -- that cat, cat that cat" << "kæt ðæt kæt <,> kæt ðət kæt";
         QTest::newRow("unknown word") << "Blorf!" << "<blorf> <!>";
         // Context rows of running text, firing and not.
         QTest::newRow("demonstrative that") << "that one, so that cat" << "ðæt wʌn <,> <so> ðət kæt";
@@ -322,7 +325,9 @@ private slots:
         QTest::newRow("fwtwo weak without vowel form") << "cat fwtwo apple" << 1 << false << "W2";
         QTest::newRow("fwtwo first, no beginning form") << "fwtwo cat" << 0 << false << "W2";
         QTest::newRow("fwtwo alone is strong") << "fwtwo" << 0 << false << "S2";
-        QTest::newRow("fw chooses form before is") << "cat fw is" << 1 << false << "V";
+        QTest::newRow("fw before is ends its clause") << "cat fw is" << 1 << false << "E";
+        QTest::newRow("there before a final is") << "cat there is" << 1 << false << "ðər";
+        QTest::newRow("there before a contracted is") << "cat there is a" << 1 << false << "ðə";
         QTest::newRow("the before vowel") << "the idea" << 0 << false << "ði";
         QTest::newRow("function word linking r") << "for egg" << 0 << false << "fər";
         QTest::newRow("function word r dropped") << "for cat" << 0 << false << "fə";
@@ -330,11 +335,15 @@ private slots:
         QTest::newRow("american keeps r") << "for cat" << 0 << true << "fər";
 
         // the "is" rule and function words calling each other
-        QTest::newRow("there is") << "there is a" << 0 << false << "ðeə";
+        QTest::newRow("existential there is") << "there is a" << 0 << false << "ðə";
+        QTest::newRow("locative there at the start") << "there cat" << 0 << false << "ðeə";
         QTest::newRow("there is: is") << "there is a" << 1 << false << "z";
         QTest::newRow("that is so") << "that is good" << 1 << false << "s";
         QTest::newRow("he is here") << "he is good" << 1 << false << "z";
-        QTest::newRow("american r before is") << "there is a" << 0 << true << "ðer";
+        QTest::newRow("american r before is") << "father is good" << 0 << true << "ˈfɑː.ðər";
+        QTest::newRow("r before is in a question") << "what father is it" << 1 << false << "ˈfɑː.ðər";
+        QTest::newRow("is in a question") << "what father is it" << 2 << false << "ɪz";
+        QTest::newRow("is not in a question") << "the father is it" << 2 << false << "z";
 
         // linking r of words
         QTest::newRow("r before ae") << "father ant" << 0 << false << "ˈfɑː.ðər";

@@ -2,12 +2,25 @@
 // shape of every table, and the transcriber working on the real data.
 
 #include "engine/wordtranscriber.h"
+#include "generate.h"
 #include "testsupport.h"
 #include "tsvlexicon.h"
 
 #include <QFile>
 
 using namespace vocalith;
+
+namespace {
+
+// An American entry with its syllabic consonants as ə + consonant, as the display option
+// unticked shows them and as the hand-checked American columns write them.
+QString spelledOut(QString t) {
+    t.replace(QStringLiteral("n\u0329"), QStringLiteral("\u0259n"));
+    t.replace(QStringLiteral("l\u0329"), QStringLiteral("\u0259l"));
+    return t;
+}
+
+} // namespace
 
 class TestGeneratedLexicon : public QObject {
     Q_OBJECT
@@ -25,6 +38,7 @@ private slots:
     }
 
     // Exact-match accuracy reached on the hand-checked word sets; the test fails below these.
+    // American entries are compared with their syllabic consonants spelled out.
     // reference.tsv was checked against the generator's output and its misses corrected;
     // holdout.tsv and holdout2.tsv were written blind and are never used to tune the rules.
     void accuracy_data() {
@@ -55,12 +69,12 @@ private slots:
             ++total;
             const Recordset rs =
                 m_db->openRecordset(QStringLiteral("SELECT BrE, AmE FROM words WHERE word = ?"), {cells[0]});
-            const QString bre = rs.value(0, 0).toString(), ame = rs.value(0, 1).toString();
+            const QString bre = rs.value(0, 0).toString(), ame = spelledOut(rs.value(0, 1).toString());
             if (bre == cells[1])
                 ++british;
             else
                 misses << QStringLiteral("BrE %1: %2, reference %3").arg(cells[0], bre, cells[1]);
-            if (ame == cells[2])
+            if (ame == spelledOut(cells[2]))
                 ++american;
             else
                 misses << QStringLiteral("AmE %1: %2, reference %3").arg(cells[0], ame, cells[2]);
@@ -92,7 +106,7 @@ private slots:
             "SELECT count(*) FROM words WHERE BrE IS NULL OR AmE IS NULL OR BrE2 IS NULL OR AmE2 IS NULL",
             "SELECT count(*) FROM (SELECT word FROM words GROUP BY word HAVING count(*) > 1)",
             "SELECT count(*) FROM words WHERE BrE LIKE '%oʊ%' OR BrE LIKE '%ɜːr%' OR BrE LIKE '%ˈ%ˈ%'",
-            "SELECT count(*) FROM words WHERE AmE LIKE '%əʊ%' OR AmE LIKE '%(r)%' OR AmE LIKE '%' || char(809) || '%'",
+            "SELECT count(*) FROM words WHERE AmE LIKE '%əʊ%' OR AmE LIKE '%(r)%'",
             "SELECT count(*) FROM functionwords WHERE word = 'is' OR " + emptyForm.join(" OR "),
             "SELECT count(*) FROM functionwords f JOIN words w ON w.word = f.word WHERE w.BrE <> f.BrE_Strong OR w.AmE <> f.AmE_Strong",
             "SELECT count(*) FROM collocations WHERE BrE IS NULL OR AmE IS NULL OR (PREVIOUSWORD IS NULL AND FOLLOWINGWORD IS NULL AND AFTER IS NULL AND BEFORE IS NULL)",
@@ -128,6 +142,81 @@ private slots:
                                 "s.hiderhyme FROM words w JOIN words2 s ON s.word = w.word WHERE w.word = ?",
                                 {word});
         QCOMPARE(rs.value(0, 0).toString(), expected);
+    }
+
+    // Words the lexicon had plainly wrong: the BATH vowel outside its set, pretonic secondary
+    // stress lost, stray vowels, and the syllabic consonants of both accents ("-": unchecked).
+    void correctedWords_data() {
+        QTest::addColumn<QString>("word");
+        QTest::addColumn<QString>("british");
+        QTest::addColumn<QString>("american");
+        // clang-format off
+        QTest::newRow("BATH outside the set") << "plastic" << "ˈplæs.tɪk" << "ˈplæs.tɪk";
+        QTest::newRow("BATH outside the set, -ic") << "drastic" << "ˈdræs.tɪk" << "-";
+        QTest::newRow("BATH outside the set, -chester") << "manchester" << "ˈmæn.tʃɪ.stə(r)" << "-";
+        QTest::newRow("BATH in the set") << "class" << "klɑːs" << "klæs";
+        QTest::newRow("BATH in the set, nasal") << "dance" << "dɑːns" << "dæns";
+        QTest::newRow("pretonic secondary") << "observation" << "ˌɒb.zəˈveɪ.ʃn̩" << "ˌɑːb.zərˈveɪ.ʃn̩";
+        QTest::newRow("pretonic secondary, LOT") << "opportunity" << "ˌɒp.əˈtjuː.nə.ti" << "-";
+        QTest::newRow("pretonic secondary, e") << "explanation" << "ˌek.spləˈneɪ.ʃn̩" << "-";
+        QTest::newRow("pretonic secondary, in-") << "inability" << "ˌɪn.əˈbɪl.ə.ti" << "-";
+        QTest::newRow("pretonic secondary, in- and nasal") << "incompatible" << "ˌɪn.kəmˈpæt.ə.bl̩" << "-";
+        QTest::newRow("pretonic secondary, re-") << "reproduce" << "ˌriː.prəˈdjuːs" << "ˌriː.prəˈduːs";
+        QTest::newRow("re- again") << "rewrite" << "ˌriːˈraɪt" << "ˌriːˈraɪt";
+        QTest::newRow("glide of failure") << "failure" << "ˈfeɪl.jə(r)" << "ˈfeɪl.jər";
+        QTest::newRow("weak vowel of welcome") << "welcome" << "ˈwel.kəm" << "ˈwel.kəm";
+        QTest::newRow("au- unstressed") << "authority" << "ɔːˈθɒr.ə.ti" << "-";
+        QTest::newRow("comparative's ɡ") << "stronger" << "-" << "ˈstrɔːŋ.ɡər";
+        QTest::newRow("Suzie") << "suzie" << "-" << "ˈsuː.zi";
+        QTest::newRow("inflection after its stem") << "autumns" << "ˈɔː.təmz" << "ˈɔː.təmz";
+        QTest::newRow("inflection after a corrected stem") << "families" << "ˈfæm.ə.liz" << "ˈfæm.ə.liz";
+        QTest::newRow("syllabic l in both") << "single" << "ˈsɪŋ.ɡl̩" << "ˈsɪŋ.ɡl̩";
+        QTest::newRow("syllabic n in both") << "thousand" << "ˈθaʊ.zn̩d" << "ˈθaʊ.zn̩d";
+        QTest::newRow("syllabic n of -n't in both") << "hadn't" << "ˈhæd.n̩t" << "ˈhæd.n̩t";
+        // clang-format on
+    }
+    void correctedWords() {
+        QFETCH(QString, word);
+        QFETCH(QString, british);
+        QFETCH(QString, american);
+        const Recordset rs = m_db->openRecordset(QStringLiteral("SELECT BrE, AmE FROM words WHERE word = ?"), {word});
+        if (british != QLatin1String("-"))
+            QCOMPARE(rs.value(0, 0).toString(), british);
+        if (american != QLatin1String("-"))
+            QCOMPARE(rs.value(0, 1).toString(), american);
+    }
+
+    // The -s, -es, -ed and -ing forms of the hand-checked words agree with their stem's entry,
+    // but for words that only look inflected, homographs and a few of CMUdict's own.
+    void inflectionsAgreeWithTheirStems() {
+        QSet<QString> stems;
+        for (const char *file : {"reference.tsv", "holdout.tsv", "holdout2.tsv"}) {
+            QFile source(
+                QDir(qEnvironmentVariable("VOCALITH_SOURCE")).filePath(QStringLiteral("tests/lexicon/") + file));
+            QVERIFY(source.open(QIODevice::ReadOnly));
+            for (const QString &line : QString::fromUtf8(source.readAll()).split(QLatin1Char('\n')))
+                if (!line.isEmpty() && !line.startsWith(QLatin1Char('#')))
+                    stems.insert(line.section(QLatin1Char('\t'), 0, 0));
+        }
+        // clang-format off
+        static const QSet<QString> kAllowed{
+            "appling", "denys", "hering", "whats", "valided", "singed",                   // no inflections
+            "pasted", "pasting", "enveloped", "enveloping", "seconded", "recalled", "recalling", // other words
+            "programing", "excepting", "specifics", "territories"};                        // the sources'
+                                  // the sources'
+        // clang-format on
+        vocalith::lexicon::Table words{QStringLiteral("words"), {"word", "BrE", "AmE"}, {}};
+        for (Recordset rs = m_db->openRecordset(QStringLiteral("SELECT word, BrE, AmE FROM words")); !rs.eof();
+             rs.moveNext())
+            words.rows.push_back({rs.field("word"), rs.field("BrE"), rs.field("AmE")});
+        QStringList unexpected;
+        for (const QString &line : vocalith::lexicon::inflectionMismatches(
+                 words, [&](const QString &stem) { return stems.contains(stem); })) {
+            const QStringList f = line.split(QLatin1Char('\t'));
+            if (f[3] != QLatin1String("er") && f[3] != QLatin1String("est") && !kAllowed.contains(f[1]))
+                unexpected << line;
+        }
+        QVERIFY2(unexpected.isEmpty(), qPrintable(unexpected.join(QLatin1Char('\n'))));
     }
 
     void transcriptionInContext_data() {

@@ -6,6 +6,7 @@
 #include "pronunciation/conventions.h"
 #include "pronunciation/crosscheck.h"
 #include "pronunciation/espeak.h"
+#include "pronunciation/inflections.h"
 #include "pronunciation/notation.h"
 #include "pronunciation/syllables.h"
 
@@ -17,9 +18,11 @@ namespace {
 
 // The words the rules that look for a stem or a compound's parts find in the word list.
 bool isWord(const QString &w) {
-    static const QSet<QString> words = {"cheerless", "commence", "exact", "low",   "self", "ida",
-                                        "some",      "twenty",   "every", "thing", "any",  "where",
-                                        "one",       "key",      "board", "party", "cola"};
+    static const QSet<QString> words = {
+        "cheerless", "commence", "exact", "low",      "self",    "ida",   "some",  "twenty", "every",
+        "thing",     "any",      "where", "one",      "key",     "board", "party", "cola",   "foot",
+        "room",      "stock",    "broad", "age",      "hope",    "hop",   "run",   "ting",   "tinge",
+        "glass",     "glas",     "carry", "polarise", "polaris", "spite", "spit",  "bathe",  "bath"};
     return words.contains(w);
 }
 
@@ -66,6 +69,21 @@ const QHash<QString, Rule> kRules = {
         fuseAmericanRhotics(p);
         return read ? renderPron(p) : QStringLiteral("(fails)");
     }},
+    {"bathSet",  [](const QString &w, const QString &) { return QString(isBathWord(w, isWord) ? "BATH" : "TRAP"); }},
+    {"inflection", [](const QString &w, const QString &) {
+        const auto i = findInflection(w, isWord);
+        return i ? i->stem + " + " + i->ending : QStringLiteral("(none)");
+    }},
+    // The row gives "stem's entry|word's entry"; a rhotic row is American.
+    {"agrees",   [](const QString &, const QString &in) {
+        return QString(agreesWithStem(in.section('|', 0, 0), in.section('|', 1), false) ? "agrees" : "differs");
+    }},
+    {"agreesAmE", [](const QString &, const QString &in) {
+        return QString(agreesWithStem(in.section('|', 0, 0), in.section('|', 1), true) ? "agrees" : "differs");
+    }},
+    // The row's word is the ending.
+    {"inflected", [](const QString &e, const QString &in) { return inflectedForm(in, e, false); }},
+    {"inflectedAmE", [](const QString &e, const QString &in) { return inflectedForm(in, e, true); }},
     {"onset",    [](const QString &, const QString &in) { return QString(isLegalOnset(in.split(' ')) ? "legal" : "illegal"); }},
     {"linkingR", [](const QString &w, const QString &in) { return withLinkingR(w, in); }},
     // The first part found, then the compound; the row gives "notation|first part's notation".
@@ -133,9 +151,9 @@ private slots:
         row("cmudict", "-ledge") << "knowledge" << "N AA1 L AH0 JH" << "ˈnɑː.lɪdʒ";
         row("cmudict", "-ies") << "toddies" << "T AA1 D IH0 Z" << "ˈtɑː.diz";
         row("cmudict", "re- with iː secondary") << "require" << "R IY2 K W AY1 ER0" << "rɪˈkwaɪər";
-        row("cmudict", "en- with e") << "entitled" << "EH0 N T AY1 T AH0 L D" << "ɪnˈtaɪ.təld";
-        row("cmudict", "stress before -ion") << "circulation" << "S ER1 K Y AH0 L EY2 SH AH0 N" << "ˌsɜːr.kjəˈleɪ.ʃən";
-        row("cmudict", "television keeps its stress") << "television" << "T EH1 L AH0 V IH2 ZH AH0 N" << "ˈtel.ə.vɪ.ʒən";
+        row("cmudict", "en- with e") << "entitled" << "EH0 N T AY1 T AH0 L D" << "ɪnˈtaɪ.tl̩d";
+        row("cmudict", "stress before -ion") << "circulation" << "S ER1 K Y AH0 L EY2 SH AH0 N" << "ˌsɜːr.kjəˈleɪ.ʃn̩";
+        row("cmudict", "television keeps its stress") << "television" << "T EH1 L AH0 V IH2 ZH AH0 N" << "ˈtel.ə.vɪ.ʒn̩";
         row("espeakRP", "-ion of two syllables") << "bastion" << "b_'a_s_t_i@_n" << "ˈbæs.ti.ən";
         row("cmudict", "unknown symbol") << "x" << "XX1" << "";
         row("espeakRP", "elided schwa dropped") << "history" << "h_'I_s_t_@-_r_i" << "ˈhɪs.tri";
@@ -156,6 +174,22 @@ private slots:
         row("espeakRP+cmudict", "z as CMUdict") << "husband" << "h_'V_s_b_@_n_d|HH AH1 Z B AH0 N D" << "ˈhʌz.bənd";
         row("espeakRP+cmudict", "British s kept") << "advertisement" << "a#_d_v_'3:_t_I_s_m_@_n_t|AE0 D V ER1 T AH0 Z M AH0 N T" << "ədˈvɜː.tɪ.smənt";
         row("espeakRP", "-n't a syllable") << "didn't" << "d_'I_d_n_t" << "ˈdɪd.n̩t";
+        row("espeakRP+cmudict", "CMUdict's pretonic secondary and vowel") << "observation" << "0_b_z_@_v_'eI_S_@_n|AA2 B Z ER0 V EY1 SH AH0 N" << "ˌɒb.zəˈveɪ.ʃn̩";
+        row("espeakRP+cmudict", "CMUdict's full vowel for espeak's ɪ") << "explanation" << "I_k_s_p_l_a#_n_'eI_S_@_n|EH2 K S P L AH0 N EY1 SH AH0 N" << "ˌek.spləˈneɪ.ʃn̩";
+        row("espeakRP+cmudict", "in- with CMUdict's secondary") << "inability" << "I_n_a#_b_'I_l_@_t_i|IH2 N AH0 B IH1 L IH0 T IY0" << "ˌɪn.əˈbɪl.ə.ti";
+        row("espeakRP+cmudict", "CMUdict's ɪ of a spelt e stays weak") << "electronic" << "I_l_E_k_t_r_'0_n_I_k|IH2 L EH0 K T R AA1 N IH0 K" << "ɪ.lekˈtrɒn.ɪk";
+        row("espeakRP+cmudict", "the syllable before the stress keeps none") << "exact" << "I_g_z_'a_k_t|IH0 G Z AE1 K T" << "ɪɡˈzækt";
+        row("espeakRP+cmudict", "welcome's ʌ weak") << "welcome" << "w_'E_l_k_V_m|W EH1 L K AH0 M" << "ˈwel.kəm";
+        row("espeakRP+cmudict", "un- before it keeps ʌ") << "unwelcome" << "V_n_w_'E_l_k_V_m|AH0 N W EH1 L K AH0 M" << "ʌnˈwel.kəm";
+        row("espeakRP", "au- unstressed") << "authority" << "a#_T_'0_r_I2_t_i" << "ɔːˈθɒr.ə.ti";
+        row("cmudict", "re- again") << "rewrite" << "R IY0 R AY1 T" << "ˌriːˈraɪt";
+        row("cmudict", "re- again before an ending") << "rebuilding" << "R IY0 B IH1 L D IH0 NG" << "ˌriːˈbɪl.dɪŋ";
+        row("cmudict", "re- of another sense") << "remind" << "R IY0 M AY1 N D" << "rɪˈmaɪnd";
+        row("espeakRP", "BATH vowel outside the set") << "plastic" << "p_l_'aa_s_t_I_k" << "ˈplæs.tɪk";
+        row("espeakRP", "BATH vowel before n + consonant") << "sanction" << "s_'aa_N_k_S_@_n" << "ˈsæŋk.ʃn̩";
+        row("espeakRP", "BATH vowel in the set") << "classes" << "k_l_'aa_s_I_z" << "ˈklɑː.sɪz";
+        row("espeakRP", "BATH vowel where BATH cannot be") << "locale" << "l_oU_k_'aa_l" << "ləʊˈkɑːl";
+        row("espeakRP", "-chester") << "manchester" << "m_'aa_n_tS_E_s_t_3" << "ˈmæn.tʃɪ.stə(r)";
         row("espeakRP", "unknown name") << "x" << "k_'Q" << "";
         row("espeakUS", "ər and flap t") << "water" << "w_'O:_t#_3" << "ˈwɔː.tər";
         row("espeakUS", "oʊ and LOT ɑː") << "photography" << "f_@_t_'0_g_r_@_f_i" << "fəˈtɑː.ɡrə.fi";
@@ -166,7 +200,7 @@ private slots:
         row("espeakUS", "-ies keeps happY") << "pixies" << "p_'I_k_s_i_z" << "ˈpɪk.siz";
         row("espeakUS", "in- before k") << "encodes" << "E_N_k_'oU_d_z" << "ɪnˈkoʊdz";
         row("espeakUS", "syllabic n") << "fattening" << "f_'a_?_n-_I_N" << "ˈfæt.ə.nɪŋ";
-        row("espeakUS", "n after a glottal t") << "gettin" << "g_'E_?_n" << "ˈɡet.ən";
+        row("espeakUS", "n after a glottal t") << "gettin" << "g_'E_?_n" << "ˈɡet.n̩";
         row("espeakUS", "n after a glottal t, vowel next") << "x" << "g_'E_?_n_I_N" << "ˈɡet.nɪŋ";
 
         // ARPAbet read, the American rhotic vowels fused.
@@ -307,6 +341,52 @@ private slots:
         // The American entry: its own weak vowels, then the rules that follow the British entry.
         row("weakAmE", "-ed after d") << "needed" << "ˈniːdəd" << "ˈniː.dɪd";
         row("weakAmE", "-ed after k") << "naked" << "ˈneɪkəd" << "ˈneɪ.kɪd";
+        row("inflection", "ending") << "glasses" << "" << "glass + es";
+        row("inflection", "e dropped") << "hoping" << "" << "hope + ing";
+        row("inflection", "consonant doubled") << "running" << "" << "run + ing";
+        row("inflection", "a stem that cannot have doubled") << "tinging" << "" << "ting + ing";
+        row("inflection", "ss stays") << "glassing" << "" << "glass + ing";
+        row("inflection", "y as i") << "carried" << "" << "carry + ed";
+        row("inflection", "-s after an e stem") << "polarises" << "" << "polarise + s";
+        row("inflection", "-es only after a sibilant or o") << "spites" << "" << "spite + s";
+        row("inflection", "-th verb") << "bathed" << "" << "bathe + ed";
+        row("inflection", "no stem") << "autumns" << "" << "(none)";
+        row("agrees", "plain ending") << "" << "ˈɔː.təm|ˈɔː.təmz" << "agrees";
+        row("agrees", "another vowel") << "" << "ˈɔː.təm|ˈɔː.tʌmz" << "differs";
+        row("agrees", "linking r sounded") << "" << "ˈfɑː.ðə(r)|ˈfɑː.ðə.rɪŋ" << "agrees";
+        row("agrees", "syllabic consonant before a vowel") << "" << "ˈbɒt.l̩|ˈbɒt.lɪŋ" << "agrees";
+        row("agrees", "last vowel weakened") << "" << "ˈres.kjuː|ˈres.kju.ə(r)" << "agrees";
+        row("agrees", "last weak vowel changed") << "" << "ˈveə.ri|ˈveə.rɪd" << "agrees";
+        row("agrees", "an earlier weak vowel changed") << "" << "ˈkæt.ə.ɡə.ri|ˈkæt.ɪ.ɡə.riz" << "differs";
+        row("agrees", "θ voiced") << "" << "pɑːθ|pɑːðz" << "agrees";
+        row("agrees", "comparative ɡ") << "" << "lɒŋ|ˈlɒŋ.ɡə(r)" << "agrees";
+        row("agrees", "-ate verb") << "" << "ˈsep.rət|ˈsep.ə.reɪts" << "differs";
+        row("agrees", "-ate verb, same syllables") << "" << "ˈsep.ə.rət|ˈsep.ə.reɪts" << "agrees";
+        row("agreesAmE", "rhotic nucleus before a vowel") << "" << "ˈmæt.ər|ˈmæt.ə.rɪŋ" << "agrees";
+        row("inflected", "z") << "s" << "ˈɔː.təm" << "ˈɔː.təmz";
+        row("inflected", "ɪz") << "es" << "ɡlɑːs" << "ˈɡlɑː.sɪz";
+        row("inflected", "t") << "ed" << "ˈæsk" << "ˈæskt";
+        row("inflected", "ɪd") << "ed" << "weɪt" << "ˈweɪ.tɪd";
+        row("inflected", "linking r") << "ing" << "ˈfɑː.ðə(r)" << "ˈfɑː.ðə.rɪŋ";
+        row("inflected", "syllabic consonant") << "ing" << "ˈbɒt.l̩" << "ˈbɒt.ə.lɪŋ";
+        row("inflectedAmE", "weak ər") << "ing" << "ˈfɑː.ðər" << "ˈfɑː.ðə.rɪŋ";
+        row("inflected", "no -er") << "er" << "lɒŋ" << "";
+        row("bathSet", "a stem") << "class" << "" << "BATH";
+        row("bathSet", "stem and ending") << "dancers" << "" << "BATH";
+        row("bathSet", "the stem's e gone") << "dancing" << "" << "BATH";
+        row("bathSet", "the stem's y as i") << "nastiest" << "" << "BATH";
+        row("bathSet", "prefix") << "outclassed" << "" << "BATH";
+        row("bathSet", "prefixes") << "rebroadcast" << "" << "BATH";
+        row("bathSet", "first part of a compound") << "footpath" << "" << "BATH";
+        row("bathSet", "second part of a compound") << "classroom" << "" << "BATH";
+        row("bathSet", "ending and a word") << "laughingstock" << "" << "BATH";
+        row("bathSet", "hyphen") << "first-class" << "" << "BATH";
+        row("bathSet", "-graph") << "seismograph" << "" << "BATH";
+        row("bathSet", "-ic") << "classic" << "" << "TRAP";
+        row("bathSet", "-age is no compound") << "passage" << "" << "TRAP";
+        row("bathSet", "stem inside a word") << "plastic" << "" << "TRAP";
+        row("bathSet", "no stem") << "manchester" << "" << "TRAP";
+        row("bathSet", "looks like a stem") << "castrated" << "" << "TRAP";
         row("weakAmE", "-ed after n stays") << "kindness" << "ˈkaɪndnəs" << "ˈkaɪnd.nəs";
         row("weakAmE", "-es after z") << "roses" << "ˈroʊzəz" << "ˈroʊ.zɪz";
         row("weakAmE", "be-") << "become" << "bəˈkʌm" << "bɪˈkʌm";
