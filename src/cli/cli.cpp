@@ -37,6 +37,7 @@ constexpr Command kCommands[] = {
     {"zentab",     "zentab",                                                                   zentabCommand},
     {"contributions", "contributions list | show WORD | add WORD [--bre T] [--ame T] | delete WORD | export | import FILE",
                    contributionsCommand},
+    {"speak",      "speak [--rate N] --wav FILE",                                              speakCommand},
     {"about",      "about",                                                                    aboutCommand},
 };
 // clang-format on

@@ -108,6 +108,7 @@ int statsCommand(Context &, const QStringList &);
 int zentabCommand(Context &, const QStringList &);
 int aboutCommand(Context &, const QStringList &);
 int contributionsCommand(Context &, const QStringList &);
+int speakCommand(Context &, const QStringList &);
 
 // Runs one command line (args[0] is the program name) on the given streams and returns the
 // exit status; every failure ends here with its message on err.

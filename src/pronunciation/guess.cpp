@@ -3,55 +3,9 @@
 #include "pronunciation/notation.h"
 
 #include <QHash>
-
-#include <espeak-ng/speak_lib.h>
+#include <mutex>
 
 namespace vocalith::pronunciation {
-
-const QString kEspeakVoiceRP = QStringLiteral("en-gb-x-rp");
-const QString kEspeakVoiceUS = QStringLiteral("en-us");
-
-Espeak *Espeak::instance(QString *error) {
-    static Espeak *session = []() -> Espeak * {
-        if (espeak_Initialize(AUDIO_OUTPUT_SYNCHRONOUS, 0, nullptr, espeakINITIALIZE_DONT_EXIT) < 0)
-            return nullptr;
-        return new Espeak;
-    }();
-    if (!session && error)
-        *error = QStringLiteral("espeak-ng cannot be initialised");
-    return session;
-}
-
-bool Espeak::selectVoice(const QString &voice) {
-    if (voice == m_voice)
-        return true;
-    if (espeak_SetVoiceByName(voice.toUtf8().constData()) != EE_OK) {
-        m_voice.clear();
-        return false;
-    }
-    m_voice = voice;
-    return true;
-}
-
-bool Espeak::hasVoice(const QString &voice) {
-    const std::lock_guard lock(m_mutex);
-    return selectVoice(voice);
-}
-
-QString Espeak::phonemes(const QString &voice, const QString &text) {
-    const std::lock_guard lock(m_mutex);
-    if (!selectVoice(voice))
-        return {};
-    const QByteArray utf8 = text.toUtf8();
-    const void *p = utf8.constData();
-    QStringList clauses;
-    while (p) {
-        const char *ph = espeak_TextToPhonemes(&p, espeakCHARS_UTF8, int('_') << 8);
-        if (ph && *ph)
-            clauses << QString::fromUtf8(ph).trimmed();
-    }
-    return clauses.join(QLatin1Char(' '));
-}
 
 bool isGuessableWord(QStringView word) {
     bool letter = false;

@@ -293,6 +293,21 @@ private slots:
                                                  << QByteArray("The sound is too long (more than 1000 characters).\n");
         QTest::newRow("final blank line") << QStringList{"transcribe", "--set", "removecrs=false"} << QByteArray("cat\n\ndog\n\n")
                                           << false << 0 << QByteArray("/ kæt /\n/ dɒɡ /\n") << QByteArray();
+        QTest::newRow("speak: empty text") << QStringList{"speak", "--wav", "@s.wav"} << QByteArray(" \n") << false << 1
+                                           << QByteArray() << QByteArray("Text box empty.\n");
+        QTest::newRow("speak: nothing English") << QStringList{"speak", "--wav", "@s.wav"} << QByteArray("ʘ ǃ") << false
+                                                << 1 << QByteArray()
+                                                << QByteArray("Not spoken: ʘ, ǃ (2 in all)\n"
+                                                              "Nothing to speak: the text has no English phoneme.\n");
+        QTest::newRow("speak: no file") << QStringList{"speak", "--rate", "100"} << QByteArray("kæt") << false << 2
+                                        << QByteArray() << QByteArray("vocalith-cli: speak needs --wav FILE\n");
+        QTest::newRow("speak: rate too high") << QStringList{"speak", "--rate", "261", "--wav", "@s.wav"} << QByteArray("kæt")
+                                              << false << 2 << QByteArray()
+                                              << QByteArray("vocalith-cli: --rate takes words a minute from 80 to 260, not \"261\"\n");
+        QTest::newRow("speak: file in no folder") << QStringList{"speak", "--wav", "@none/s.wav"} << QByteArray("kæt") << false
+                                                  << 4 << QByteArray()
+                                                  << ("vocalith-cli: the output could not be written: " +
+                                                      m_dir.filePath("none/s.wav").toUtf8() + ": No such file or directory\n");
         // The real program: bytes as they are, and the exit status.
         QTest::newRow("process: CR LF kept") << QStringList{"export", "--to", "xsampa"} << QByteArray("ˈθɪŋk\r\nðə\r\n")
                                              << true << 0 << QByteArray("\"TINk\r\nD@\r\n") << QByteArray();
@@ -554,12 +569,34 @@ private slots:
         QCOMPARE(p.exitCode(), 1);
     }
 
+    // speak writes a WAV file of espeak-ng's voice: the same bytes from a second process, another
+    // for the other accent; what it cannot say is noted on stderr.
+    void speakWritesWav() {
+        const QByteArray text = "/ ðə ˈfɑː.ðə / ɪz ʘ ˈkʌm.ɪŋ /\n";
+        QByteArrayList files;
+        for (const char *accent : {"BrE", "BrE", "AmE"}) {
+            const QString path = m_dir.filePath(QStringLiteral("speak-%1.wav").arg(files.size()));
+            const Result r = cli({QStringLiteral("--accent"), accent, QStringLiteral("speak"), QStringLiteral("--rate"),
+                                  QStringLiteral("200"), QStringLiteral("--wav"), path},
+                                 text, true);
+            QCOMPARE(r.status, 0);
+            QCOMPARE(r.err, QByteArray("Not spoken: ʘ\n"));
+            QCOMPARE(r.out, QByteArray());
+            QFile f(path);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            files << f.readAll();
+            QVERIFY(files.back().startsWith("RIFF") && files.back().size() > 22050);
+        }
+        QCOMPARE(files[1], files[0]);
+        QVERIFY(files[2] != files[0]);
+    }
+
     // The usage lists every command and is printed on request.
     void help() {
         const Result r = cli({QStringLiteral("--help")}, {}, false);
         QCOMPARE(r.status, 0);
         for (const char *command : {"transcribe", "render", "number", "export", "import", "rhymes", "sound", "stats",
-                                    "zentab", "contributions", "about"})
+                                    "zentab", "contributions", "speak", "about"})
             QVERIFY2(r.out.contains(QByteArray("\n  ") + command), command);
     }
 };
