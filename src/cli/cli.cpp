@@ -5,6 +5,7 @@
 #include "app/messages.h"
 #include "app/paths.h"
 #include "app/texts.h"
+#include "app/userfiles.h"
 #include "contributions/contributiondb.h"
 #include "engine/lexicon/schema.h"
 
@@ -144,6 +145,10 @@ Connection &Context::lexiconConnection() {
 Connection &Context::contributions() {
     if (!m_contributions) {
         contributions::Failure failure;
+        // Without --contributions the data folder's: its first use says where files beside
+        // the program went.
+        if (contributionsPath.isEmpty() && !userFiles().notice.isEmpty())
+            writeErr(QStringLiteral("vocalith-cli: %1\n").arg(userFiles().notice));
         m_contributions = contributions::open(vocalith::contributionsPath(contributionsPath), &failure);
         if (!m_contributions)
             throw DatabaseUnavailable{failure.head, failure.reason};

@@ -3,6 +3,7 @@
 #include "app/paths.h"
 #include "app/ui/mainwindow.h"
 #include "app/ui/messagebox.h"
+#include "app/userfiles.h"
 
 #include <QApplication>
 #include <QCommandLineParser>
@@ -24,7 +25,7 @@ int main(int argc, char **argv) {
     vocalith::QtMessageBoxes messages;
     const vocalith::StartupPaths paths{vocalith::lexiconPath(parser.value(lexicon)),
                                        vocalith::contributionsPath(parser.value(contributions)),
-                                       vocalith::settingsPath(), vocalith::workPath()};
+                                       vocalith::settingsPath(), vocalith::workPath(), vocalith::userFiles().notice};
     vocalith::MainWindow window(paths, messages, QFontDatabase::families());
     if (!window.startUp())
         return 1;
