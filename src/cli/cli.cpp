@@ -6,6 +6,7 @@
 #include "app/paths.h"
 #include "app/texts.h"
 #include "app/userfiles.h"
+#include "cli/manpage.h"
 #include "contributions/contributiondb.h"
 #include "engine/lexicon/schema.h"
 
@@ -42,11 +43,14 @@ constexpr Command kCommands[] = {
 };
 // clang-format on
 
+// The two forms of the command line, as the usage and the manual show them.
+const QStringList kUsageLines = {
+    QStringLiteral("vocalith-cli [--lexicon PATH] [--contributions PATH] [--accent BrE|AmE] COMMAND ..."),
+    QStringLiteral("vocalith-cli --help | --version")};
+
 QString usageText() {
-    QString text =
-        QStringLiteral("usage: vocalith-cli [--lexicon PATH] [--contributions PATH] [--accent BrE|AmE] COMMAND ...\n"
-                       "       vocalith-cli --help | --version\n"
-                       "commands:\n");
+    QString text = QStringLiteral("usage: ") + kUsageLines[0] + QStringLiteral("\n       ") + kUsageLines[1] +
+                   QStringLiteral("\ncommands:\n");
     for (const Command &c : kCommands)
         text += QStringLiteral("  ") + QString::fromUtf8(c.synopsis) + QLatin1Char('\n');
     text += QStringLiteral("Put -- before a negative number.\n");
@@ -96,6 +100,13 @@ int dispatch(const QStringList &args, Context &context) {
     for (; k < args.size() && args[k].startsWith(QLatin1String("--")); ++k) {
         if (args[k] == QLatin1String("--help")) {
             context.write(usageText());
+            return kDone;
+        }
+        if (args[k] == QLatin1String("--man")) { // not in the usage: the build makes the manual with it
+            QList<CommandHelp> commands;
+            for (const Command &c : kCommands)
+                commands.append({QString::fromUtf8(c.name), QString::fromUtf8(c.synopsis)});
+            context.write(manPage(texts::kVersion, texts::kReleaseDate, kUsageLines, commands));
             return kDone;
         }
         if (args[k] == QLatin1String("--version")) {
