@@ -1,13 +1,10 @@
 #include "app/paths.h"
 
-#include "app/settings.h"
-#include "app/work.h"
+#include "app/userfiles.h"
 
 #include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
-#include <QStandardPaths>
-#include <QTemporaryFile>
 
 namespace vocalith {
 
@@ -16,14 +13,6 @@ const QString kContributionsFileName = QStringLiteral("ContributionDB.sqlite");
 
 namespace {
 QString programFolder() { return QCoreApplication::applicationDirPath(); }
-
-// Tries to create a file there: permission bits alone do not tell about read-only mounts.
-bool isWritableFolder(const QString &folder) {
-    if (!QFileInfo(folder).isDir())
-        return false;
-    QTemporaryFile probe(QDir(folder).filePath(QStringLiteral(".vocalith-XXXXXX")));
-    return probe.open();
-}
 } // namespace
 
 QString lexiconPath(const QString &explicitPath) {
@@ -41,25 +30,14 @@ QString lexiconPath(const QString &explicitPath) {
     return beside;
 }
 
-QString chooseDataFolder(const QString &programFolder, const QString &userFolder) {
-    if (isWritableFolder(programFolder))
-        return programFolder;
-    QDir().mkpath(userFolder);
-    return userFolder;
-}
-
-QString dataFolder() {
-    return chooseDataFolder(programFolder(), QStandardPaths::writableLocation(QStandardPaths::AppDataLocation));
-}
-
 QString contributionsPath(const QString &explicitPath) {
     if (!explicitPath.isEmpty())
         return explicitPath;
-    return QDir(dataFolder()).filePath(kContributionsFileName);
+    return userFiles().contributions;
 }
 
-QString settingsPath() { return QDir(dataFolder()).filePath(kSettingsFileName); }
+QString settingsPath() { return userFiles().settings; }
 
-QString workPath() { return QDir(dataFolder()).filePath(kWorkFileName); }
+QString workPath() { return userFiles().work; }
 
 } // namespace vocalith

@@ -13,13 +13,8 @@ extern const QString kContributionsFileName;
 // the program folder's candidate when none does (so the message names a real place).
 QString lexiconPath(const QString &explicitPath = {});
 
-// The folder for settings and contributions: the program's folder when it is writable,
-// otherwise the per-user application data folder, created when missing.
-QString dataFolder();
-// The rule of dataFolder for given folders: programFolder when files can be written
-// there, otherwise userFolder (created when missing).
-QString chooseDataFolder(const QString &programFolder, const QString &userFolder);
-
+// The user's files, in the per-user application data folder (see userFiles(), which brings
+// over those an older version kept beside the program).
 QString contributionsPath(const QString &explicitPath = {});
 QString settingsPath();
 // The work in progress (work.json), beside the settings.

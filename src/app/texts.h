@@ -6,7 +6,8 @@
 
 namespace vocalith::texts {
 
-inline const QString kVersion = QStringLiteral("1.7f");
+// From the build (CMake's project version and its letter), like the package's version.
+inline const QString kVersion = QStringLiteral(VOCALITH_VERSION);
 inline const QString kReleaseDate = QStringLiteral("January 2014");
 inline const QString kSubtitle = QStringLiteral("Draft IPA transcriptions of English");
 inline const QString kProgramName = QStringLiteral("Vocalith");

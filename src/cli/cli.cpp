@@ -5,6 +5,8 @@
 #include "app/messages.h"
 #include "app/paths.h"
 #include "app/texts.h"
+#include "app/userfiles.h"
+#include "cli/manpage.h"
 #include "contributions/contributiondb.h"
 #include "engine/lexicon/schema.h"
 
@@ -42,11 +44,14 @@ constexpr Command kCommands[] = {
 };
 // clang-format on
 
+// The two forms of the command line, as the usage and the manual show them.
+const QStringList kUsageLines = {
+    QStringLiteral("vocalith-cli [--lexicon PATH] [--contributions PATH] [--accent BrE|AmE] COMMAND ..."),
+    QStringLiteral("vocalith-cli --help | --version")};
+
 QString usageText() {
-    QString text =
-        QStringLiteral("usage: vocalith-cli [--lexicon PATH] [--contributions PATH] [--accent BrE|AmE] COMMAND ...\n"
-                       "       vocalith-cli --help | --version\n"
-                       "commands:\n");
+    QString text = QStringLiteral("usage: ") + kUsageLines[0] + QStringLiteral("\n       ") + kUsageLines[1] +
+                   QStringLiteral("\ncommands:\n");
     for (const Command &c : kCommands)
         text += QStringLiteral("  ") + QString::fromUtf8(c.synopsis) + QLatin1Char('\n');
     text += QStringLiteral("Put -- before a negative number.\n");
@@ -98,6 +103,13 @@ int dispatch(const QStringList &args, Context &context) {
             context.write(usageText());
             return kDone;
         }
+        if (args[k] == QLatin1String("--man")) { // not in the usage: the build makes the manual with it
+            QList<CommandHelp> commands;
+            for (const Command &c : kCommands)
+                commands.append({QString::fromUtf8(c.name), QString::fromUtf8(c.synopsis)});
+            context.write(manPage(texts::kVersion, texts::kReleaseDate, kUsageLines, commands));
+            return kDone;
+        }
         if (args[k] == QLatin1String("--version")) {
             context.write(QStringLiteral("vocalith-cli %1\n").arg(texts::kVersion));
             return kDone;
@@ -145,6 +157,10 @@ Connection &Context::lexiconConnection() {
 Connection &Context::contributions() {
     if (!m_contributions) {
         contributions::Failure failure;
+        // Without --contributions the data folder's: its first use says where files beside
+        // the program went.
+        if (contributionsPath.isEmpty() && !userFiles().notice.isEmpty())
+            writeErr(QStringLiteral("vocalith-cli: %1\n").arg(userFiles().notice));
         m_contributions = contributions::open(vocalith::contributionsPath(contributionsPath), &failure);
         if (!m_contributions)
             throw DatabaseUnavailable{failure.head, failure.reason};

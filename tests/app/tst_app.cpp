@@ -8,6 +8,7 @@
 #include "app/screenfit.h"
 #include "app/settings.h"
 #include "app/textfiles.h"
+#include "app/userfiles.h"
 #include "app/work.h"
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
@@ -18,6 +19,7 @@
 #include <QDomDocument>
 #include <QElapsedTimer>
 #include <QTemporaryDir>
+#include <cerrno>
 #include <csignal>
 #include <functional>
 #include <sys/resource.h>
@@ -104,6 +106,66 @@ QByteArray onFullDisk(const std::function<bool(QString *)> &write) {
     ::close(channel[0]);
     waitpid(child, nullptr, 0);
     return report;
+}
+
+dev_t deviceOf(const QString &path) {
+    struct stat st {};
+    ::stat(QFile::encodeName(path).constData(), &st);
+    return st.st_dev;
+}
+
+QByteArray contentOf(const QString &path) {
+    QFile f(path);
+    return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray("(unreadable)");
+}
+
+// Files from "name=content name=content".
+void makeFiles(const QString &folder, const QString &spec) {
+    for (const QString &file : spec.split(' ', Qt::SkipEmptyParts))
+        test::writeFile(QDir(folder).filePath(file.section('=', 0, 0)), file.section('=', 1).toUtf8());
+}
+
+// A folder's files as makeFiles takes them, in name order.
+QString folderState(const QString &folder) {
+    QStringList names = QDir(folder).entryList(QDir::Files | QDir::Hidden | QDir::System);
+    names.sort();
+    QStringList files;
+    for (const QString &name : names)
+        files << name + '=' + QString::fromUtf8(contentOf(QDir(folder).filePath(name)));
+    return files.join(' ');
+}
+
+QStringList asList(const UserFiles &files) { return {files.settings, files.work, files.contributions, files.notice}; }
+
+// settleUserFiles where the program's folder cannot be written: in a child process that is
+// not root (root writes anywhere), with the folders opened to it.
+QStringList settleReadOnly(const QTemporaryDir &dir, const QString &program, const QString &user) {
+    ::chmod(QFile::encodeName(dir.path()).constData(), 0755);
+    QDir().mkpath(dir.filePath("home"));
+    for (const char *folder : {"home", "home/.local", "home/.local/share", "home/.local/share/Vocalith"})
+        ::chmod(QFile::encodeName(dir.filePath(folder)).constData(), 0777);
+    ::chmod(QFile::encodeName(program).constData(), 0555);
+    int channel[2];
+    if (pipe(channel) != 0)
+        return {};
+    const pid_t child = fork();
+    if (child == 0) {
+        ::close(channel[0]);
+        if (::geteuid() == 0 && ::setuid(65534) != 0)
+            ::_exit(1);
+        const QByteArray report = asList(settleUserFiles(program, user)).join('\n').toUtf8();
+        [[maybe_unused]] const ssize_t n = ::write(channel[1], report.constData(), size_t(report.size()));
+        ::_exit(0);
+    }
+    ::close(channel[1]);
+    QByteArray report;
+    char buffer[4096];
+    for (ssize_t n; (n = ::read(channel[0], buffer, sizeof buffer)) > 0;)
+        report.append(buffer, n);
+    ::close(channel[0]);
+    waitpid(child, nullptr, 0);
+    ::chmod(QFile::encodeName(program).constData(), 0755);
+    return QString::fromUtf8(report).split('\n');
 }
 
 } // namespace
@@ -241,14 +303,139 @@ private slots:
         QCOMPARE(QDir(dir.path()).entryList(QDir::Files), QStringList{"file"});
     }
 
-    void dataFolderFallsBack() {
+    // Where the user's files go at the first start of this version, from beside the program.
+    // Folders are given as "name=content ..."; where says for settings, work and word list
+    // whether the user's folder (u) or the program's (p) is used.
+    void userFilesSettle_data() {
+        QTest::addColumn<QString>("beside");
+        QTest::addColumn<QString>("mine");
+        QTest::addColumn<QString>("condition");
+        QTest::addColumn<QString>("besideAfter");
+        QTest::addColumn<QString>("mineAfter");
+        QTest::addColumn<QString>("where");
+        QTest::addColumn<QString>("notice"); // @ stands for the user's folder
+        const QString all = "vocalith.xml, work.json, ContributionDB.sqlite";
+        // clang-format off
+        QTest::newRow("nothing beside") << "" << "" << "" << "" << "" << "uuu" << "";
+        QTest::newRow("moved")
+            << "vocalith.xml=s work.json=w ContributionDB.sqlite=c x=y" << "" << ""
+            << "x=y" << "ContributionDB.sqlite=c vocalith.xml=s work.json=w" << "uuu" << kUserFilesMoved.arg(all, "@");
+        QTest::newRow("moved across file systems")
+            << "vocalith.xml=s work.json=w ContributionDB.sqlite=c" << "" << "otherfs"
+            << "" << "ContributionDB.sqlite=c vocalith.xml=s work.json=w" << "uuu" << kUserFilesMoved.arg(all, "@");
+        QTest::newRow("collision: the user's wins, the other is kept")
+            << "vocalith.xml=old work.json=w" << "vocalith.xml=new" << ""
+            << "vocalith.xml.beside-program=old" << "vocalith.xml=new work.json=w" << "uuu"
+            << kUserFilesMoved.arg("work.json", "@") + ' ' +
+                   kUserFileSetAside.arg("vocalith.xml", "vocalith.xml.beside-program", "@");
+        QTest::newRow("collision again")
+            << "work.json=old work.json.beside-program=older" << "work.json=new" << ""
+            << "work.json.beside-program=older work.json.beside-program.2=old" << "work.json=new" << "uuu"
+            << kUserFileSetAside.arg("work.json", "work.json.beside-program.2", "@");
+        QTest::newRow("read-only program folder: copied, the original stays")
+            << "work.json=w" << "" << "readonly" << "work.json=w" << "work.json=w" << "uuu"
+            << kUserFilesCopied.arg("work.json", "@", qt_error_string(EACCES));
+        QTest::newRow("read-only program folder, next start")
+            << "work.json=w" << "work.json=mine" << "readonly" << "work.json=w" << "work.json=mine" << "uuu" << "";
+        QTest::newRow("no user folder: used in place")
+            << "ContributionDB.sqlite=c" << "" << "nofolder" << "ContributionDB.sqlite=c" << "" << "uup"
+            << kUserFileInPlace.arg("ContributionDB.sqlite", "@", qt_error_string(ENOTDIR));
+        QTest::newRow("word list with its journal: used in place")
+            << "ContributionDB.sqlite=c ContributionDB.sqlite-journal=j" << "" << ""
+            << "ContributionDB.sqlite=c ContributionDB.sqlite-journal=j" << "" << "uup" << "*";
+        // clang-format on
+    }
+
+    void userFilesSettle() {
+        QFETCH(QString, beside);
+        QFETCH(QString, mine);
+        QFETCH(QString, condition);
+        QFETCH(QString, besideAfter);
+        QFETCH(QString, mineAfter);
+        QFETCH(QString, where);
+        QFETCH(QString, notice);
         QTemporaryDir dir;
-        QCOMPARE(chooseDataFolder(dir.path(), dir.filePath("user")), dir.path());
-        test::writeFile(dir.filePath("notafolder"), {});
-        const QString user = dir.filePath("user/data");
-        QCOMPARE(chooseDataFolder(dir.filePath("notafolder"), user), user);
-        QVERIFY(QFileInfo(user).isDir());
-        QCOMPARE(QDir(dir.path()).entryList(QDir::Files | QDir::Hidden), QStringList{"notafolder"});
+        QTemporaryDir otherFs(QStringLiteral("/dev/shm/vocalith-test-XXXXXX"));
+        const bool otherFsRow = condition == "otherfs";
+        if (otherFsRow && (!otherFs.isValid() || deviceOf(otherFs.path()) == deviceOf(dir.path())))
+            QSKIP("no second file system at /dev/shm");
+        const QString program = (otherFsRow ? otherFs.path() : dir.path()) + "/bin";
+        const QString user = dir.filePath("home/.local/share/Vocalith");
+        QVERIFY(QDir().mkpath(program));
+        makeFiles(program, beside);
+        if (!mine.isEmpty()) {
+            QVERIFY(QDir().mkpath(user));
+            makeFiles(user, mine);
+        }
+        if (condition == "nofolder" && QDir().mkpath(dir.filePath("home")))
+            test::writeFile(dir.filePath("home/.local"), "a file where the folder would be");
+
+        const QStringList settled =
+            condition == "readonly" ? settleReadOnly(dir, program, user) : asList(settleUserFiles(program, user));
+        QCOMPARE(settled.size(), 4);
+        QString places;
+        const QStringList names = {kSettingsFileName, kWorkFileName, kContributionsFileName};
+        for (int k = 0; k < 3; ++k) {
+            const QString folder = QFileInfo(settled[k]).absolutePath();
+            QCOMPARE(QFileInfo(settled[k]).fileName(), names[k]);
+            places += folder == user ? 'u' : folder == program ? 'p' : '?';
+        }
+        QCOMPARE(places, where);
+        QCOMPARE(folderState(program), besideAfter);
+        QCOMPARE(folderState(user), mineAfter);
+        if (notice == "*")
+            QVERIFY(settled[3].startsWith(kUserFileInPlace.arg(kContributionsFileName, user, QString()).chopped(3)));
+        else
+            QCOMPARE(settled[3], QString(notice).replace('@', user));
+    }
+
+    // Two programs started at once on the same files: each ends up with the one moved file,
+    // and nothing is lost (at most a copy set aside beside the program).
+    void userFilesTwoProgramsAtOnce_data() {
+        QTest::addColumn<bool>("otherFs");
+        QTest::newRow("same file system") << false;
+        QTest::newRow("across file systems") << true;
+    }
+
+    void userFilesTwoProgramsAtOnce() {
+        QFETCH(bool, otherFs);
+        QTemporaryDir dir;
+        QTemporaryDir shm(QStringLiteral("/dev/shm/vocalith-test-XXXXXX"));
+        if (otherFs && (!shm.isValid() || deviceOf(shm.path()) == deviceOf(dir.path())))
+            QSKIP("no second file system at /dev/shm");
+        const QByteArray words(200000, 'w'); // big enough for the copies to overlap
+        for (int round = 0; round < 20; ++round) {
+            const QString program = (otherFs ? shm.path() : dir.path()) + QStringLiteral("/bin%1").arg(round);
+            const QString user = dir.filePath(QStringLiteral("user%1").arg(round));
+            QVERIFY(QDir().mkpath(program));
+            test::writeFile(QDir(program).filePath(kContributionsFileName), words);
+            int go[2];
+            QVERIFY(pipe(go) == 0);
+            pid_t children[2];
+            for (pid_t &child : children) {
+                child = fork();
+                if (child == 0) {
+                    ::close(go[1]);
+                    char c;
+                    [[maybe_unused]] const ssize_t n = ::read(go[0], &c, 1);
+                    const UserFiles files = settleUserFiles(program, user);
+                    ::_exit(files.contributions == QDir(user).filePath(kContributionsFileName) ? 0 : 1);
+                }
+            }
+            ::close(go[0]);
+            ::close(go[1]); // both children read the end of the pipe at once
+            for (pid_t child : children) {
+                int status = 0;
+                waitpid(child, &status, 0);
+                QVERIFY(WIFEXITED(status) && WEXITSTATUS(status) == 0);
+            }
+            QCOMPARE(contentOf(QDir(user).filePath(kContributionsFileName)), words);
+            QCOMPARE(QDir(user).entryList(QDir::Files | QDir::Hidden), QStringList{kContributionsFileName});
+            for (const QString &left : QDir(program).entryList(QDir::Files | QDir::Hidden)) {
+                QVERIFY2(left.startsWith(kContributionsFileName + kBesideProgramSuffix), qPrintable(left));
+                QCOMPARE(contentOf(QDir(program).filePath(left)), words);
+            }
+        }
     }
 
     void sequence_data() {

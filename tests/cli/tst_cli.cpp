@@ -4,6 +4,7 @@
 
 #include "app/messages.h"
 #include "cli/cli.h"
+#include "cli/manpage.h"
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 #include "engine/driver.h"
@@ -598,6 +599,52 @@ private slots:
         for (const char *command : {"transcribe", "render", "number", "export", "import", "rhymes", "sound", "stats",
                                     "zentab", "contributions", "speak", "about"})
             QVERIFY2(r.out.contains(QByteArray("\n  ") + command), command);
+    }
+
+    // The manual is made from the usage's table: every command line of --help is in it, with
+    // what the command does; --help does not offer --man.
+    void manPage() {
+        const Result help = cli({QStringLiteral("--help")}, {});
+        const Result man = cli({QStringLiteral("--man")}, {});
+        QCOMPARE(man.status, 0);
+        QVERIFY(!help.out.contains("--man"));
+        const QString page = QString::fromUtf8(man.out);
+        QVERIFY(page.startsWith(".TH VOCALITH\\-CLI 1 \"January 2014\" \"Vocalith 1.7f\""));
+        const QStringList lines = QString::fromUtf8(help.out).split('\n');
+        QVERIFY(page.contains("\n.nf\n" + cli::roffEscaped(lines[0].mid(7)) + '\n' +
+                              cli::roffEscaped(lines[1].trimmed()) + "\n.fi\n"));
+        int commands = 0;
+        for (const QString &line : lines) {
+            if (!line.startsWith("  ") || line.startsWith("   ")) // the commands, not the usage's second line
+                continue;
+            const QString synopsis = line.trimmed(), name = synopsis.section(' ', 0, 0);
+            const QString description = cli::commandDescription(name);
+            QVERIFY2(!description.isEmpty(), qPrintable(name));
+            QVERIFY2(page.contains(".TP\n\\fB" + cli::roffEscaped(synopsis) + "\\fR\n" + cli::roffEscaped(description) +
+                                   '\n'),
+                     qPrintable(name));
+            ++commands;
+        }
+        QVERIFY(commands >= 11);
+    }
+
+    void roffEscaped_data() {
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<QString>("roff");
+        // clang-format off
+        QTest::newRow("plain") << "words (ə) | x" << "words (ə) | x";
+        QTest::newRow("options") << "--set KEY -x" << "\\-\\-set KEY \\-x";
+        QTest::newRow("backslash") << "a\\b" << "a\\eb";
+        QTest::newRow("dot starts a request") << ".TH" << "\\&.TH";
+        QTest::newRow("quote starts a request") << "'x" << "\\&'x";
+        QTest::newRow("dot inside") << "a. b" << "a. b";
+        // clang-format on
+    }
+
+    void roffEscaped() {
+        QFETCH(QString, text);
+        QFETCH(QString, roff);
+        QCOMPARE(cli::roffEscaped(text), roff);
     }
 };
 

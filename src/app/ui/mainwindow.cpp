@@ -414,6 +414,8 @@ bool MainWindow::startUp() {
         fraHelpMe->fill(*m_contributionsDb);
     applyFont();
     restoreWork();
+    if (!m_paths.notice.isEmpty())
+        showStatus(lblStatus->isHidden() ? m_paths.notice : lblStatus->text() + QLatin1Char(' ') + m_paths.notice);
     // Restored from maximised, the window has the least size of its content.
     resize(m_content->minimumSize().expandedTo(size()));
     return true;

@@ -40,7 +40,8 @@ struct StartupPaths {
     QString lexicon;
     QString contributions;
     QString settings;
-    QString work = {}; // the work in progress; none is kept when empty
+    QString work = {};   // the work in progress; none is kept when empty
+    QString notice = {}; // for the status line once started: where the user's files went
 };
 
 class MainWindow : public QWidget {

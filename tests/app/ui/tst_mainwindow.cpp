@@ -121,6 +121,20 @@ class TestMainWindow : public QObject {
     }
 
 private slots:
+    // Once started, the status line says where the user's files went, after what it says
+    // about a damaged settings file.
+    void startNotice() {
+        test::writeFile(paths().settings, "<vocalith");
+        StartupPaths p = paths();
+        p.notice = QStringLiteral("Your files vocalith.xml were beside the program; they are now in /x.");
+        m_window = std::make_unique<MainWindow>(p, m_messages, kFonts);
+        QVERIFY(m_window->startUp());
+        QVERIFY(!get("lblStatus")->isHidden());
+        const QString status = get<QLabel>("lblStatus")->text();
+        QVERIFY2(status.endsWith(' ' + p.notice) && status.startsWith(kSettingsDamagedKept.left(10)),
+                 qPrintable(status));
+    }
+
     void init() {
         m_dir = new QTemporaryDir;
         QVERIFY(QFile::copy(test::fixturePath("engine"), paths().lexicon));
