@@ -6,7 +6,7 @@
 // Without --stop, the output is the time of each run in seconds, one per line.
 
 #include "app/ui/mainwindow.h"
-#include "app/ui/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -34,7 +34,7 @@ inline QString writeFile(const QString &path, const QByteArray &content) {
 
 #ifdef QT_WIDGETS_LIB
 #include "app/ui/mainwindow.h"
-#include "app/ui/messagebox.h"
+#include "widgets/messagebox.h"
 
 namespace vocalith::test {
 

@@ -2,7 +2,7 @@
 
 #include "app/paths.h"
 #include "app/ui/mainwindow.h"
-#include "app/ui/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

@@ -7,16 +7,12 @@
 #include "app/texts.h"
 #include "app/ui/aboutdialog.h"
 #include "app/ui/filecommands.h"
-#include "app/ui/messagebox.h"
-#include "app/ui/picturebutton.h"
-#include "app/ui/twips.h"
 #include "app/work.h"
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 #include "contributions/ui/contributionpanel.h"
 #include "editor/ui/ipachartdialog.h"
 #include "editor/ui/resultpanel.h"
-#include "editor/ui/textbox.h"
 #include "encodings/htmlreferences.h"
 #include "encodings/notations.h"
 #include "engine/driver.h"
@@ -24,6 +20,10 @@
 #include "engine/numbers.h"
 #include "pronunciation/guess.h"
 #include "rhymes/ui/rhymespanel.h"
+#include "widgets/messagebox.h"
+#include "widgets/picturebutton.h"
+#include "widgets/textbox.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

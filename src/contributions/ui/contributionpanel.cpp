@@ -1,11 +1,11 @@
 #include "contributions/ui/contributionpanel.h"
 
 #include "app/texts.h"
-#include "app/ui/messagebox.h"
-#include "app/ui/picturebutton.h"
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 #include "editor/keyboard.h"
+#include "widgets/messagebox.h"
+#include "widgets/picturebutton.h"
 
 #include <QComboBox>
 #include <QFileDialog>

@@ -3,19 +3,19 @@
 #include "app/screenfit.h"
 #include "app/textfiles.h"
 #include "app/texts.h"
-#include "app/ui/messagebox.h"
-#include "app/ui/picturebutton.h"
-#include "app/ui/twips.h"
 #include "editor/addtext.h"
 #include "editor/ipachart.h"
 #include "editor/optiontips.h"
 #include "editor/ui/ipachartdialog.h"
 #include "editor/ui/keyboardwidget.h"
-#include "editor/ui/textbox.h"
 #include "encodings/ui/importexportwindow.h"
 #include "statistics/statistics.h"
 #include "statistics/ui/statisticswindow.h"
 #include "statistics/ui/zentabwindow.h"
+#include "widgets/messagebox.h"
+#include "widgets/picturebutton.h"
+#include "widgets/textbox.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -1,9 +1,9 @@
 #include "statistics/ui/statisticswindow.h"
 
 #include "app/texts.h"
-#include "app/ui/picturebutton.h"
-#include "app/ui/twips.h"
 #include "editor/addtext.h"
+#include "widgets/picturebutton.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>

@@ -9,16 +9,16 @@
 #include "app/texts.h"
 #include "app/ui/aboutdialog.h"
 #include "app/ui/mainwindow.h"
-#include "app/ui/messagebox.h"
-#include "app/ui/picturebutton.h"
 #include "app/work.h"
 #include "editor/ipachart.h"
 #include "editor/optiontips.h"
 #include "editor/ui/ipachartdialog.h"
 #include "editor/ui/resultpanel.h"
-#include "editor/ui/textbox.h"
 #include "encodings/ui/importexportwindow.h"
 #include "testsupport.h"
+#include "widgets/messagebox.h"
+#include "widgets/picturebutton.h"
+#include "widgets/textbox.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,13 +1,13 @@
 // Phoneme counting, duplicate removal, bars and shares and the Zentab report in the core;
 // the Statistics and Zentab windows driven from the editor's buttons, each wiring path once.
 
-#include "app/ui/twips.h"
 #include "editor/ui/resultpanel.h"
 #include "statistics/statistics.h"
 #include "statistics/ui/statisticswindow.h"
 #include "statistics/ui/zentabwindow.h"
 #include "statistics/zentab.h"
 #include "testsupport.h"
+#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QClipboard>

@@ -1,4 +1,4 @@
-#include "editor/ui/textbox.h"
+#include "widgets/textbox.h"
 
 #include "editor/addtext.h"
 #include "editor/shortcuts.h"
