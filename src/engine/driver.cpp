@@ -319,47 +319,55 @@ QString expandAbbreviations(const QString &text, const Abbreviations &table) {
 
 namespace {
 
-// The words of every segment. A first-pass result can hold several words (a spelled
-// number) or none (a currency symbol without an amount); the words are those the
-// segment's rebuilt text gives when split at single spaces with double spaces halved.
-QVector<QStringList> segmentWords(const QString &input, Accent accent, const Abbreviations &abbreviations) {
-    const QString text = normalised(lowered(expandAbbreviations(trimSpaces(input), abbreviations)));
-    const QList<QStringView> segments = QStringView(text).split(kCut);
-    QVector<QStringList> result;
-    result.reserve(segments.size());
-    for (const QStringView segment : segments) {
-        // Split at spaces without empty parts: the words of the space-trimmed segment.
-        const QList<QStringView> parts = segment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QStringList words;
-        words.reserve(parts.size());
-        for (qsizetype k = 0; k < parts.size(); ++k) {
-            QString w = parts[k].toString();
-            // "$2 million": an amount of millions.
-            if (k + 1 < parts.size() && isScaleWord(parts[k + 1]) && w.size() > 1 && isMoneyWord(w)) {
-                const auto [symbol, amount] = splitMoney(w);
-                if (IsNumeric(amount)) {
-                    w = ScaledAmountToWords(amount, parts[++k].toString(), symbol);
-                    words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-                    continue;
-                }
-            }
-            w = firstPassWord(w, accent);
-            if (w.contains(QLatin1Char(' ')))
+// A text normalised for the main pass and cut into its segments (views into the text).
+struct Segments {
+    QString text;
+    QList<QStringView> views;
+};
+
+Segments segmentsOf(const QString &input, const Abbreviations &abbreviations) {
+    Segments s;
+    s.text = normalised(lowered(expandAbbreviations(trimSpaces(input), abbreviations)));
+    s.views = QStringView(s.text).split(kCut);
+    return s;
+}
+
+// The words of a segment. A first-pass result can hold several words (a spelled number) or
+// none (a currency symbol without an amount); the words are those the segment's rebuilt
+// text gives when split at single spaces with double spaces halved. Each segment's words
+// are made when it comes up: a long text's words all at once would take several times the
+// text's memory.
+QStringList segmentWords(QStringView segment, Accent accent) {
+    // Split at spaces without empty parts: the words of the space-trimmed segment.
+    const QList<QStringView> parts = segment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QStringList words;
+    words.reserve(parts.size());
+    for (qsizetype k = 0; k < parts.size(); ++k) {
+        QString w = parts[k].toString();
+        // "$2 million": an amount of millions.
+        if (k + 1 < parts.size() && isScaleWord(parts[k + 1]) && w.size() > 1 && isMoneyWord(w)) {
+            const auto [symbol, amount] = splitMoney(w);
+            if (IsNumeric(amount)) {
+                w = ScaledAmountToWords(amount, parts[++k].toString(), symbol);
                 words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            else if (!w.isEmpty())
-                words << std::move(w);
+                continue;
+            }
         }
-        result.push_back(std::move(words));
+        w = firstPassWord(w, accent);
+        if (w.contains(QLatin1Char(' ')))
+            words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        else if (!w.isEmpty())
+            words << std::move(w);
     }
-    return result;
+    return words;
 }
 
 } // namespace
 
 QStringList SegmentText(const QString &input, Accent accent, const Abbreviations &abbreviations) {
     QStringList lines;
-    for (const QStringList &words : segmentWords(input, accent, abbreviations))
-        lines << words.join(QLatin1Char(' '));
+    for (const QStringView segment : segmentsOf(input, abbreviations).views)
+        lines << segmentWords(segment, accent).join(QLatin1Char(' '));
     return lines;
 }
 
@@ -369,16 +377,16 @@ namespace {
 // remembers already.
 QString transcribeText(const QString &text, Accent accent, Lexicon &lexicon, const TranscribeObserver &observer,
                        const TranscribeOptions &options) {
-    const QVector<QStringList> segments = segmentWords(text, accent, lexicon.abbreviations());
-    const int n = int(segments.size());
+    const Segments segments = segmentsOf(text, lexicon.abbreviations());
+    const int n = int(segments.views.size());
     if (observer.started)
         observer.started(n);
 
     QString result;
     for (int i = 0; i < n; ++i) {
-        const QStringList &words = segments[i];
         if (observer.stopRequested && observer.stopRequested())
             break;
+        const QStringList words = segmentWords(segments.views[i], accent);
         QString line;
         SegmentTranscriber segment(words, accent, lexicon, options.guess ? &options.guess : nullptr);
         if (!(words.size() == 1 && words.front() == kCrLf))
