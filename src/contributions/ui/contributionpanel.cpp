@@ -93,6 +93,14 @@ ContributionPanel::ContributionPanel(MessageBoxes &messages, QWidget *parent) : 
 
 ContributionPanel::~ContributionPanel() = default;
 
+void ContributionPanel::showUnavailable(const QString &reason) {
+    m_notice->setText(reason);
+    QPalette p = m_notice->palette();
+    p.setColor(QPalette::WindowText, QColor::fromRgb(QRgb(texts::kWarning)));
+    m_notice->setPalette(p);
+    setEnabled(false);
+}
+
 void ContributionPanel::fill(Connection &connection) {
     m_store = std::make_unique<ContributionStore>(connection);
     listContributions();

@@ -75,6 +75,7 @@ StatisticsWindow::~StatisticsWindow() {
     if (m_thread) {
         m_count->stop = true;
         m_thread->wait();
+        delete m_thread;
     }
 }
 
