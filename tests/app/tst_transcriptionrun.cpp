@@ -1,7 +1,7 @@
 // A Transcribe run on a worker thread, without a window: it opens its own connection there
 // and gives what Transcribe and the renderer give, its progress can be read from another
 // thread, a stop ends it at the next segment with what is done, and its failures come back
-// as failures.
+// as failures. (The user's words in a run: tst_contributions.)
 
 #include "app/transcriptionrun.h"
 #include "editor/addtext.h"
@@ -84,16 +84,6 @@ private slots:
         QCOMPARE(result.stored, u"ðə kæt\r\n<blorf> dɒɡ"_s);
         QVERIFY(result.stopped);
         QCOMPARE(run.progress().done, 3);
-    }
-
-    // The user's words read before the run take the word list's place in it.
-    void overlay() {
-        TranscriptionRequest r = request(u"cat dog"_s);
-        WordRow mine;
-        mine.transcription[int(Accent::BrE)] = u"miaʊ"_s;
-        r.overlay.insert(u"cat"_s, mine);
-        TranscriptionRun run(std::move(r));
-        QCOMPARE(runOnAThread(run).stored, u"miaʊ dɒɡ"_s);
     }
 
     void failures_data() {
