@@ -200,16 +200,20 @@ void ResultPanel::showTranscription(const QString &stored, Accent accent,
         shown = programToBoxText(std::move(*shown));
     m_fill = new BoxTextFill(txtText, *shown, new EditorStep(&m_undone, currentState(), after), this);
     applyState(after);
-    connect(m_fill, &BoxTextFill::finished, this, [this, replacesUserText, text = *shown](bool replaced) {
-        m_fill->deleteLater();
-        m_fill = nullptr;
-        if (replaced) {
-            // What editorChanged does for a change made by the program, with the text at hand.
-            emit workChanged();
-            QApplication::clipboard()->setText(text);
-        }
-        emit transcriptionShown(replaced && replacesUserText);
-    });
+    connect(m_fill, &BoxTextFill::finished, this,
+            [this, replacesUserText, text = *shown, with = options(), in = m_accent](bool replaced) {
+                m_fill->deleteLater();
+                m_fill = nullptr;
+                if (replaced) {
+                    // What editorChanged does for a change made by the program, with the text at hand.
+                    emit workChanged();
+                    QApplication::clipboard()->setText(text);
+                }
+                // An option clicked or an accent chosen meanwhile applies now.
+                if (with != options() || in != m_accent)
+                    renderEditor();
+                emit transcriptionShown(replaced && replacesUserText);
+            });
     m_fill->start();
 }
 

@@ -120,6 +120,28 @@ private slots:
         QCOMPARE(ReadWork(paths().work).work.stored, m_window->storedTranscription()); // saved on closing
     }
 
+    // A long result with its lines goes into the editor a part at a time; a display option
+    // clicked meanwhile applies once it is in.
+    void optionClickedWhileTheResultGoesIn() {
+        start();
+        click("chkRemoveCRs");
+        bool clicked = false;
+        QTimer poll;
+        poll.setInterval(0);
+        connect(&poll, &QTimer::timeout, this, [&] {
+            if (!clicked && get<QPlainTextEdit>("txtText")->isReadOnly()) {
+                get<QAbstractButton>("chkSlash")->click();
+                clicked = true;
+            }
+        });
+        poll.start();
+        transcribe(QStringList(60000, "good cat").join('\n'));
+        QVERIFY(clicked);
+        QVERIFY(!get<QPlainTextEdit>("txtText")->isReadOnly());
+        QCOMPARE(editor().count('\n'), 59999);
+        QVERIFY(editor().startsWith(u"| \u0261\u028Ad k\u00E6t |\n"_qs) && !editor().contains('/'));
+    }
+
     void databaseErrorIsShownAndWorkGoesOn() {
         // A words table without the accent columns: every lookup fails.
         QStringList tables = schema::lexiconTables();
