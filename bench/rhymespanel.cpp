@@ -4,8 +4,8 @@
 //   rhymes-panel-bench LEXICON
 
 #include "rhymes/ui/rhymespanel.h"
-#include "app/ui/messagebox.h"
 #include "engine/lexicon/schema.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -34,7 +34,9 @@ inline QString writeFile(const QString &path, const QByteArray &content) {
 
 #ifdef QT_WIDGETS_LIB
 #include "app/ui/mainwindow.h"
-#include "app/ui/messagebox.h"
+#include "widgets/messagebox.h"
+
+#include <QSignalSpy>
 
 namespace vocalith::test {
 
@@ -66,6 +68,16 @@ inline std::unique_ptr<MainWindow> startMainWindow(const QString &lexicon, const
                                      messages, fonts);
     [&] { QVERIFY(window->startUp()); }();
     return window;
+}
+
+// Takes a step and, when it started a Transcribe (which runs on a worker thread), waits until
+// the run's result is in the editor.
+template <typename Step>
+void andWaitForARun(MainWindow &window, Step step) {
+    QSignalSpy ended(&window, &MainWindow::transcriptionEnded);
+    step();
+    if (window.transcribing())
+        [&] { QVERIFY(ended.wait(30000)); }();
 }
 
 } // namespace vocalith::test

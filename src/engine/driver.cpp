@@ -320,46 +320,62 @@ QString expandAbbreviations(const QString &text, const Abbreviations &table) {
     return out;
 }
 
-} // namespace
+// A text normalised for the main pass and cut into its segments (views into the text).
+struct Segments {
+    QString text;
+    QList<QStringView> views;
+};
 
-// A first-pass result can hold several words (a spelled number) or none (a currency symbol
-// without an amount); the words are those the segment's rebuilt text gives when split at
-// single spaces with double spaces halved.
-QVector<QStringList> segmentText(const QString &input, Accent accent, const Abbreviations &abbreviations) {
-    const QString text = normalised(lowered(expandAbbreviations(trimSpaces(input), abbreviations)));
-    const QList<QStringView> segments = QStringView(text).split(kCut);
-    QVector<QStringList> result;
-    result.reserve(segments.size());
-    for (const QStringView segment : segments) {
-        // Split at spaces without empty parts: the words of the space-trimmed segment.
-        const QList<QStringView> parts = segment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-        QStringList words;
-        words.reserve(parts.size());
-        for (qsizetype k = 0; k < parts.size(); ++k) {
-            QString w = parts[k].toString();
-            // A hyphen standing alone is a dash too: the phrase ends there.
-            if (std::all_of(w.begin(), w.end(), [](QChar c) { return c == QLatin1Char('-'); })) {
-                if (!words.isEmpty() && k + 1 < parts.size())
-                    result.push_back(std::exchange(words, {}));
+Segments segmentsOf(const QString &input, const Abbreviations &abbreviations) {
+    Segments s;
+    s.text = normalised(lowered(expandAbbreviations(trimSpaces(input), abbreviations)));
+    s.views = QStringView(s.text).split(kCut);
+    return s;
+}
+
+// The phrases of a segment, as words: a hyphen standing alone is a dash, which ends the
+// phrase. A first-pass result can hold several words (a spelled number) or none (a currency
+// symbol without an amount); the words are those the segment's rebuilt text gives when split
+// at single spaces with double spaces halved. Each segment's words are made when it comes
+// up: a long text's words all at once would take several times the text's memory.
+QVector<QStringList> segmentPhrases(QStringView segment, Accent accent) {
+    // Split at spaces without empty parts: the words of the space-trimmed segment.
+    const QList<QStringView> parts = segment.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+    QVector<QStringList> phrases;
+    QStringList words;
+    words.reserve(parts.size());
+    for (qsizetype k = 0; k < parts.size(); ++k) {
+        QString w = parts[k].toString();
+        if (std::all_of(w.begin(), w.end(), [](QChar c) { return c == QLatin1Char('-'); })) {
+            if (!words.isEmpty() && k + 1 < parts.size())
+                phrases.push_back(std::exchange(words, {}));
+            continue;
+        }
+        // "$2 million": an amount of millions.
+        if (k + 1 < parts.size() && isScaleWord(parts[k + 1]) && w.size() > 1 && isMoneyWord(w)) {
+            const auto [symbol, amount] = splitMoney(w);
+            if (isNumeric(amount)) {
+                w = scaledAmountToWords(amount, parts[++k].toString(), symbol, kMoneyAccent);
+                words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
                 continue;
             }
-            // "$2 million": an amount of millions.
-            if (k + 1 < parts.size() && isScaleWord(parts[k + 1]) && w.size() > 1 && isMoneyWord(w)) {
-                const auto [symbol, amount] = splitMoney(w);
-                if (isNumeric(amount)) {
-                    w = scaledAmountToWords(amount, parts[++k].toString(), symbol, kMoneyAccent);
-                    words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-                    continue;
-                }
-            }
-            w = firstPassWord(w, accent);
-            if (w.contains(QLatin1Char(' ')))
-                words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
-            else if (!w.isEmpty())
-                words << std::move(w);
         }
-        result.push_back(std::move(words));
+        w = firstPassWord(w, accent);
+        if (w.contains(QLatin1Char(' ')))
+            words += w.split(QLatin1Char(' '), Qt::SkipEmptyParts);
+        else if (!w.isEmpty())
+            words << std::move(w);
     }
+    phrases.push_back(std::move(words));
+    return phrases;
+}
+
+} // namespace
+
+QVector<QStringList> segmentText(const QString &input, Accent accent, const Abbreviations &abbreviations) {
+    QVector<QStringList> result;
+    for (const QStringView segment : segmentsOf(input, abbreviations).views)
+        result += segmentPhrases(segment, accent);
     return result;
 }
 
@@ -369,37 +385,38 @@ namespace {
 // remembers already.
 QString transcribeText(const QString &text, Accent accent, Lexicon &lexicon, const TranscribeObserver &observer,
                        const TranscribeOptions &options) {
-    const QVector<QStringList> segments = segmentText(text, accent, lexicon.abbreviations());
-    const int n = int(segments.size());
+    const Segments segments = segmentsOf(text, lexicon.abbreviations());
+    const int n = int(segments.views.size());
     if (observer.started)
         observer.started(n);
 
     QString result;
     for (int i = 0; i < n; ++i) {
-        const QStringList &words = segments[i];
         if (observer.stopRequested && observer.stopRequested())
             break;
-        QString line;
-        SegmentTranscriber segment(words, accent, lexicon, options.guess ? &options.guess : nullptr);
-        if (!(words.size() == 1 && words.front() == kCrLf))
-            segment.transcribeAllBackwards();
-        for (int j = 0; j < words.size(); ++j) {
-            if (words[j] == kCrLf) {
-                result += kCrLf;
-                break;
+        for (const QStringList &words : segmentPhrases(segments.views[i], accent)) {
+            QString line;
+            SegmentTranscriber segment(words, accent, lexicon, options.guess ? &options.guess : nullptr);
+            if (!(words.size() == 1 && words.front() == kCrLf))
+                segment.transcribeAllBackwards();
+            for (int j = 0; j < words.size(); ++j) {
+                if (words[j] == kCrLf) {
+                    result += kCrLf;
+                    break;
+                }
+                const QString t = segment.transcribeWord(j);
+                if (observer.word)
+                    observer.word(i, n, words[j], t);
+                if (!line.isEmpty())
+                    line += QLatin1Char(' ');
+                line += t;
             }
-            const QString t = segment.transcribeWord(j);
-            if (observer.word)
-                observer.word(i, n, words[j], t);
-            if (!line.isEmpty())
-                line += QLatin1Char(' ');
-            line += t;
-        }
-        if (!line.isEmpty()) {
-            // No space at the start of a line: a line break stands alone in the result.
-            if (!result.isEmpty() && !result.endsWith(kCrLf))
-                result += QLatin1Char(' ');
-            result += line;
+            if (!line.isEmpty()) {
+                // No space at the start of a line: a line break stands alone in the result.
+                if (!result.isEmpty() && !result.endsWith(kCrLf))
+                    result += QLatin1Char(' ');
+                result += line;
+            }
         }
         if (observer.segmentDone)
             observer.segmentDone(i + 1);

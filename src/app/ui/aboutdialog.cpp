@@ -2,7 +2,7 @@
 
 #include "app/screenfit.h"
 #include "app/texts.h"
-#include "app/ui/picturebutton.h"
+#include "widgets/picturebutton.h"
 
 #include <QHBoxLayout>
 #include <QHeaderView>

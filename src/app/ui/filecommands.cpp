@@ -1,8 +1,8 @@
 #include "app/ui/filecommands.h"
 
 #include "app/textfiles.h"
-#include "app/ui/messagebox.h"
 #include "editor/addtext.h"
+#include "widgets/messagebox.h"
 
 #include <QDropEvent>
 #include <QFileDialog>

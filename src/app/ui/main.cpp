@@ -3,8 +3,8 @@
 #include "app/paths.h"
 #include "app/texts.h"
 #include "app/ui/mainwindow.h"
-#include "app/ui/messagebox.h"
 #include "app/userfiles.h"
+#include "widgets/messagebox.h"
 
 #include <QApplication>
 #include <QCommandLineParser>

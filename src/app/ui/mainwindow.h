@@ -1,6 +1,9 @@
 #pragma once
-// The main window frmMain: start-up and shutdown, the four panels, the Transcribe command,
-// the accent, the font controls and the settings. The editor side is a ResultPanel.
+// The main window frmMain: start-up and shutdown, the four panels and the accent, the
+// settings and the work in progress. It places the panels (the input side, the editor
+// side, the rhymes and the contributions), owns the windows that work on the editor's text
+// and routes the commands between them; a Transcribe runs on a worker thread that the
+// status band follows.
 
 #include "app/panels.h"
 #include "app/settings.h"
@@ -11,29 +14,29 @@
 #include <QWidget>
 #include <functional>
 #include <memory>
-#include <optional>
 
-class QCheckBox;
-class QComboBox;
 class QFrame;
-class QLabel;
-class QPlainTextEdit;
-class QProgressBar;
 class QRadioButton;
-class QTimer;
 
 namespace vocalith {
 
 class AboutDialog;
-class ClickLabel;
 class ContributionPanel;
+class EditorWindows;
 class FileCommands;
+class ImportExportWindow;
+class InputPanel;
 class IpaChartDialog;
 class MessageBoxes;
-class PictureButton;
 class ResultPanel;
 class RhymesPanel;
+class RunBand;
 class ShortcutFilter;
+class StatisticsWindow;
+class TopBar;
+struct TranscriptionResult;
+class WorkKeeper;
+class ZentabWindow;
 
 // Where the window finds its files.
 struct StartupPaths {
@@ -56,38 +59,43 @@ public:
 
     QString storedTranscription() const;
     const RecentSymbols &recentSymbols() const;
-    bool transcribing() const { return m_running; }
+    // From the click on Transcribe until its result is in the editor.
+    bool transcribing() const;
     IpaChartDialog *chart() const;
     AboutDialog *about() const { return m_about; }
-    // How often a run updates the status line and progress bar and handles events (a click
-    // on Stop among them); 0 for after every word.
-    void setProgressInterval(int milliseconds) { m_progressIntervalMs = milliseconds; }
+    StatisticsWindow *statisticsWindow() const;
+    ZentabWindow *zentabWindow() const;
+    ImportExportWindow *importExportWindow() const;
+    // How often the status line and progress bar follow a run (0: at every turn of the
+    // event loop), and how long after its first unsaved change the work is saved.
+    void setProgressInterval(int milliseconds);
+    void setWorkSaveDelay(int milliseconds);
     // The open and save dialogs of the file commands (tests answer them).
     using FileChooser = std::function<QString(QWidget *parent)>;
     void setFileChoosers(FileChooser openFrom, FileChooser saveTo);
 
 public slots:
     void transcribe();
-    void requestStop() { m_stopRequested = true; }
-    void removeCarriageReturns();
+    void requestStop();
     void showPanel(Panel panel);
     void chooseAccent(Accent accent);
-    void applyFont();
     void openAbout();
     // Writes the work in progress now when it changed since the last save; false with the
     // reason when that failed.
     bool saveWork(QString *error = nullptr);
+
+signals:
+    // A Transcribe run has ended, its result shown.
+    void transcriptionEnded();
 
 protected:
     void closeEvent(QCloseEvent *event) override;
 
 private:
     void buildControls();
+    void connectCommands();
     void updateMinimumContentSize();
-    QWidget *buildTopBar();
-    QFrame *buildTextFrame();
     QFrame *buildLanguageFrame();
-    QWidget *buildStatusBand();
 
     Settings currentSettings() const;
     void applySettings(const Settings &settings);
@@ -95,12 +103,11 @@ private:
     Accent accent() const;
     void applyPanelState();
     void applyAccentLook();
-    void fontSizeEdited();
-    void toggleStyle(PictureButton *button);
-    void showDatabaseError(const DatabaseError &error);
-    void setRunning(bool running);
-    void restoreWork();
-    void workChanged();
+    void fontApplied(const QFont &font);
+    void runEnded(const TranscriptionResult &result);
+    void transcriptionShown(bool replacedUserText);
+    void runOver(bool shown);
+    void showDatabaseError(const QString &message);
     void showStatus(const QString &text);
     void showAccentStatus();
 
@@ -113,38 +120,23 @@ private:
     std::unique_ptr<Lexicon> m_lexicon;
     std::unique_ptr<Connection> m_contributionsDb;
 
-    QString m_stored; // StoredTranscription
-    RecentSymbols m_recent;
     PanelState m_panels = initialPanelState();
-    QString m_appliedFontSize; // the size box's last valid text
-    bool m_loading = false;    // settings are being put into the controls
-    bool m_running = false;
-    bool m_stopRequested = false;
     bool m_closeAfterRun = false;
     bool m_saveFailureShown = false;
-    int m_progressIntervalMs = 30;
-    QTimer *m_workTimer;        // saves the work a few seconds after a change
-    bool m_workChanged = false; // since the last save
     bool m_accentStatusShown = false;
 
     // Controls.
     QWidget *m_content;
-    PictureButton *picTranscription, *picRhymes, *picUpdate, *picLanguage, *picAbout, *picExit;
-    ClickLabel *lblBrE, *lblAme;
-    QLabel *lblWebSite;
-    QFrame *fraText, *fraLanguage, *fraFont;
+    TopBar *m_bar;
+    QFrame *fraLanguage;
+    InputPanel *fraText;
     ResultPanel *fraPhonetics;
     RhymesPanel *fraRhymes;
     ContributionPanel *fraHelpMe;
-    QPlainTextEdit *txtWords;
-    PictureButton *picClear, *picRemoveCRLF, *picGo, *picStop, *picOpenText;
-    PictureButton *picNegrita, *picItalic, *picUnderline;
-    QLabel *lblF5, *lblStatus;
-    QCheckBox *chkUseMyWords;
-    QCheckBox *chkGuessUnknown;
-    QComboBox *cmbFont, *cmbFontSize;
     QRadioButton *optBrE, *optAmE;
-    QProgressBar *pgbTranscription;
+    RunBand *m_band;
+    WorkKeeper *m_work;
+    EditorWindows *m_windows;
     ShortcutFilter *m_shortcuts;
     FileCommands *m_files;
     AboutDialog *m_about = nullptr;

@@ -1,11 +1,11 @@
 #include "contributions/ui/contributionpanel.h"
 
 #include "app/texts.h"
-#include "app/ui/messagebox.h"
-#include "app/ui/picturebutton.h"
 #include "contributions/contributiondb.h"
 #include "contributions/contributionstore.h"
 #include "editor/keyboard.h"
+#include "widgets/messagebox.h"
+#include "widgets/picturebutton.h"
 
 #include <QComboBox>
 #include <QFileDialog>
@@ -92,6 +92,14 @@ ContributionPanel::ContributionPanel(MessageBoxes &messages, QWidget *parent) : 
 }
 
 ContributionPanel::~ContributionPanel() = default;
+
+void ContributionPanel::showUnavailable(const QString &reason) {
+    m_notice->setText(reason);
+    QPalette p = m_notice->palette();
+    p.setColor(QPalette::WindowText, QColor::fromRgb(QRgb(texts::kWarning)));
+    m_notice->setPalette(p);
+    setEnabled(false);
+}
 
 void ContributionPanel::fill(Connection &connection) {
     m_store = std::make_unique<ContributionStore>(connection);

@@ -36,6 +36,9 @@ public:
 
     // Works on this contribution database from now on and fills the list of its words.
     void fill(Connection &connection);
+    // Without a contribution database: the notice says why in the warning colour, and the
+    // panel stays disabled.
+    void showUnavailable(const QString &reason);
 
     // Asks for a file name (empty when the user cancels): the dialogs of the export and
     // import buttons, replaceable so that tests answer them.

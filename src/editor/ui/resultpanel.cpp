@@ -3,19 +3,14 @@
 #include "app/screenfit.h"
 #include "app/textfiles.h"
 #include "app/texts.h"
-#include "app/ui/messagebox.h"
-#include "app/ui/picturebutton.h"
-#include "app/ui/twips.h"
 #include "editor/addtext.h"
 #include "editor/ipachart.h"
 #include "editor/optiontips.h"
 #include "editor/ui/ipachartdialog.h"
 #include "editor/ui/keyboardwidget.h"
-#include "editor/ui/textbox.h"
-#include "encodings/ui/importexportwindow.h"
-#include "statistics/statistics.h"
-#include "statistics/ui/statisticswindow.h"
-#include "statistics/ui/zentabwindow.h"
+#include "widgets/picturebutton.h"
+#include "widgets/textbox.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -50,7 +45,7 @@ private:
 
 } // namespace
 
-ResultPanel::ResultPanel(MessageBoxes &messages, QWidget *parent) : QFrame(parent), m_messages(messages) {
+ResultPanel::ResultPanel(QWidget *parent) : QFrame(parent) {
     setObjectName(QStringLiteral("fraPhonetics"));
     setFrameShape(QFrame::StyledPanel);
     auto *layout = new QVBoxLayout(this);
@@ -72,13 +67,16 @@ ResultPanel::ResultPanel(MessageBoxes &messages, QWidget *parent) : QFrame(paren
         commands->addWidget(b);
     layout->addLayout(commands);
     connect(picClearPhonetics, &QToolButton::clicked, this, [this] { replaceEditorText(QString(), currentState()); });
-    connect(picStatistics, &QToolButton::clicked, this, &ResultPanel::showStatistics);
-    connect(picZentab, &QToolButton::clicked, this, &ResultPanel::showZentab);
-    connect(picImport, &QToolButton::clicked, this, &ResultPanel::openImport);
-    connect(picExport, &QToolButton::clicked, this, &ResultPanel::openExport);
+    connect(picStatistics, &QToolButton::clicked, this, &ResultPanel::statisticsRequested);
+    connect(picZentab, &QToolButton::clicked, this, &ResultPanel::zentabRequested);
+    connect(picImport, &QToolButton::clicked, this, &ResultPanel::importRequested);
+    connect(picExport, &QToolButton::clicked, this, &ResultPanel::exportRequested);
 
     txtText = new QPlainTextEdit;
     txtText->setObjectName(QStringLiteral("txtText"));
+    // A scroll bar that comes and goes would change the width of the text, and a long
+    // paragraph would be laid out once more at the new width.
+    txtText->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
     layout->addWidget(txtText, 1);
     connect(txtText, &QPlainTextEdit::textChanged, this, &ResultPanel::editorChanged);
     m_shortcuts = new ShortcutFilter(this);
@@ -184,16 +182,39 @@ void ResultPanel::optionClicked(QCheckBox *box) {
     emit optionsChanged();
 }
 
-bool ResultPanel::showTranscription(const QString &stored, Accent accent) {
+void ResultPanel::showTranscription(const QString &stored, Accent accent,
+                                    const std::optional<RenderedTranscription> &rendered) {
+    if (m_fill)
+        return;
     const bool replacesUserText = m_userText && !txtText->document()->isEmpty();
     const EditorState after{stored, accent, false, true};
-    const auto shown = RenderTranscription(stored, options(), m_accent);
+    const bool current = rendered && rendered->options == options() && rendered->accent == m_accent;
+    std::optional<QString> shown = current ? rendered->boxText : RenderTranscription(stored, options(), m_accent);
     if (!shown) {
         // Nothing to show: the editor keeps its text.
         applyState(after);
-        return false;
+        emit transcriptionShown(false);
+        return;
     }
-    return replaceEditorText(*shown, after) && replacesUserText;
+    if (!current)
+        shown = programToBoxText(std::move(*shown));
+    m_fill = new BoxTextFill(txtText, *shown, new EditorStep(&m_undone, currentState(), after), this);
+    applyState(after);
+    connect(m_fill, &BoxTextFill::finished, this,
+            [this, replacesUserText, text = *shown, with = options(), in = m_accent](bool replaced) {
+                m_fill->deleteLater();
+                m_fill = nullptr;
+                if (replaced) {
+                    // What editorChanged does for a change made by the program, with the text at hand.
+                    emit workChanged();
+                    QApplication::clipboard()->setText(text);
+                }
+                // An option clicked or an accent chosen meanwhile applies now.
+                if (with != options() || in != m_accent)
+                    renderEditor();
+                emit transcriptionShown(replaced && replacesUserText);
+            });
+    m_fill->start();
 }
 
 void ResultPanel::importTranscription(const QString &text) {
@@ -214,6 +235,8 @@ void ResultPanel::setEditorText(const QString &text) {
 }
 
 bool ResultPanel::replaceEditorText(const QString &text, const EditorState &after) {
+    if (m_fill)
+        return false; // a transcription is going in
     m_rendering = true;
     const bool replaced = replaceBoxText(txtText, text, new EditorStep(&m_undone, currentState(), after));
     m_rendering = false;
@@ -233,6 +256,8 @@ void ResultPanel::applyState(const EditorState &state) {
 }
 
 void ResultPanel::editorChanged() {
+    if (m_fill)
+        return; // once, when the transcription is in
     emit workChanged();
     const QString text = boxText(txtText);
     QApplication::clipboard()->setText(programToBoxText(text));
@@ -253,7 +278,10 @@ void ResultPanel::editorChanged() {
     emit edited();
 }
 
-void ResultPanel::addText(const QString &text) { addTextToBox(txtText, text); }
+void ResultPanel::addText(const QString &text) {
+    if (!m_fill)
+        addTextToBox(txtText, text);
+}
 
 void ResultPanel::restoreWork(const QString &stored, const QString &editorText,
                               std::optional<Accent> transcriptionAccent, const RecentSymbols &recent) {
@@ -303,57 +331,9 @@ void ResultPanel::chartSymbolPicked(int index) {
     }
 }
 
-// ---------------------------------------------------------------- statistics
-
-void ResultPanel::showStatistics() {
-    const QString text = editorText();
-    if (text.isEmpty()) {
-        m_messages.show(this, MessageKind::Information, statistics::kTextBoxEmpty);
-        return;
-    }
-    if (!m_statistics)
-        m_statistics = new StatisticsWindow(this);
-    m_statistics->present(analysedText(text), chkKeepSpaces->isChecked());
-}
-
-void ResultPanel::showZentab() {
-    const QString text = editorText();
-    if (text.isEmpty()) {
-        m_messages.show(this, MessageKind::Information, statistics::kTextBoxEmpty);
-        return;
-    }
-    if (!m_zentab)
-        m_zentab = new ZentabWindow(m_messages, this);
-    m_zentab->present(analysedText(text));
-}
-
-// ---------------------------------------------------------------- import and export
-
-void ResultPanel::setBrailleFonts(const QStringList &choices, const QString &name) {
-    m_brailleFonts = choices;
-    m_brailleFontName = name;
-}
-
-ImportExportWindow *ResultPanel::importExport() {
-    if (!m_importExport) {
-        m_importExport = new ImportExportWindow(m_brailleFonts, m_brailleFontName, this);
-        connect(m_importExport, &ImportExportWindow::imported, this, &ResultPanel::importTranscription);
-        connect(m_importExport, &ImportExportWindow::brailleFontChanged, this, [this](const QString &name) {
-            m_brailleFontName = name;
-            emit brailleFontChanged(name);
-        });
-    }
-    return m_importExport;
-}
-
-void ResultPanel::openExport() { importExport()->openExport(editorText()); }
-
-void ResultPanel::openImport() { importExport()->openImport(m_brailleFontName); }
-
 void ResultPanel::closeWindows() {
-    for (QWidget *w : std::initializer_list<QWidget *>{m_chart, m_statistics, m_zentab, m_importExport})
-        if (w)
-            w->close();
+    if (m_chart)
+        m_chart->close();
 }
 
 } // namespace vocalith

@@ -1,9 +1,10 @@
 #pragma once
 // The transcription-result side of the main window (fraPhonetics): the editor txtText with
 // the stored transcription it renders, the nine display options, the on-screen keyboard,
-// the IPA chart and the commands that work on the editor's text: statistics, Zentab,
-// import and export.
+// the IPA chart and the buttons of the commands that work on the editor's text (statistics,
+// Zentab, import and export), whose windows the main window opens.
 
+#include "app/transcriptionrun.h"
 #include "editor/keyboard.h"
 #include "engine/render.h"
 #include "pronunciation/accent.h"
@@ -19,14 +20,11 @@ class QVBoxLayout;
 
 namespace vocalith {
 
-class ImportExportWindow;
+class BoxTextFill;
 class IpaChartDialog;
 class KeyboardWidget;
-class MessageBoxes;
 class PictureButton;
 class ShortcutFilter;
-class StatisticsWindow;
-class ZentabWindow;
 
 // Said on the status line when a run replaced text the user had made in the editor.
 inline const QString kCorrectionsReplaced =
@@ -44,16 +42,21 @@ struct EditorState {
 class ResultPanel : public QFrame {
     Q_OBJECT
 public:
-    explicit ResultPanel(MessageBoxes &messages, QWidget *parent = nullptr);
+    explicit ResultPanel(QWidget *parent = nullptr);
 
     // StoredTranscription: the raw transcription the editor shows under the display options.
     QString storedTranscription() const { return m_stored; }
     // The accent of the run that made the stored transcription; none before the first.
     std::optional<Accent> transcriptionAccent() const { return m_transcriptionAccent; }
     // A finished Transcribe run in that accent: stores and renders it (one undo step);
-    // spaces can be shown again. True when it replaced text the user made (a hand edit or
-    // an import), which Ctrl+Z brings back.
-    bool showTranscription(const QString &stored, Accent accent);
+    // spaces can be shown again. `rendered`: its rendering as the run made it, shown when the
+    // panel's options and accent are still those. A long text goes into the editor a part
+    // at a time from the event loop (see BoxTextFill); meanwhile the editor takes no edits.
+    // transcriptionShown() says when it is in.
+    void showTranscription(const QString &stored, Accent accent,
+                           const std::optional<RenderedTranscription> &rendered = std::nullopt);
+    // A transcription is going into the editor.
+    bool showingTranscription() const { return m_fill != nullptr; }
     // An import: the editor shows the text as it is (one undo step), and it becomes the
     // stored transcription that the display options render from now on.
     void importTranscription(const QString &text);
@@ -73,13 +76,7 @@ public:
 
     const RecentSymbols &recentSymbols() const { return m_recent; }
     IpaChartDialog *chart() const { return m_chart; }
-    StatisticsWindow *statisticsWindow() const { return m_statistics; }
-    ZentabWindow *zentabWindow() const { return m_zentab; }
-    ImportExportWindow *importExportWindow() const { return m_importExport; }
-
-    // The installed fonts offered for Braille text and the font of the Braille box.
-    void setBrailleFonts(const QStringList &choices, const QString &name);
-    // Closes the windows the panel opened (the program ends).
+    // Closes the chart (the program ends).
     void closeWindows();
 
     // The work of an earlier session: the stored transcription and the editor's text as
@@ -93,18 +90,12 @@ public slots:
     // Renders the stored transcription into the editor (one undo step).
     void renderEditor();
     void openChart();
-    void showStatistics();
-    void showZentab();
-    void openExport();
-    void openImport();
 
 signals:
     // A display option was clicked (the settings are to be saved).
     void optionsChanged();
     // The user changed the editor's text (typing, keyboard, chart).
     void edited();
-    // The user chose another font for the Braille box (the settings are to be saved).
-    void brailleFontChanged(const QString &name);
     // The editor's text or the recent symbols changed, whatever the cause (the work in
     // progress is to be saved).
     void workChanged();
@@ -112,6 +103,14 @@ signals:
     void saveRequested();
     // Undo or redo brought back the stored transcription of a whole-editor step.
     void stateRestored();
+    // A transcription is in the editor (showTranscription). `replacedUserText`: it replaced
+    // text the user made (a hand edit or an import), which Ctrl+Z brings back.
+    void transcriptionShown(bool replacedUserText);
+    // The buttons of the commands whose windows work on the editor's text.
+    void statisticsRequested();
+    void zentabRequested();
+    void exportRequested();
+    void importRequested();
 
 private:
     void buildOptions(QVBoxLayout *layout);
@@ -124,10 +123,8 @@ private:
     void editorChanged();
     void optionClicked(QCheckBox *box);
     void chartSymbolPicked(int index);
-    ImportExportWindow *importExport();
     void updatePunctuationTip();
 
-    MessageBoxes &m_messages;
     QString m_stored;
     std::optional<Accent> m_transcriptionAccent;
     bool m_userText = false;             // the stored transcription holds a hand edit or an import
@@ -146,11 +143,7 @@ private:
     KeyboardWidget *m_keyboard;
     ShortcutFilter *m_shortcuts;
     IpaChartDialog *m_chart = nullptr;
-    StatisticsWindow *m_statistics = nullptr;
-    ZentabWindow *m_zentab = nullptr;
-    ImportExportWindow *m_importExport = nullptr;
-    QStringList m_brailleFonts;
-    QString m_brailleFontName = QStringLiteral("Braille");
+    BoxTextFill *m_fill = nullptr; // a transcription going into the editor
 };
 
 } // namespace vocalith

@@ -1,10 +1,10 @@
 #include "encodings/ui/importexportwindow.h"
 
 #include "app/texts.h"
-#include "app/ui/picturebutton.h"
 #include "editor/addtext.h"
-#include "editor/ui/textbox.h"
 #include "encodings/notations.h"
+#include "widgets/picturebutton.h"
+#include "widgets/textbox.h"
 
 #include <QApplication>
 #include <QClipboard>

@@ -30,7 +30,6 @@ public:
     // The import command: five empty boxes with their prompts; shows the window.
     void openImport(const QString &brailleFontName);
 
-    int selectedTab() const { return m_selected; }
     bool importMode() const;
 
 public slots:

@@ -1,8 +1,8 @@
 #include "rhymes/ui/rhymespanel.h"
 
 #include "app/messages.h"
-#include "app/ui/messagebox.h"
-#include "app/ui/picturebutton.h"
+#include "widgets/messagebox.h"
+#include "widgets/picturebutton.h"
 
 #include <QAbstractTableModel>
 #include <QApplication>

@@ -1,26 +1,27 @@
 #include "statistics/ui/statisticswindow.h"
 
 #include "app/texts.h"
-#include "app/ui/picturebutton.h"
-#include "app/ui/twips.h"
 #include "editor/addtext.h"
+#include "widgets/picturebutton.h"
+#include "widgets/twips.h"
 
 #include <QApplication>
 #include <QCheckBox>
 #include <QClipboard>
-#include <QElapsedTimer>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QProgressBar>
+#include <QThread>
+#include <QTimer>
 #include <QVBoxLayout>
 
 namespace vocalith {
 
 namespace {
 
-// The event loop is served at most this often while counting (milliseconds).
-constexpr int kYieldInterval = 30;
+// The progress bar follows a count this often (milliseconds).
+constexpr int kProgressInterval = 30;
 constexpr int kBarHeight = 150; // twips
 constexpr int kColumnGap = 300; // twips
 
@@ -65,6 +66,17 @@ StatisticsWindow::StatisticsWindow(QWidget *parent) : QDialog(parent) {
     connect(picCopyTable, &QToolButton::clicked, this, &StatisticsWindow::copyTable);
     connect(picSalir, &QToolButton::clicked, this, &QDialog::hide);
     picCopyTable->setEnabled(false);
+    m_progress = new QTimer(this);
+    m_progress->setInterval(kProgressInterval);
+    connect(m_progress, &QTimer::timeout, this, [this] { pgbStatistics->setValue(m_count->counted); });
+}
+
+StatisticsWindow::~StatisticsWindow() {
+    if (m_thread) {
+        m_count->stop = true;
+        m_thread->wait();
+        delete m_thread;
+    }
 }
 
 QWidget *StatisticsWindow::buildRows() {
@@ -137,47 +149,56 @@ void StatisticsWindow::present(const QString &analysedText, bool keepSpaces) {
 }
 
 void StatisticsWindow::recount() {
-    m_countAgain = true;
-    if (m_counting)
+    if (m_thread) {
+        // The running count stops at its next phoneme; a new one starts when it has.
+        m_count->stop = true;
+        m_countAgain = true;
         return;
-    m_counting = true;
-    while (m_countAgain) {
-        m_countAgain = false;
-        count();
     }
-    m_counting = false;
+    count();
 }
 
 void StatisticsWindow::count() {
-    const QString text = chkDeleteDuplicates->isEnabled() && chkDeleteDuplicates->isChecked()
-                             ? RemoveDuplicateWords(m_analysed, QLatin1Char(' '))
-                             : m_analysed;
-    if (text.isEmpty())
+    if (m_analysed.isEmpty())
         return;
     for (QLabel *value : std::as_const(lblValue))
         value->setText(statistics::kNotCounted);
     pgbStatistics->setValue(0);
     Frame2->show();
     picCopyTable->setEnabled(false);
-    QApplication::processEvents(); // the progress panel shows before the count starts
 
-    QElapsedTimer sinceYield;
-    sinceYield.start();
-    const auto progress = [&](int counted) {
-        pgbStatistics->setValue(counted);
-        if (sinceYield.elapsed() >= kYieldInterval) {
-            QApplication::processEvents();
-            sinceYield.restart();
-        }
-        return !m_countAgain;
-    };
-    const std::optional<Statistics> s = ComputeStatistics(text, progress);
-    if (!s)
-        return; // asked again meanwhile: the next count shows the figures
-    m_statistics = s;
-    showFigures(*s);
+    // The count runs on a worker thread with its own copy of what it needs; the window
+    // follows it on a timer and shows the figures when it ends.
+    const bool removeDuplicates = chkDeleteDuplicates->isEnabled() && chkDeleteDuplicates->isChecked();
+    m_count = std::make_shared<Count>();
+    m_thread = QThread::create([count = m_count, text = m_analysed, removeDuplicates] {
+        count->result = ComputeStatistics(removeDuplicates ? RemoveDuplicateWords(text, QLatin1Char(' ')) : text,
+                                          [&count = *count](int counted) {
+                                              count.counted = counted;
+                                              return !count.stop;
+                                          });
+    });
+    connect(m_thread, &QThread::finished, this, &StatisticsWindow::countEnded);
+    m_thread->start();
+    m_progress->start();
+}
+
+void StatisticsWindow::countEnded() {
+    m_progress->stop();
+    m_thread->wait();
+    delete std::exchange(m_thread, nullptr);
+    const std::shared_ptr<Count> done = std::exchange(m_count, nullptr);
+    if (std::exchange(m_countAgain, false)) {
+        count();
+        return;
+    }
+    if (!done->result)
+        return;
+    m_statistics = done->result;
+    showFigures(*m_statistics);
     Frame2->hide();
     picCopyTable->setEnabled(true);
+    emit counted();
 }
 
 void StatisticsWindow::showFigures(const Statistics &s) {

@@ -1,10 +1,10 @@
 #include "statistics/ui/zentabwindow.h"
 
-#include "app/ui/messagebox.h"
-#include "app/ui/picturebutton.h"
-#include "editor/ui/textbox.h"
 #include "statistics/statistics.h"
 #include "statistics/zentab.h"
+#include "widgets/messagebox.h"
+#include "widgets/picturebutton.h"
+#include "widgets/textbox.h"
 
 #include <QEvent>
 #include <QFileDialog>

@@ -336,7 +336,7 @@ private slots:
                 use->click(); // saved at once, kept for the next start
             QVERIFY(use->isChecked());
             window->findChild<QPlainTextEdit *>("txtWords")->setPlainText("cat");
-            window->transcribe();
+            test::andWaitForARun(*window, [&] { window->transcribe(); });
             QCOMPARE(window->storedTranscription(), QString(reduced ? "kæt" : "kat"));
         }
         QCOMPARE(m_messages.shown, QStringList{messages::kWordsNotOpened.arg(path) + '\n' +

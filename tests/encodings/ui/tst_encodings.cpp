@@ -66,7 +66,7 @@ class TestEncodings : public QObject {
 
     ResultPanel *panel() const { return child<ResultPanel>(m_main.get(), u"fraPhonetics"_s); }
     QPlainTextEdit *editor() const { return child<QPlainTextEdit>(panel(), u"txtText"_s); }
-    ImportExportWindow *window() const { return panel()->importExportWindow(); }
+    ImportExportWindow *window() const { return m_main->importExportWindow(); }
     QPlainTextEdit *box(int i) const { return child<QPlainTextEdit>(window(), u"txtTexto%1"_s.arg(i)); }
     void click(QObject *parent, const QString &name) const { child<QToolButton>(parent, name)->click(); }
     void clickTab(int i) const { QTest::mouseClick(child<QLabel>(window(), u"lblTexto%1"_s.arg(i)), Qt::LeftButton); }

@@ -3,10 +3,10 @@
 // accent, the editor, a failing search. The window reads a copy of the fixture without the
 // builder's rhyme indexes, which only make the searches faster.
 
-#include "app/ui/picturebutton.h"
 #include "rhymes/rhymes.h"
 #include "rhymes/ui/rhymespanel.h"
 #include "testsupport.h"
+#include "widgets/picturebutton.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,13 +1,13 @@
 // Phoneme counting, duplicate removal, bars and shares and the Zentab report in the core;
-// the Statistics and Zentab windows driven from the editor's buttons, each wiring path once.
+// the Statistics and Zentab windows driven from the editor's buttons, each wiring path once,
+// and the count on its worker thread giving the core's figures.
 
-#include "app/ui/twips.h"
-#include "editor/ui/resultpanel.h"
 #include "statistics/statistics.h"
 #include "statistics/ui/statisticswindow.h"
 #include "statistics/ui/zentabwindow.h"
 #include "statistics/zentab.h"
 #include "testsupport.h"
+#include "widgets/twips.h"
 
 #include <QCheckBox>
 #include <QClipboard>
@@ -39,23 +39,26 @@ class TestStatistics : public QObject {
     Q_OBJECT
 
     test::RecordedMessages m_messages;
-    std::unique_ptr<ResultPanel> m_panel;
+    QTemporaryDir m_dir;
+    std::unique_ptr<MainWindow> m_main;
 
-    // The user types the text into the editor and clicks the button.
+    // The user types the text into the editor and clicks the button; a count, which runs on
+    // a worker thread, is waited for.
     void run(const QString &button, const QString &text) {
-        test::child<QPlainTextEdit>(m_panel.get(), u"txtText"_s)->setPlainText(text);
-        test::child<QToolButton>(m_panel.get(), button)->click();
+        if (!m_main)
+            m_main = test::startMainWindow(test::fixturePath(u"engine"_s), m_dir, m_messages);
+        test::child<QPlainTextEdit>(m_main.get(), u"txtText"_s)->setPlainText(text);
+        test::child<QToolButton>(m_main.get(), button)->click();
+        if (StatisticsWindow *w = m_main->statisticsWindow())
+            QTRY_VERIFY_WITH_TIMEOUT(!w->counting(), 20000);
     }
     QString value(int row) const {
-        return test::child<QLabel>(m_panel->statisticsWindow(), u"lblValue%1"_s.arg(row))->text();
+        return test::child<QLabel>(m_main->statisticsWindow(), u"lblValue%1"_s.arg(row))->text();
     }
 
 private slots:
-    void init() {
-        m_messages = {};
-        m_panel = std::make_unique<ResultPanel>(m_messages);
-    }
-    void cleanup() { m_panel.reset(); }
+    void init() { m_messages = {}; }
+    void cleanup() { m_main.reset(); }
 
     void countPhonemes_data() {
         QTest::addColumn<QString>("text");
@@ -156,9 +159,9 @@ private slots:
         run(u"picZentab"_s, {}); // nothing to count: a message, no window
         run(u"picStatistics"_s, {});
         QCOMPARE(m_messages.shown, QStringList({u"Text box empty."_s, u"Text box empty."_s}));
-        QVERIFY(!m_panel->statisticsWindow() && !m_panel->zentabWindow());
+        QVERIFY(!m_main->statisticsWindow() && !m_main->zentabWindow());
         run(u"picStatistics"_s, u"kæt &#712;kæt\r\nt"_s);
-        StatisticsWindow *w = m_panel->statisticsWindow();
+        StatisticsWindow *w = m_main->statisticsWindow();
         QVERIFY(w->isVisible() && w->isModal());
         QCOMPARE(value(kRowT), u"3"_s);
         QCOMPARE(test::child<QLabel>(w, u"lblShare%1"_s.arg(kRowT))->text(), u"42.9%"_s);
@@ -175,16 +178,17 @@ private slots:
         test::child<QToolButton>(w, u"picSalir"_s)->click();
         QVERIFY(!w->isVisible());
         run(u"picStatistics"_s, u"k"_s);
-        QCOMPARE(m_panel->statisticsWindow(), w);
+        QCOMPARE(m_main->statisticsWindow(), w);
         QCOMPARE(value(kRowT), u"0"_s);
     }
 
     void duplicates() {
         // The box acts only while Keep spaces is ticked.
-        auto *keepSpaces = test::child<QCheckBox>(m_panel.get(), u"chkKeepSpaces"_s);
+        run(u"picStatistics"_s, u"k"_s);
+        auto *keepSpaces = test::child<QCheckBox>(m_main.get(), u"chkKeepSpaces"_s);
         keepSpaces->setChecked(false);
         run(u"picStatistics"_s, u"kæt kæt"_s);
-        auto *box = test::child<QCheckBox>(m_panel->statisticsWindow(), u"chkDeleteDuplicates"_s);
+        auto *box = test::child<QCheckBox>(m_main->statisticsWindow(), u"chkDeleteDuplicates"_s);
         QVERIFY(!box->isEnabled());
         box->setChecked(true);
         run(u"picStatistics"_s, u"kæt kæt"_s);
@@ -198,9 +202,36 @@ private slots:
         QCOMPARE(value(kRowK), u"2"_s);
     }
 
+    // The count on its worker thread gives the core's figures, on a text long enough for the
+    // progress bar to follow it, with and without repeated words.
+    void countOnTheWorker_data() {
+        QTest::addColumn<bool>("removeDuplicates");
+        QTest::newRow("every word") << false;
+        QTest::newRow("repeated words removed") << true;
+    }
+    void countOnTheWorker() {
+        QFETCH(bool, removeDuplicates);
+        QString editor;
+        for (int i = 0; i < 100000; ++i)
+            editor += u"ˈkæt.ɪŋ ðə dɒɡ%1 | "_s.arg(i % 1000);
+        run(u"picStatistics"_s, u"k"_s);
+        test::child<QCheckBox>(m_main->statisticsWindow(), u"chkDeleteDuplicates"_s)->setChecked(removeDuplicates);
+        run(u"picStatistics"_s, editor);
+        QString counted = analysedText(editor);
+        if (removeDuplicates)
+            counted = RemoveDuplicateWords(counted, u' ');
+        const Statistics expected = ComputeStatistics(counted).value();
+        const std::optional<Statistics> &shown = m_main->statisticsWindow()->statistics();
+        QVERIFY(shown);
+        for (int i = 0; i < kPhonemeCount; ++i) {
+            QCOMPARE(shown->rows[size_t(i)].count, expected.rows[size_t(i)].count);
+            QCOMPARE(value(i), QString::number(expected.rows[size_t(i)].count));
+        }
+    }
+
     void zentabWindow() {
         run(u"picZentab"_s, u"kæt |\r\n&#240;&#601;"_s);
-        ZentabWindow *w = m_panel->zentabWindow();
+        ZentabWindow *w = m_main->zentabWindow();
         QVERIFY(w->isVisible() && !w->isModal());
         const QString report = zentabReport(u"kæt | ðə"_s);
         QCOMPARE(w->report(), report);

@@ -4,9 +4,11 @@
 
 #include <QObject>
 #include <QString>
+#include <functional>
 
 class QAbstractUndoItem;
 class QPlainTextEdit;
+class QTextCursor;
 class QWidget;
 
 namespace vocalith {
@@ -26,6 +28,40 @@ bool replaceBoxText(QPlainTextEdit *box, const QString &programText, QAbstractUn
 // The text, in UTF-16 code units, that a box's undo history may keep before its older steps
 // go. QTextDocument keeps every text removed or inserted while undo is on, without a bound.
 inline constexpr qsizetype kUndoTextLimit = 8 * 1024 * 1024;
+
+// Replaces the whole text of a box as replaceBoxText does (one undo step with its companion,
+// the same bound of the history), in parts handed to the box from the event loop: whole
+// lines, a few tens of milliseconds' worth at each turn, so that a long text of many lines
+// never holds the loop up for long. Qt lays a paragraph out whole, so one long paragraph
+// still takes its time in one go. The box is read-only until its text is in; then
+// finished() says whether the text changed (false when the box already held it).
+class BoxTextFill : public QObject {
+    Q_OBJECT
+public:
+    // `boxText`: the new text in the box's form (LF line breaks, see programToBoxText).
+    BoxTextFill(QPlainTextEdit *box, QString boxText, QAbstractUndoItem *companion, QObject *parent = nullptr);
+    ~BoxTextFill() override;
+    // Makes the first part and leaves the others to the event loop.
+    void start();
+
+signals:
+    void finished(bool replaced);
+
+private:
+    enum class Phase { Restart, Remove, Insert, Done };
+    void step();
+    void nextPart();
+    void edit(const std::function<void(QTextCursor &)> &change);
+
+    QPlainTextEdit *m_box;
+    QString m_old, m_text; // the box's text before (raw, while still needed) and after
+    qsizetype m_start = 0, m_oldEnd = 0, m_newEnd = 0;
+    QAbstractUndoItem *m_companion;
+    Phase m_phase = Phase::Restart;
+    qsizetype m_at = 0;      // how far the phase has got
+    bool m_joined = false;   // the undo step has begun
+    bool m_readOnly = false; // the box's own state
+};
 
 // Inserts text at the caret of the box, replacing its selection, puts the caret after
 // it and gives the box the focus. The edit is one undo step.

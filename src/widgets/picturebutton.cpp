@@ -1,4 +1,4 @@
-#include "app/ui/picturebutton.h"
+#include "widgets/picturebutton.h"
 
 #include "app/texts.h"
 

@@ -1,4 +1,4 @@
-#include "app/ui/messagebox.h"
+#include "widgets/messagebox.h"
 
 #include "app/texts.h"
 
